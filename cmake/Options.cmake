@@ -1,0 +1,22 @@
+# Identity of the mouse. Four hexadecimal digits each, as the device reports them.
+set(QX71_VENDOR_ID "3554" CACHE STRING "USB vendor identifier of the QX71 (4 hex digits)")
+set(QX71_PRODUCT_ID "F513" CACHE STRING "USB product identifier of the QX71 (4 hex digits)")
+# Identity of the mouse while it is in its firmware update mode.
+set(QX71_UPDATE_VENDOR_ID "3554" CACHE STRING "USB vendor identifier in update mode (4 hex digits)")
+set(QX71_UPDATE_PRODUCT_ID "F5FF" CACHE STRING "USB product identifier in update mode (4 hex digits)")
+
+foreach(id QX71_VENDOR_ID QX71_PRODUCT_ID QX71_UPDATE_VENDOR_ID QX71_UPDATE_PRODUCT_ID)
+  if(NOT ${id} MATCHES "^[0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f]$")
+    message(FATAL_ERROR "${id} must be four hexadecimal digits, got '${${id}}'")
+  endif()
+endforeach()
+
+option(QX71_WERROR "Treat compiler warnings as errors" ON)
+option(QX71_BUILD_TESTS "Build the tests" ON)
+option(QX71_BUILD_BENCH "Build the benchmarks" OFF)
+option(QX71_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+
+if(QX71_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()

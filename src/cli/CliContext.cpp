@@ -1,0 +1,115 @@
+#include "cli/CliContext.h"
+
+#include "core/app/StartupDirs.h"
+#include "core/common/Utf.h"
+#include "platform/hid/HidapiPlatform.h"
+#include "platform/hid/TracingHidPlatform.h"
+#include "platform/linux/PosixFileSystem.h"
+#include "platform/linux/ProcessEnvironment.h"
+#include "platform/linux/SteadyClock.h"
+#include "platform/sim/SimulatedQx71.h"
+
+#include <iostream>
+
+namespace qx71 {
+
+namespace {
+
+// Messages the program would show in its boxes go to stderr on the command line.
+class StderrMessageSink final : public IMessageSink {
+public:
+    void Show(const UserMessage& message) override
+    {
+        std::cerr << Utf16ToUtf8(message.text) << '\n';
+    }
+};
+
+} // namespace
+
+CliContext::CliContext() = default;
+CliContext::~CliContext() = default;
+
+IClock& CliContext::Clock()
+{
+    if (!clock_) {
+        clock_ = std::make_unique<SteadyClock>();
+    }
+    return *clock_;
+}
+
+IFileSystem& CliContext::Files()
+{
+    if (!files_) {
+        files_ = std::make_unique<PosixFileSystem>();
+    }
+    return *files_;
+}
+
+IMessageSink& CliContext::Messages()
+{
+    if (!messages_) {
+        messages_ = std::make_unique<StderrMessageSink>();
+    }
+    return *messages_;
+}
+
+IHidPlatform& CliContext::Hid()
+{
+    if (!hid_) {
+        if (options.simulate) {
+            auto sim = std::make_unique<SimulatedQx71>(Clock());
+            simulator_ = sim.get();
+            hid_ = std::move(sim);
+        } else {
+            hid_ = std::make_unique<HidapiPlatform>();
+        }
+        if (!options.traceFile.empty()) {
+            traced_ = std::make_unique<TracingHidPlatform>(*hid_, options.traceFile);
+        }
+    }
+    if (traced_) {
+        return *traced_;
+    }
+    return *hid_;
+}
+
+SimulatedQx71* CliContext::Simulator()
+{
+    Hid();
+    return simulator_;
+}
+
+std::filesystem::path CliContext::InstallDir()
+{
+    return FormInstallDir(ExecutablePath());
+}
+
+std::filesystem::path CliContext::DataDir()
+{
+    std::filesystem::path dir = options.dataDir.empty() ? FormDataDir(ReadDataDirEnvironment())
+                                                        : std::filesystem::path(options.dataDir);
+    if (!seeded_) {
+        SeedDataDir(Files(), InstallDir(), dir);
+        seeded_ = true;
+    }
+    return dir;
+}
+
+void CliContext::Print(const nlohmann::json& data, const std::function<void()>& text)
+{
+    if (options.json) {
+        std::cout << data.dump(2) << '\n';
+    } else {
+        text();
+    }
+}
+
+void CliContext::Fail(const std::string& line)
+{
+    std::cerr << line << '\n';
+    if (exitCode == 0) {
+        exitCode = 1;
+    }
+}
+
+} // namespace qx71

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/common/IClock.h"
+#include "core/common/IFileSystem.h"
+#include "core/common/IMessageSink.h"
+#include "core/device/IHidPlatform.h"
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace qx71 {
+
+class SimulatedQx71;
+class TracingHidPlatform;
+
+struct CliOptions {
+    bool simulate = false;
+    std::string traceFile;
+    std::string dataDir;
+    bool json = false;
+};
+
+// What every command of qx71ctl shares: the options, the platform backends (created on first
+// use), the folders, and the way results and failures are printed.
+class CliContext {
+public:
+    CliContext();
+    ~CliContext();
+
+    CliOptions options;
+    int exitCode = 0;
+
+    IClock& Clock();
+    IFileSystem& Files();
+    IMessageSink& Messages();
+    // The HID platform: the simulated mouse with --simulate, hidapi otherwise; traced with
+    // --trace.
+    IHidPlatform& Hid();
+    // The simulated mouse, or nullptr without --simulate.
+    SimulatedQx71* Simulator();
+
+    std::filesystem::path InstallDir();
+    // DataDir (from --data-dir, QX71_DATA_DIR or the XDG folder), seeded on first use as the
+    // program does at start.
+    std::filesystem::path DataDir();
+
+    // Prints `data` as one JSON object (with --json) or runs `text` to print it for people.
+    void Print(const nlohmann::json& data, const std::function<void()>& text);
+    // Prints one line to stderr and sets a non-zero exit code.
+    void Fail(const std::string& line);
+
+private:
+    std::unique_ptr<IClock> clock_;
+    std::unique_ptr<IFileSystem> files_;
+    std::unique_ptr<IMessageSink> messages_;
+    std::unique_ptr<IHidPlatform> hid_;
+    std::unique_ptr<TracingHidPlatform> traced_;
+    SimulatedQx71* simulator_ = nullptr;
+    bool seeded_ = false;
+};
+
+} // namespace qx71

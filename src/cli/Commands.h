@@ -1,0 +1,18 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace qx71 {
+
+class CliContext;
+
+// Each group of commands registers its sub-commands; their callbacks run after parsing.
+using CommandRegistrar = void (*)(CLI::App& app, CliContext& context);
+
+void RegisterDeviceCommands(CLI::App& app, CliContext& context);
+
+inline constexpr CommandRegistrar kCommandGroups[] = {
+    RegisterDeviceCommands,
+};
+
+} // namespace qx71

@@ -1,0 +1,116 @@
+// info, device-state, present: the mouse itself.
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+
+#include "core/device/CUSBDriver.h"
+#include "platform/sim/SimulatedQx71.h"
+
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+
+namespace qx71 {
+
+namespace {
+
+constexpr const char* kNoMouse = "The QX71 gaming mouse cannot be found.";
+
+std::string Hex(const uint8_t* data, size_t length)
+{
+    std::ostringstream out;
+    for (size_t i = 0; i < length; ++i) {
+        out << std::hex << std::setw(2) << std::setfill('0') << static_cast<int>(data[i]);
+    }
+    return out.str();
+}
+
+// Opens the link, or prints the program's notice and returns false.
+bool OpenLink(CliContext& context, CUSBDriver& link)
+{
+    if (!link.InitLink() || !link.OpenDevice()) {
+        context.Fail(kNoMouse);
+        return false;
+    }
+    return true;
+}
+
+void Info(CliContext& context)
+{
+    CUSBDriver link(context.Hid(), context.Clock());
+    if (!OpenLink(context, link)) {
+        return;
+    }
+    int version = 0;
+    const bool known = link.ReadFirmwareVersion(version) && version != 0;
+    nlohmann::json data = {
+        {"firmwareVersion", known ? nlohmann::json(version) : nlohmann::json(nullptr)},
+        {"vendorId", link.VendorId()},
+        {"productId", link.ProductId()},
+        {"reportId", link.ReportId()},
+        {"reportLength", link.ReportLength()},
+    };
+    context.Print(data, [&] {
+        std::cout << "Firmware version: " << (known ? std::to_string(version) : "Unknown") << '\n';
+    });
+}
+
+void DeviceState(CliContext& context)
+{
+    SimulatedQx71* sim = context.Simulator();
+    if (sim == nullptr) {
+        context.Fail("device-state needs the simulated mouse (--simulate)");
+        return;
+    }
+    const auto s = sim->GetState();
+    nlohmann::json slots = nlohmann::json::array();
+    for (const auto& slot : s.macroSlots) {
+        slots.push_back(Hex(slot.data(), slot.size()));
+    }
+    nlohmann::json data = {
+        {"buttonTable", Hex(s.buttonTable.data(), s.buttonTable.size())},
+        {"dpiTable", Hex(s.dpiTable.data(), s.dpiTable.size())},
+        {"dpiStage", s.dpiStage},
+        {"ledColor", {{"red", s.ledRed}, {"green", s.ledGreen}, {"blue", s.ledBlue}}},
+        {"ledEffect", s.ledEffect},
+        {"reportRate", s.reportRate},
+        {"macroSlots", slots},
+        {"firmwareVersion", s.firmwareVersion},
+    };
+    context.Print(data, [&] {
+        std::cout << "button table: " << data["buttonTable"].get<std::string>() << '\n'
+                  << "DPI table:    " << data["dpiTable"].get<std::string>() << '\n'
+                  << "DPI stage:    " << int(s.dpiStage) << '\n'
+                  << "LED colour:   red " << int(s.ledRed) << ", green " << int(s.ledGreen)
+                  << ", blue " << int(s.ledBlue) << '\n'
+                  << "LED effect:   " << int(s.ledEffect[0]) << ' ' << int(s.ledEffect[1]) << ' '
+                  << int(s.ledEffect[2]) << '\n'
+                  << "report rate:  " << int(s.reportRate) << '\n';
+        for (size_t i = 0; i < s.macroSlots.size(); ++i) {
+            std::cout << "macro slot " << i << ": " << slots[i].get<std::string>() << '\n';
+        }
+    });
+}
+
+void Present(CliContext& context)
+{
+    CUSBDriver link(context.Hid(), context.Clock());
+    const bool found = link.InitLink() && link.OpenDevice();
+    context.Print({{"present", found}}, [&] { std::cout << (found ? "yes" : "no") << '\n'; });
+    if (!found) {
+        context.exitCode = 1;
+    }
+}
+
+} // namespace
+
+void RegisterDeviceCommands(CLI::App& app, CliContext& context)
+{
+    app.add_subcommand("info", "Read the mouse's firmware version")->callback([&] { Info(context); });
+    app.add_subcommand("device-state", "Print the simulated mouse's state after the command")
+        ->callback([&] { DeviceState(context); });
+    app.add_subcommand("present", "Exit 0 when a mouse is attached")->callback([&] {
+        Present(context);
+    });
+}
+
+} // namespace qx71

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace qx71 {
+
+class IFileSystem;
+
+// The environment values that decide DataDir; the platform reads them.
+struct DataDirEnvironment {
+    std::optional<std::string> qx71DataDir;   // QX71_DATA_DIR
+    std::optional<std::string> xdgConfigHome; // XDG_CONFIG_HOME
+    std::optional<std::string> home;          // HOME
+};
+
+// The per-user settings folder: QX71_DATA_DIR when set, else $XDG_CONFIG_HOME/TOLVI/QX71,
+// else ~/.config/TOLVI/QX71. Empty or relative XDG values are ignored, as the XDG rules say.
+std::filesystem::path FormDataDir(const DataDirEnvironment& env);
+
+// The folder of the running program: its full path cut at the last separator.
+std::filesystem::path FormInstallDir(const std::filesystem::path& executablePath);
+
+// The settings files copied from InstallDir on first start, in copy order.
+inline constexpr const char* kSeedFiles[] = {
+    "Macro.cfg",           "Language.cfg",        "Sts.cfg",
+    "Profile/ConfigInfo.cfg", "Profile/Profile1.cfg", "Profile/Profile2.cfg",
+    "Profile/Profile3.cfg", "Profile/Profile4.cfg", "Profile/Profile5.cfg",
+};
+
+// First-start seeding: only when DataDir does not exist, create it with its Profile folder and
+// copy the seed files that exist in InstallDir, never overwriting. Failures are ignored (the
+// readers supply defaults). Returns true when DataDir was created.
+bool SeedDataDir(IFileSystem& fs, const std::filesystem::path& installDir,
+                 const std::filesystem::path& dataDir);
+
+} // namespace qx71

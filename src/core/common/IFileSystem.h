@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <vector>
+
+namespace qx71 {
+
+enum class FileError {
+    None,
+    NotFound,     // the file or a folder of its path does not exist
+    AccessDenied, // no permission
+    Other,        // anything else (disk full, I/O error, ...)
+};
+
+struct FileReadResult {
+    FileError error = FileError::None;
+    std::vector<uint8_t> bytes;
+    bool ok() const { return error == FileError::None; }
+};
+
+// File work of the core. Settings files are written whole and atomically: after a failure or
+// a crash the previous file is still there, byte for byte.
+class IFileSystem {
+public:
+    virtual ~IFileSystem() = default;
+    // Reads at most `maxBytes` bytes from the start of the file.
+    virtual FileReadResult ReadFile(const std::filesystem::path& path, size_t maxBytes) = 0;
+    // Replaces (or creates) the file with exactly `bytes`: temp file beside it, flush, sync,
+    // rename. The folder must exist.
+    virtual FileError WriteFileAtomic(const std::filesystem::path& path,
+                                      std::span<const uint8_t> bytes) = 0;
+    virtual bool Exists(const std::filesystem::path& path) = 0;
+    virtual bool IsDirectory(const std::filesystem::path& path) = 0;
+    // Creates the folder and any missing parents.
+    virtual bool CreateDirectories(const std::filesystem::path& path) = 0;
+    // Copies `from` to `to` unless `to` exists; false when nothing was copied.
+    virtual bool CopyFileNoOverwrite(const std::filesystem::path& from,
+                                     const std::filesystem::path& to) = 0;
+};
+
+} // namespace qx71

@@ -1,0 +1,164 @@
+#include "platform/linux/PosixFileSystem.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <string>
+
+namespace qx71 {
+
+namespace {
+
+constexpr size_t kWriteChunk = 64 * 1024;
+
+FileError FromErrno(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return FileError::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return FileError::AccessDenied;
+    default:
+        return FileError::Other;
+    }
+}
+
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd()
+    {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    int release()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+private:
+    int fd_;
+};
+
+bool WriteAll(int fd, const uint8_t* data, size_t size, size_t alreadyWritten,
+              const PosixFileSystem::WriteFault& fault)
+{
+    size_t done = 0;
+    while (done < size) {
+        if (fault && !fault(alreadyWritten + done)) {
+            errno = ENOSPC;
+            return false;
+        }
+        const size_t chunk = std::min(kWriteChunk, size - done);
+        const ssize_t n = ::write(fd, data + done, chunk);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+FileReadResult PosixFileSystem::ReadFile(const std::filesystem::path& path, size_t maxBytes)
+{
+    FileReadResult result;
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        result.error = FromErrno(errno);
+        return result;
+    }
+    result.bytes.resize(maxBytes);
+    size_t done = 0;
+    while (done < maxBytes) {
+        const ssize_t n = ::read(fd.get(), result.bytes.data() + done, maxBytes - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            result.error = FromErrno(errno);
+            result.bytes.clear();
+            return result;
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<size_t>(n);
+    }
+    result.bytes.resize(done);
+    return result;
+}
+
+FileError PosixFileSystem::WriteFileAtomic(const std::filesystem::path& path,
+                                           std::span<const uint8_t> bytes)
+{
+    // The temporary file lives in the same folder so that the rename cannot cross devices.
+    std::filesystem::path temp = path;
+    temp += ".tmp-" + std::to_string(::getpid());
+    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (fd.get() < 0) {
+        return FromErrno(errno);
+    }
+    if (!WriteAll(fd.get(), bytes.data(), bytes.size(), 0, writeFault_) || ::fsync(fd.get()) != 0) {
+        const int error = errno;
+        ::close(fd.release());
+        ::unlink(temp.c_str());
+        return FromErrno(error);
+    }
+    if (::close(fd.release()) != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        return FromErrno(error);
+    }
+    // Make the rename itself durable.
+    Fd dir(::open(path.parent_path().empty() ? "." : path.parent_path().c_str(),
+                  O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) {
+        ::fsync(dir.get());
+    }
+    return FileError::None;
+}
+
+bool PosixFileSystem::Exists(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+bool PosixFileSystem::IsDirectory(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
+bool PosixFileSystem::CreateDirectories(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    return !ec && IsDirectory(path);
+}
+
+bool PosixFileSystem::CopyFileNoOverwrite(const std::filesystem::path& from,
+                                          const std::filesystem::path& to)
+{
+    std::error_code ec;
+    return std::filesystem::copy_file(from, to, std::filesystem::copy_options::skip_existing, ec) &&
+           !ec;
+}
+
+} // namespace qx71
