@@ -105,7 +105,9 @@ void Present(CliContext& context)
 
 void RegisterDeviceCommands(CLI::App& app, CliContext& context)
 {
-    app.add_subcommand("info", "Read the mouse's firmware version")->callback([&] { Info(context); });
+    app.add_subcommand("info", "Read the mouse's firmware version")->callback([&] {
+        Info(context);
+    });
     app.add_subcommand("device-state", "Print the simulated mouse's state after the command")
         ->callback([&] { DeviceState(context); });
     app.add_subcommand("present", "Exit 0 when a mouse is attached")->callback([&] {

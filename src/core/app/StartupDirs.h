@@ -24,9 +24,15 @@ std::filesystem::path FormInstallDir(const std::filesystem::path& executablePath
 
 // The settings files copied from InstallDir on first start, in copy order.
 inline constexpr const char* kSeedFiles[] = {
-    "Macro.cfg",           "Language.cfg",        "Sts.cfg",
-    "Profile/ConfigInfo.cfg", "Profile/Profile1.cfg", "Profile/Profile2.cfg",
-    "Profile/Profile3.cfg", "Profile/Profile4.cfg", "Profile/Profile5.cfg",
+    "Macro.cfg",
+    "Language.cfg",
+    "Sts.cfg",
+    "Profile/ConfigInfo.cfg",
+    "Profile/Profile1.cfg",
+    "Profile/Profile2.cfg",
+    "Profile/Profile3.cfg",
+    "Profile/Profile4.cfg",
+    "Profile/Profile5.cfg",
 };
 
 // First-start seeding: only when DataDir does not exist, create it with its Profile folder and

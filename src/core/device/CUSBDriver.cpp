@@ -261,7 +261,8 @@ bool CUSBDriver::ReadFirmwareVersion(int& version)
 bool CUSBDriver::SetReportRate(uint8_t rate)
 {
     std::lock_guard command(commandMutex_);
-    return SendCommand({static_cast<uint8_t>(DeviceCommand::ReportRate), NormaliseReportRate(rate)});
+    return SendCommand(
+        {static_cast<uint8_t>(DeviceCommand::ReportRate), NormaliseReportRate(rate)});
 }
 
 bool CUSBDriver::SetDpiStage(uint8_t value)
@@ -292,8 +293,8 @@ bool CUSBDriver::WriteDpiTable(const uint8_t* table, size_t length)
         return false;
     }
     std::lock_guard command(commandMutex_);
-    if (!SendCommand(
-            {static_cast<uint8_t>(DeviceCommand::DpiTable), kSubCommand, kDpiHeaderA, kDpiHeaderB})) {
+    if (!SendCommand({static_cast<uint8_t>(DeviceCommand::DpiTable), kSubCommand, kDpiHeaderA,
+                      kDpiHeaderB})) {
         return false;
     }
     clock_.SleepMs(DevicePacing::kHeaderToDpiData);

@@ -25,9 +25,9 @@ struct DevicePacing {
     static constexpr uint32_t kBeforeOutputReport = 50;
     static constexpr uint32_t kAfterOutputReport = 50;
     static constexpr uint32_t kPendingWriteLimit = 1500;
-    static constexpr uint32_t kHeaderToBlocks = 100;   // commands 0x12 and 0x13
-    static constexpr uint32_t kHeaderToDpiData = 50;   // command 0x11
-    static constexpr uint32_t kQueryToReply = 50;      // command 0x80
+    static constexpr uint32_t kHeaderToBlocks = 100; // commands 0x12 and 0x13
+    static constexpr uint32_t kHeaderToDpiData = 50; // command 0x11
+    static constexpr uint32_t kQueryToReply = 50;    // command 0x80
 };
 
 // Command bytes of the mouse.

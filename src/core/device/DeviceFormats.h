@@ -45,11 +45,15 @@ inline constexpr uint8_t kModShift = 0x02;
 inline constexpr uint8_t kModAlt = 0x04;
 inline constexpr uint8_t kModWin = 0x08;
 
-inline constexpr DeviceCode kDeviceCodeDisabled = MakeDeviceCode(DeviceCodeKind::MouseFunction, 0, 0, 0);
+inline constexpr DeviceCode kDeviceCodeDisabled =
+    MakeDeviceCode(DeviceCodeKind::MouseFunction, 0, 0, 0);
 // The code of ButtonTable slot 3, which the program never assigns.
-inline constexpr DeviceCode kDeviceCodeSlot3 = MakeDeviceCode(DeviceCodeKind::MouseFunction, 0, 3, 0);
-inline constexpr DeviceCode kDeviceCodeSnipe = MakeDeviceCode(DeviceCodeKind::MouseFunction, 0, 4, 0x08);
-inline constexpr DeviceCode kDeviceCodeFire = MakeDeviceCode(DeviceCodeKind::Fire, 0xF0, 0x18, 0x02);
+inline constexpr DeviceCode kDeviceCodeSlot3 =
+    MakeDeviceCode(DeviceCodeKind::MouseFunction, 0, 3, 0);
+inline constexpr DeviceCode kDeviceCodeSnipe =
+    MakeDeviceCode(DeviceCodeKind::MouseFunction, 0, 4, 0x08);
+inline constexpr DeviceCode kDeviceCodeFire =
+    MakeDeviceCode(DeviceCodeKind::Fire, 0xF0, 0x18, 0x02);
 
 constexpr DeviceCode MacroDeviceCode(uint8_t slot, uint8_t entries)
 {

@@ -13,7 +13,8 @@ void SteadyClock::SleepMs(uint32_t ms)
 uint32_t SteadyClock::TickMs()
 {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
 } // namespace qx71

@@ -23,11 +23,15 @@ SimulatedQx71::SimulatedQx71(IClock& clock, uint16_t vendorId, uint16_t productI
     const uint16_t vid = vendorId != 0 ? vendorId : ParseHexId(identity.vendorIdText);
     const uint16_t pid = productId != 0 ? productId : ParseHexId(identity.productIdText);
     interfaces_ = {
-        {kOtherPath, kOtherVendorId, kOtherProductId,
+        {kOtherPath,
+         kOtherVendorId,
+         kOtherProductId,
          {{CUSBDriver::kVendorUsagePage, CUSBDriver::kVendorUsage, kReportId, kReportCount}}},
         // The boot interface has a feature capability, but not the vendor one.
         {kBootPath, vid, pid, {{kConsumerPage, 0x01, 0x03, 2}}},
-        {kVendorPath, vid, pid,
+        {kVendorPath,
+         vid,
+         pid,
          {{kConsumerPage, 0x01, 0x03, 2},
           {CUSBDriver::kVendorUsagePage, CUSBDriver::kVendorUsage, kReportId, kReportCount}}},
     };
@@ -165,7 +169,7 @@ std::optional<size_t> SimulatedQx71::GetFeatureValueCapsCount(HidHandle handle)
 }
 
 std::optional<std::vector<HidValueCaps>> SimulatedQx71::GetFeatureValueCaps(HidHandle handle,
-                                                                           size_t maxCount)
+                                                                            size_t maxCount)
 {
     std::lock_guard lock(mutex_);
     const auto* open = Find(handle);
@@ -173,8 +177,8 @@ std::optional<std::vector<HidValueCaps>> SimulatedQx71::GetFeatureValueCaps(HidH
         return std::nullopt;
     }
     const auto& caps = open->iface->featureCaps;
-    return std::vector<HidValueCaps>(caps.begin(),
-                                     caps.begin() + static_cast<long>(std::min(maxCount, caps.size())));
+    return std::vector<HidValueCaps>(
+        caps.begin(), caps.begin() + static_cast<long>(std::min(maxCount, caps.size())));
 }
 
 bool SimulatedQx71::ReachMouse()
@@ -238,7 +242,9 @@ void SimulatedQx71::Decode(const uint8_t* p)
         break;
     case DeviceCommand::MacroStream:
         transfer_ = {p[2] < kMacroSlots ? Transfer::Target::MacroSlot : Transfer::Target::None,
-                     p[2], kMacroSlotBytes, {}};
+                     p[2],
+                     kMacroSlotBytes,
+                     {}};
         break;
     }
 }
@@ -289,7 +295,8 @@ void SimulatedQx71::Receive(const uint8_t* block)
         std::copy_n(transfer_.data.begin(), state_.buttonTable.size(), state_.buttonTable.begin());
         break;
     case Transfer::Target::MacroSlot:
-        std::copy_n(transfer_.data.begin(), kMacroSlotBytes, state_.macroSlots[transfer_.slot].begin());
+        std::copy_n(transfer_.data.begin(), kMacroSlotBytes,
+                    state_.macroSlots[transfer_.slot].begin());
         break;
     case Transfer::Target::None:
         break;

@@ -1,0 +1,8 @@
+# Shared by the end-to-end scripts: $ctl is qx71ctl, $work a temp folder removed at exit.
+set -euo pipefail
+ctl="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QX71_DATA_DIR="$work/data"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
