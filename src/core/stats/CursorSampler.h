@@ -1,0 +1,47 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <thread>
+
+namespace qx71 {
+
+class IClock;
+
+// Where the pointer is on the screen; the platform answers.
+class ICursorPosition {
+public:
+    virtual ~ICursorPosition() = default;
+    virtual bool Read(int32_t& x, int32_t& y) = 0;
+};
+
+// Reads the pointer position every 500 ms on its own thread and posts a notice; the owner's
+// thread takes the point with Latest(). The point is published as one atomic word so that the
+// reader never sees x of one sample with y of another.
+class CursorSampler {
+public:
+    static constexpr uint32_t kIntervalMs = 500;
+
+    CursorSampler(IClock& clock, ICursorPosition& cursor, std::function<void()> post);
+    ~CursorSampler();
+    CursorSampler(const CursorSampler&) = delete;
+    CursorSampler& operator=(const CursorSampler&) = delete;
+
+    void Start();
+    // Ends the thread after its current wait.
+    void Stop();
+    void Latest(int32_t& x, int32_t& y) const;
+
+private:
+    void Run();
+
+    IClock& clock_;
+    ICursorPosition& cursor_;
+    std::function<void()> post_;
+    std::atomic<uint64_t> point_{0};
+    std::atomic<bool> running_{false};
+    std::thread thread_;
+};
+
+} // namespace qx71
