@@ -2,15 +2,16 @@
 
 #include "core/device/IHidPlatform.h"
 
-#include <map>
 #include <memory>
-#include <mutex>
 #include <string>
 
 namespace qx71 {
 
-// The HID operations over hidapi (hidraw). Feature capabilities come from the interface's
-// report descriptor, read from sysfs and parsed by ReportDescriptorParser.
+// The HID operations over hidapi (hidraw). A probe handle opens nothing: its attributes come
+// from the enumeration and its feature capabilities from the report descriptor in sysfs
+// (parsed by ParseReportDescriptor), so probing needs no rights on the node. Read and Write
+// handles open the node; output reports of a Write handle go through an OutputReportWriter.
+// Every operation may be called from any thread.
 class HidapiPlatform final : public IHidPlatform {
 public:
     HidapiPlatform();
