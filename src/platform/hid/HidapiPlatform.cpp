@@ -36,7 +36,6 @@ using HidDevicePtr = std::unique_ptr<hid_device, HidDeviceCloser>;
 
 struct OpenInterface {
     std::string path;
-    HidAccess access = HidAccess::Probe;
     InterfaceInfo info;
     // Feature reports (Read and Write handles). hidapi keeps an error text per device, so
     // calls on one device are serialised by `deviceMutex`.
@@ -166,7 +165,6 @@ HidHandle HidapiPlatform::Open(const std::string& path, HidAccess access)
     impl_->ReapRetiredLocked();
     auto iface = std::make_shared<OpenInterface>();
     iface->path = path;
-    iface->access = access;
 
     if (access == HidAccess::Probe) {
         // Attributes come from the enumeration and capabilities from sysfs: a probe needs no
@@ -289,6 +287,8 @@ bool HidapiPlatform::GetFeature(HidHandle handle, uint8_t* data, size_t length)
     return hid_get_feature_report(iface->device.get(), data, length) > 0;
 }
 
+// Windows' overlapped write, rebuilt on a writer thread (OutputReportWriter says why a thread):
+// done or refused within kWriteAtOnce, otherwise pending until WaitWriteCompletion.
 HidWriteResult HidapiPlatform::WriteOutput(HidHandle handle, const uint8_t* data, size_t length)
 {
     const auto iface = impl_->Find(handle);
