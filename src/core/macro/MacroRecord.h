@@ -2,6 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace qx71 {
 
@@ -61,5 +64,50 @@ static_assert(offsetof(MacroRecord, eventCount) == 20);
 static_assert(offsetof(MacroRecord, events) == 24);
 static_assert(offsetof(MacroRecord, name) == 4024);
 static_assert(sizeof(MacroRecord) == kMacroRecordSize);
+
+// The game title a macro is filed under lives in the top byte of its id; the low 24 bits only
+// keep ids apart.
+inline constexpr unsigned kMacroCategoryShift = 24;
+inline constexpr uint32_t kMacroIdLowMask = 0x00FFFFFF;
+// Names typed in the editor are cut to this many characters; the record holds 39.
+inline constexpr size_t kMacroNameEditLimit = 20;
+
+constexpr uint32_t MacroCategoryOf(uint32_t id)
+{
+    return id >> kMacroCategoryShift;
+}
+
+constexpr uint32_t MakeMacroId(uint32_t category, uint32_t tick)
+{
+    return (category << kMacroCategoryShift) | (tick & kMacroIdLowMask);
+}
+
+// A slot appears in macro lists when either mark says it holds a macro.
+constexpr bool IsListedMacro(const MacroRecord& r)
+{
+    return r.size >= kMacroRecordSize || (r.magic >> 16) == kMacroMagicHigh;
+}
+
+// What StoreMacro accepts: the editor's size and the magic's high half.
+constexpr bool IsStorableMacro(const MacroRecord& r)
+{
+    return r.size >= kMacroRecordSize && (r.magic >> 16) == kMacroMagicHigh &&
+           r.eventCount <= kMacroMaxEvents;
+}
+
+// The number of events that may be read: a damaged file can claim more than the record holds.
+constexpr size_t UsableEventCount(const MacroRecord& r)
+{
+    return r.eventCount < kMacroMaxEvents ? r.eventCount : kMacroMaxEvents;
+}
+
+// The name up to its terminator (or all 40 units when a damaged record has none).
+std::u16string MacroNameOf(const MacroRecord& r);
+// Stores at most 39 units of `name` and zeroes the rest.
+void SetMacroName(MacroRecord& r, std::u16string_view name);
+
+// The record's bytes as they lie in Macro.cfg, little-endian on every host.
+void WriteMacroRecord(const MacroRecord& r, std::span<uint8_t, kMacroRecordSize> out);
+MacroRecord ReadMacroRecord(std::span<const uint8_t, kMacroRecordSize> in);
 
 } // namespace qx71
