@@ -59,6 +59,44 @@ uint32_t LoopCountFromText(std::u16string_view text)
     return std::min(*value, kMaxLoopCount);
 }
 
+std::vector<EventItem> EventItemsOf(const MacroRecord& record, const MacroKeyNamer& namer,
+                                    bool* invalid)
+{
+    std::vector<EventItem> items;
+    if (invalid != nullptr) {
+        *invalid = false;
+    }
+    for (size_t i = 0; i < UsableEventCount(record); ++i) {
+        const MacroEvent e = record.events[i];
+        const uint32_t value = MacroEventValue(e);
+        switch (static_cast<MacroEventKind>(MacroEventKindByte(e))) {
+        case MacroEventKind::KeyUp:
+            items.push_back(MakeKeyItem(MacroItemKind::Release, value, namer));
+            continue;
+        case MacroEventKind::KeyDown:
+            items.push_back(MakeKeyItem(MacroItemKind::Press, value, namer));
+            continue;
+        case MacroEventKind::Delay:
+            items.push_back(MakePauseItem(value));
+            continue;
+        }
+        if (invalid != nullptr) {
+            *invalid = true;
+        }
+        break;
+    }
+    return items;
+}
+
+uint32_t NewMacroId(uint32_t category, uint32_t tick, const std::function<bool(uint32_t)>& taken)
+{
+    uint32_t id = MakeMacroId(category, tick);
+    for (uint32_t tries = 0; taken && taken(id) && tries <= kMacroIdLowMask; ++tries) {
+        id = MakeMacroId(category, ++tick);
+    }
+    return id;
+}
+
 void MergeDelays(EventListModel& list)
 {
     size_t i = 1;

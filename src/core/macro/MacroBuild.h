@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qx71 {
 
@@ -34,6 +35,15 @@ std::optional<uint32_t> ParseDecimal(std::u16string_view text);
 std::optional<uint32_t> ParseDelayField(std::u16string_view text);
 // The loop-count field: not a number or 0 gives 1, above 65533 gives 65533.
 uint32_t LoopCountFromText(std::u16string_view text);
+
+// The event-list items of a stored macro. An event of unknown kind ends the list; `invalid`
+// then says so.
+std::vector<EventItem> EventItemsOf(const MacroRecord& record, const MacroKeyNamer& namer,
+                                    bool* invalid = nullptr);
+
+// A new macro's id: the category and the tick's low 24 bits, moved on to the next free value
+// when `taken` says the id is in use, so that a new macro never replaces a stored one.
+uint32_t NewMacroId(uint32_t category, uint32_t tick, const std::function<bool(uint32_t)>& taken);
 
 // Collapses every run of adjacent pauses into its last item, capped at 327,670 ms.
 void MergeDelays(EventListModel& list);

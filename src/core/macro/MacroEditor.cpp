@@ -91,24 +91,12 @@ void MacroEditor::ShowMacro(int index)
     for (const MacroRecord& r : library_.RecordsWithId(id)) {
         events_.Clear();
         SetLoopText(r.loopCount == LoopSinglePress ? u"1" : Decimal(r.loopCount));
-        for (size_t i = 0; i < UsableEventCount(r); ++i) {
-            const MacroEvent e = r.events[i];
-            const uint32_t value = MacroEventValue(e);
-            switch (static_cast<MacroEventKind>(MacroEventKindByte(e))) {
-            case MacroEventKind::KeyUp:
-                events_.Add(MakeKeyItem(MacroItemKind::Release, value, keyNamer_));
-                continue;
-            case MacroEventKind::KeyDown:
-                events_.Add(MakeKeyItem(MacroItemKind::Press, value, keyNamer_));
-                continue;
-            case MacroEventKind::Delay:
-                events_.Add(MakePauseItem(value));
-                continue;
-            }
-            if (debugOutput_) {
-                debugOutput_(kInvalidItemDebugLine);
-            }
-            break;
+        bool invalid = false;
+        for (EventItem& item : EventItemsOf(r, keyNamer_, &invalid)) {
+            events_.Add(std::move(item));
+        }
+        if (invalid && debugOutput_) {
+            debugOutput_(kInvalidItemDebugLine);
         }
     }
 }
@@ -185,13 +173,8 @@ int MacroEditor::NewMacro()
     if (recording_) {
         return -1;
     }
-    // The tick only keeps ids apart; on a clash the next free value is taken so that a new
-    // macro never replaces a stored one.
-    uint32_t tick = clock_.TickMs();
-    uint32_t id = MakeMacroId(category_, tick);
-    for (uint32_t tries = 0; IdTaken(id) && tries <= kMacroIdLowMask; ++tries) {
-        id = MakeMacroId(category_, ++tick);
-    }
+    const uint32_t id = NewMacroId(category_, clock_.TickMs(),
+                                   [this](uint32_t candidate) { return IdTaken(candidate); });
     const int index = macros_.Add({std::u16string(kNewMacroText.In(chinese_)), id});
     shownMacro_ = index;
     ShowMacro(index);
