@@ -198,14 +198,17 @@ TEST_F(MacroLibraryTest, StoringAnExistingIdReplacesItsSlotAndClearsOldEvents)
 
 TEST_F(MacroLibraryTest, FullTableRefusesANewIdButReplacesAStoredOne)
 {
-    ASSERT_TRUE((PutFile({}), lib.LoadMacroFile()));
-    for (uint32_t i = 0; i < kMacroTableSlots; ++i) {
-        ASSERT_EQ(lib.StoreMacro(MakeRecord(0x15000000 + i + 1, u"m")), MacroStoreResult::Stored);
+    std::vector<MacroRecord> records;
+    for (uint32_t i = 0; i + 1 < kMacroTableSlots; ++i) {
+        records.push_back(MakeRecord(0x15000000 + i + 1, u"m"));
     }
-    const int writes = fs.writes;
+    PutFile(records);
+    ASSERT_TRUE(lib.LoadMacroFile());
+    EXPECT_EQ(lib.StoreMacro(MakeRecord(0x15FFFFFE, u"last")), MacroStoreResult::Stored);
     EXPECT_EQ(lib.StoreMacro(MakeRecord(0x15FFFFFF, u"new")), MacroStoreResult::TableFull);
-    EXPECT_EQ(fs.writes, writes);
+    EXPECT_EQ(fs.writes, 1);
     EXPECT_EQ(lib.StoreMacro(MakeRecord(0x15000007, u"again")), MacroStoreResult::Stored);
+    EXPECT_EQ(MacroNameOf(lib.Snapshot().Slot(6)), u"again");
 }
 
 TEST_F(MacroLibraryTest, ListedSlotWithoutMagicIsListedButTakenByANewMacro)
