@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs a command against a private Xvfb. The server picks a free display number itself
+# (-displayfd), so several runs on one machine never race for a number.
+set -euo pipefail
+
+fifo_dir=$(mktemp -d)
+trap 'rm -rf "$fifo_dir"' EXIT
+mkfifo "$fifo_dir/display"
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo_dir/display" \
+  >"$fifo_dir/xvfb.log" 2>&1 &
+xvfb_pid=$!
+trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; rm -rf "$fifo_dir"' EXIT
+
+# The server writes its number once it accepts connections.
+if ! read -r -t 60 number <"$fifo_dir/display"; then
+  echo "with-xvfb: Xvfb did not start" >&2
+  cat "$fifo_dir/xvfb.log" >&2
+  exit 1
+fi
+export DISPLAY=":$number"
+unset XAUTHORITY
+"$@"
