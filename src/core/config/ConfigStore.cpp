@@ -1,0 +1,258 @@
+#include "core/config/ConfigStore.h"
+
+#include "core/common/IFileSystem.h"
+#include "core/common/IMessageSink.h"
+#include "core/common/LittleEndian.h"
+#include "core/common/Utf.h"
+#include "core/config/FixedText.h"
+#include "core/config/ProfileDefaults.h"
+#include "core/i18n/UiStrings.h"
+
+#include <string_view>
+
+namespace qx71 {
+
+namespace {
+
+constexpr std::u16string_view kMsgOpenFailed =
+    u"Failed to open file, check whether there is a %s path?";
+constexpr std::u16string_view kMsgInvalidProfile = u"%s is an invaild Profile!";
+constexpr std::u16string_view kMsgImportSuccess = u"%s import success!";
+constexpr std::u16string_view kMsgExportSuccess = u"%s export success!";
+constexpr std::u16string_view kMsgExportFailed = u"%s export failed!";
+constexpr std::u16string_view kCaptionInfo = u"Info";
+
+constexpr const char* kStrFileNotFound = "str_msg2";
+constexpr const char* kStrDefaultDenied = "str_msg4";
+constexpr const char* kStrSaveDenied = "str_msg5";
+
+constexpr const char* kProfileFolder = "Profile";
+constexpr const char* kDirectoryFile = "ConfigInfo.cfg";
+
+bool HasProfileMagic(std::span<const uint8_t> bytes)
+{
+    return bytes.size() >= sizeof(uint32_t) && LoadLe32(bytes.data()) == kProfileMagic;
+}
+
+} // namespace
+
+ConfigStore::ConfigStore(IFileSystem& files, IMessageSink& messages, const UiStrings& strings,
+                         std::filesystem::path dataDir, std::function<bool()> chineseUi)
+    : files_(files), messages_(messages), strings_(strings), dataDir_(std::move(dataDir)),
+      chineseUi_(std::move(chineseUi))
+{
+    // Until a file is loaded the current profile is a valid one, never a zero record.
+    FillDefaults(currentProfile_, ChineseUi());
+}
+
+std::filesystem::path ConfigStore::ProfileFolder() const
+{
+    return dataDir_ / kProfileFolder;
+}
+
+std::filesystem::path ConfigStore::DirectoryPath() const
+{
+    return ProfileFolder() / kDirectoryFile;
+}
+
+std::filesystem::path ConfigStore::SlotPath(size_t slot) const
+{
+    return ProfileFolder() / ("Profile" + std::to_string(slot + 1) + ".cfg");
+}
+
+bool ConfigStore::ChineseUi() const
+{
+    return chineseUi_ && chineseUi_();
+}
+
+const std::u16string& ConfigStore::Text(const char* key) const
+{
+    return strings_.Get(key);
+}
+
+void ConfigStore::ShowInfoBox(std::u16string text)
+{
+    messages_.Show({MessageKind::InfoBox, {}, std::move(text)});
+}
+
+void ConfigStore::ShowSystemBox(std::u16string text)
+{
+    messages_.Show({MessageKind::SystemBox, std::u16string(kCaptionInfo), std::move(text)});
+}
+
+bool ConfigStore::LoadDirectory()
+{
+    bool clean = true;
+    const std::filesystem::path directoryPath = DirectoryPath();
+    const FileReadResult read = files_.ReadFile(directoryPath, kProfileDirectorySize);
+    if (read.ok()) {
+        directory_ = DirectoryFromBytes(read.bytes);
+    } else {
+        clean = false;
+        directory_ = ProfileDirectory{};
+        if (read.error == FileError::NotFound) {
+            ShowInfoBox(FormatWithPath(kMsgOpenFailed, directoryPath));
+        }
+    }
+
+    // The stored paths are never trusted: DataDir may have moved since they were written.
+    for (size_t n = 0; n < kProfileSlots; ++n) {
+        SetText(directory_.slots[n].path, Utf8ToUtf16(SlotPath(n).string()));
+    }
+
+    bool found = false;
+    for (size_t n = 0; n < kProfileSlots && !found; ++n) {
+        ProfileSlot& slot = directory_.slots[n];
+        if (slot.slotMagic != kSlotMagic || slot.active == 0) {
+            continue;
+        }
+        if (ReadProfile(SlotPath(n), true).result == ProfileLoad::Loaded) {
+            currentSlot_ = n;
+            found = true;
+        } else {
+            clean = false;
+            slot.active = 0;
+            WriteDefaultProfile(SlotPath(n));
+        }
+    }
+    if (!found) {
+        if (ReadProfile(SlotPath(0), false).result != ProfileLoad::Loaded) {
+            clean = false;
+            WriteDefaultProfile(SlotPath(0));
+        }
+        directory_.slots[0].active = 1;
+        currentSlot_ = 0;
+    }
+
+    for (size_t n = 0; n < kProfileSlots; ++n) {
+        const ProfileSlot& slot = directory_.slots[n];
+        selected_[n] = slot.slotMagic == kSlotMagic && slot.active != 0;
+    }
+    buttonMacroIds_ = directory_.slots[currentSlot_].macroIds;
+    return clean;
+}
+
+ConfigStore::LoadOutcome ConfigStore::ReadProfile(const std::filesystem::path& path,
+                                                  bool reportMissing)
+{
+    LoadOutcome outcome;
+    const FileReadResult read = files_.ReadFile(path, kProfileRecordSize);
+    if (read.ok()) {
+        if (!HasProfileMagic(read.bytes)) {
+            // The rejected bytes never replace the profile in memory, so they cannot be sent
+            // to the mouse or saved over another slot.
+            ShowSystemBox(FormatWithPath(kMsgInvalidProfile, path));
+            outcome.result = ProfileLoad::Rejected;
+            return outcome;
+        }
+        currentProfile_ = ProfileFromBytes(read.bytes);
+        outcome.result = ProfileLoad::Loaded;
+        return outcome;
+    }
+    if (read.error == FileError::NotFound && reportMissing) {
+        ShowInfoBox(FormatWithPath(kMsgOpenFailed, path));
+        outcome.defaultsWritten = WriteDefaultProfile(path);
+    }
+    return outcome;
+}
+
+ProfileLoad ConfigStore::LoadProfileFile(const std::filesystem::path& path, bool reportMissing)
+{
+    return ReadProfile(path, reportMissing).result;
+}
+
+bool ConfigStore::WriteDefaultProfile(const std::filesystem::path& path)
+{
+    files_.CreateDirectories(ProfileFolder());
+    const ProfileRecord defaults = DefaultProfile(ChineseUi());
+    const FileError error = files_.WriteFileAtomic(path, ProfileToBytes(defaults));
+    if (error != FileError::None) {
+        if (error == FileError::AccessDenied) {
+            ShowInfoBox(FormatWithPath(Text(kStrDefaultDenied), path));
+        }
+        return false;
+    }
+    currentProfile_ = defaults;
+    return true;
+}
+
+bool ConfigStore::SaveCurrentProfile()
+{
+    if (currentProfile_.magic != kProfileMagic) {
+        return false;
+    }
+    const std::filesystem::path path = SlotPath(currentSlot_);
+    // The folder may have been removed while the program ran; recreating it loses nothing.
+    files_.CreateDirectories(ProfileFolder());
+    const FileError error = files_.WriteFileAtomic(path, ProfileToBytes(currentProfile_));
+    if (error == FileError::NotFound) {
+        ShowSystemBox(FormatWithPath(Text(kStrFileNotFound), path));
+    } else if (error == FileError::AccessDenied) {
+        ShowSystemBox(FormatWithPath(Text(kStrSaveDenied), path));
+    }
+    return error == FileError::None;
+}
+
+bool ConfigStore::SaveDirectory()
+{
+    files_.CreateDirectories(ProfileFolder());
+    return files_.WriteFileAtomic(DirectoryPath(), DirectoryToBytes(directory_)) == FileError::None;
+}
+
+bool ConfigStore::SaveAppliedProfile()
+{
+    directory_.slots[currentSlot_].macroIds = buttonMacroIds_;
+    const bool profileSaved = SaveCurrentProfile();
+    const bool directorySaved = SaveDirectory();
+    return profileSaved && directorySaved;
+}
+
+ProfileLoad ConfigStore::SwitchProfile(size_t slot)
+{
+    if (slot >= kProfileSlots) {
+        return ProfileLoad::NotLoaded;
+    }
+    const LoadOutcome outcome = ReadProfile(SlotPath(slot), true);
+    const bool switched = outcome.result == ProfileLoad::Loaded || outcome.defaultsWritten;
+    if (!switched) {
+        return outcome.result;
+    }
+    currentSlot_ = slot;
+    buttonMacroIds_ = directory_.slots[slot].macroIds;
+    for (auto& s : directory_.slots) {
+        s.active = 0;
+    }
+    directory_.slots[slot].active = 1;
+    for (size_t n = 0; n < kProfileSlots; ++n) {
+        selected_[n] = directory_.slots[n].active == 1;
+    }
+    return outcome.result;
+}
+
+void ConfigStore::RestoreDefaults()
+{
+    FillDefaults(currentProfile_, ChineseUi());
+    buttonMacroIds_.fill(0);
+}
+
+bool ConfigStore::ImportProfile(const std::filesystem::path& path)
+{
+    const FileReadResult read = files_.ReadFile(path, kProfileRecordSize);
+    if (!read.ok() || !HasProfileMagic(read.bytes)) {
+        ShowSystemBox(FormatWithPath(kMsgInvalidProfile, path));
+        return false;
+    }
+    currentProfile_ = ProfileFromBytes(read.bytes);
+    ShowSystemBox(FormatWithPath(kMsgImportSuccess, path));
+    return true;
+}
+
+bool ConfigStore::ExportProfile(const std::filesystem::path& path)
+{
+    const bool written =
+        files_.WriteFileAtomic(path, ProfileToBytes(currentProfile_)) == FileError::None;
+    ShowSystemBox(FormatWithPath(written ? kMsgExportSuccess : kMsgExportFailed, path));
+    return written;
+}
+
+} // namespace qx71

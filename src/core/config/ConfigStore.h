@@ -1,0 +1,109 @@
+#pragma once
+
+#include "core/config/ProfileDirectory.h"
+#include "core/config/ProfileRecord.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace qx71 {
+
+class IFileSystem;
+class IMessageSink;
+class UiStrings;
+
+// Result of reading a profile file; the numbers are the ones the window's code expects.
+enum class ProfileLoad : uint8_t {
+    NotLoaded = 0, // the file could not be read
+    Loaded = 1,
+    Rejected = 255, // read, but it is not a profile
+};
+
+// The five profiles and their directory under DataDir/Profile, with the one profile held in
+// memory. The pages edit CurrentProfile() and ButtonMacroIds() in place; nothing reaches a
+// file until the caller saves. Every file is replaced atomically, and a record without the
+// profile magic never becomes the current profile.
+class ConfigStore {
+public:
+    // `chineseUi` tells whether the Chinese interface is in force when a default profile is
+    // named; without it the names are English.
+    ConfigStore(IFileSystem& files, IMessageSink& messages, const UiStrings& strings,
+                std::filesystem::path dataDir, std::function<bool()> chineseUi = {});
+
+    // Reads ConfigInfo.cfg and loads the first active slot whose profile reads, repairing
+    // missing or rejected files with defaults on the way; the first slot is the fallback. Also
+    // takes that slot's macro ids as ButtonMacroIds(). False when anything had to be replaced.
+    bool LoadDirectory();
+
+    // Reads `path` into the current profile. A missing file is reported and written with
+    // defaults when `reportMissing` is set. A rejected file leaves the current profile as it was.
+    ProfileLoad LoadProfileFile(const std::filesystem::path& path, bool reportMissing);
+
+    // Writes a default profile to `path` and makes it the current profile; on failure the
+    // current profile is unchanged.
+    bool WriteDefaultProfile(const std::filesystem::path& path);
+
+    // Writes the current profile to the current slot's file.
+    bool SaveCurrentProfile();
+    // Writes ConfigInfo.cfg. A failure is not reported to the user, only returned.
+    bool SaveDirectory();
+    // After a successful write to the mouse: records ButtonMacroIds() as the current slot's
+    // macros, then saves the profile and the directory.
+    bool SaveAppliedProfile();
+
+    // Makes `slot` (0..4) the current one. Loaded: switched. Rejected: nothing changes, the
+    // previous profile stays current. NotLoaded: the file was missing; when it could be written
+    // with defaults the switch went through with them (see CurrentSlot()), else nothing changes.
+    ProfileLoad SwitchProfile(size_t slot);
+
+    // Fills the current profile with defaults and clears ButtonMacroIds(); writes nothing.
+    void RestoreDefaults();
+
+    // Takes the record of a profile file as the current profile when it is one. Only the
+    // memory changes: nothing is saved and ButtonMacroIds() stays.
+    bool ImportProfile(const std::filesystem::path& path);
+    // Writes the current profile to a file of the user's choice.
+    bool ExportProfile(const std::filesystem::path& path);
+
+    ProfileRecord& CurrentProfile() { return currentProfile_; }
+    const ProfileRecord& CurrentProfile() const { return currentProfile_; }
+    size_t CurrentSlot() const { return currentSlot_; }
+    std::array<uint32_t, kProfileButtons>& ButtonMacroIds() { return buttonMacroIds_; }
+    const std::array<uint32_t, kProfileButtons>& ButtonMacroIds() const { return buttonMacroIds_; }
+    const ProfileDirectory& Directory() const { return directory_; }
+    // Which of the window's five profile buttons show as selected.
+    const std::array<bool, kProfileSlots>& SelectedButtons() const { return selected_; }
+
+    std::filesystem::path ProfileFolder() const;
+    std::filesystem::path DirectoryPath() const;
+    std::filesystem::path SlotPath(size_t slot) const;
+
+private:
+    struct LoadOutcome {
+        ProfileLoad result = ProfileLoad::NotLoaded;
+        bool defaultsWritten = false;
+    };
+    LoadOutcome ReadProfile(const std::filesystem::path& path, bool reportMissing);
+    bool ChineseUi() const;
+    void ShowInfoBox(std::u16string text);
+    void ShowSystemBox(std::u16string text);
+    const std::u16string& Text(const char* key) const;
+
+    IFileSystem& files_;
+    IMessageSink& messages_;
+    const UiStrings& strings_;
+    std::filesystem::path dataDir_;
+    std::function<bool()> chineseUi_;
+
+    ProfileRecord currentProfile_;
+    size_t currentSlot_ = 0;
+    std::array<uint32_t, kProfileButtons> buttonMacroIds_{};
+    ProfileDirectory directory_;
+    std::array<bool, kProfileSlots> selected_{};
+};
+
+} // namespace qx71

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace qx71 {
+
+// Texts inside settings records: fixed arrays of UTF-16 units, zero-terminated, tail zero.
+
+// The text up to the first zero unit (the whole array when none is zero).
+template <size_t N> std::u16string TextOf(const std::array<char16_t, N>& units)
+{
+    size_t length = 0;
+    while (length < N && units[length] != 0) {
+        ++length;
+    }
+    return std::u16string(units.data(), length);
+}
+
+// Stores as much of `text` as fits before the terminator and zeroes the rest. A surrogate pair
+// that would be cut in half is dropped whole, so the stored text stays valid UTF-16.
+template <size_t N> void SetText(std::array<char16_t, N>& units, std::u16string_view text)
+{
+    static_assert(N > 0);
+    size_t length = std::min(text.size(), N - 1);
+    if (length > 0 && length < text.size()) {
+        const char16_t last = text[length - 1];
+        const bool highSurrogate = last >= 0xD800 && last <= 0xDBFF;
+        if (highSurrogate) {
+            --length;
+        }
+    }
+    units.fill(0);
+    for (size_t i = 0; i < length; ++i) {
+        units[i] = text[i];
+    }
+}
+
+} // namespace qx71

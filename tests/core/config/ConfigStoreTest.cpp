@@ -1,0 +1,596 @@
+#include "core/config/ConfigStore.h"
+
+#include "core/common/IMessageSink.h"
+#include "core/common/Utf.h"
+#include "core/config/FixedText.h"
+#include "core/config/ProfileDefaults.h"
+#include "core/i18n/UiStrings.h"
+#include "platform/linux/PosixFileSystem.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace qx71 {
+namespace {
+
+using test::ReadAll;
+using test::TempDir;
+using test::WriteAll;
+
+class RecordingSink final : public IMessageSink {
+public:
+    void Show(const UserMessage& message) override
+    {
+        const bool box = message.kind == MessageKind::SystemBox;
+        lines.push_back((box ? "[" + Utf16ToUtf8(message.caption) + "] " : "[timed] ") +
+                        Utf16ToUtf8(message.text));
+    }
+    std::vector<std::string> lines;
+};
+
+// The real file system with failures injected for chosen paths.
+class FaultyFileSystem final : public IFileSystem {
+public:
+    FileReadResult ReadFile(const std::filesystem::path& path, size_t maxBytes) override
+    {
+        if (auto it = readFaults.find(path); it != readFaults.end()) {
+            return {it->second, {}};
+        }
+        return real.ReadFile(path, maxBytes);
+    }
+    FileError WriteFileAtomic(const std::filesystem::path& path,
+                              std::span<const uint8_t> bytes) override
+    {
+        ++writes;
+        if (auto it = writeFaults.find(path); it != writeFaults.end()) {
+            return it->second;
+        }
+        return real.WriteFileAtomic(path, bytes);
+    }
+    bool Exists(const std::filesystem::path& p) override { return real.Exists(p); }
+    bool IsDirectory(const std::filesystem::path& p) override { return real.IsDirectory(p); }
+    bool CreateDirectories(const std::filesystem::path& p) override
+    {
+        return real.CreateDirectories(p);
+    }
+    bool CopyFileNoOverwrite(const std::filesystem::path& from,
+                             const std::filesystem::path& to) override
+    {
+        return real.CopyFileNoOverwrite(from, to);
+    }
+
+    PosixFileSystem real;
+    std::map<std::filesystem::path, FileError> readFaults;
+    std::map<std::filesystem::path, FileError> writeFaults;
+    int writes = 0;
+};
+
+std::vector<uint8_t> Bytes(const ProfileRecord& record)
+{
+    const ProfileBytes b = ProfileToBytes(record);
+    return {b.begin(), b.end()};
+}
+
+// A valid profile told apart from the others by its pointer speed.
+ProfileRecord Marked(int32_t marker)
+{
+    ProfileRecord r = DefaultProfile(false);
+    r.pointerSpeed = marker;
+    r.reserved[7] = 0x5A; // carried along untouched
+    return r;
+}
+
+ProfileRecord Rejected()
+{
+    ProfileRecord r = Marked(99);
+    r.magic = 0x80800206;
+    return r;
+}
+
+class ConfigStoreTest : public ::testing::Test {
+protected:
+    ConfigStoreTest()
+    {
+        strings.Set("str_msg2", u"Cannot find %s.");
+        strings.Set("str_msg4", u"Access denied.");
+        strings.Set("str_msg5", u"Access denied, not saved.");
+    }
+
+    std::filesystem::path SlotFile(size_t n) const
+    {
+        return data / "Profile" / ("Profile" + std::to_string(n + 1) + ".cfg");
+    }
+    std::filesystem::path DirectoryFile() const { return data / "Profile" / "ConfigInfo.cfg"; }
+    void WriteProfile(size_t n, const ProfileRecord& r) { WriteAll(SlotFile(n), Bytes(r)); }
+    void WriteDirectory(const ProfileDirectory& d)
+    {
+        const DirectoryBytes b = DirectoryToBytes(d);
+        WriteAll(DirectoryFile(), b);
+    }
+    // Five valid profiles, slot n marked 10 + n, and the seed directory.
+    void Seed()
+    {
+        WriteDirectory(SeedDirectory());
+        for (size_t n = 0; n < kProfileSlots; ++n) {
+            WriteProfile(n, Marked(static_cast<int32_t>(10 + n)));
+        }
+    }
+    std::string Path(const std::filesystem::path& p) const { return p.string(); }
+
+    TempDir tmp;
+    std::filesystem::path data = tmp / "TOLVI/QX71";
+    FaultyFileSystem files;
+    RecordingSink sink;
+    UiStrings strings;
+    bool chinese = false;
+    ConfigStore store{files, sink, strings, data, [this] { return chinese; }};
+};
+
+enum class FileState { Valid, Missing, Rejected };
+
+struct SlotSetup {
+    bool magic;
+    bool active;
+    FileState file;
+};
+
+constexpr SlotSetup kInactive{true, false, FileState::Valid};
+
+TEST_F(ConfigStoreTest, LoadDirectoryWalksTheActiveSlots)
+{
+    using S = FileState;
+    struct Case {
+        const char* name;
+        bool directoryPresent;
+        std::array<SlotSetup, 5> slots;
+        size_t current;
+        std::array<bool, 5> selected;
+        std::array<int32_t, 5> activeAfter;
+        std::vector<std::string> messages; // %1 = Profile1.cfg's path ... %5, %D ConfigInfo.cfg
+        std::vector<size_t> defaulted;     // slots whose file now holds defaults
+        bool clean;
+    };
+    const Case cases[] = {
+        {"seeded",
+         true,
+         {{{true, true, S::Valid}, kInactive, kInactive, kInactive, kInactive}},
+         0,
+         {true, false, false, false, false},
+         {1, 0, 0, 0, 0},
+         {},
+         {},
+         true},
+        {"only slot 2 is valid and active",
+         true,
+         {{{false, false, S::Valid},
+           {false, true, S::Valid},
+           {true, true, S::Valid},
+           {false, true, S::Valid},
+           {false, false, S::Valid}}},
+         2,
+         {false, false, true, false, false},
+         {0, 1, 1, 1, 0},
+         {},
+         {},
+         true},
+        {"two active slots: the lower one wins, the other keeps its flag",
+         true,
+         {{kInactive, {true, true, S::Valid}, kInactive, {true, true, S::Valid}, kInactive}},
+         1,
+         {false, true, false, true, false},
+         {0, 1, 0, 1, 0},
+         {},
+         {},
+         true},
+        {"active file missing: defaulted, first slot taken",
+         true,
+         {{kInactive, {true, true, S::Missing}, kInactive, kInactive, kInactive}},
+         0,
+         {true, false, false, false, false},
+         {1, 0, 0, 0, 0},
+         {"[timed] Failed to open file, check whether there is a %2 path?"},
+         {1},
+         false},
+        {"active file rejected: defaulted, walk goes on",
+         true,
+         {{{true, true, S::Rejected}, kInactive, {true, true, S::Valid}, kInactive, kInactive}},
+         2,
+         {false, false, true, false, false},
+         {0, 0, 1, 0, 0},
+         {"[Info] %1 is an invaild Profile!"},
+         {0},
+         false},
+        {"no usable slot: the first slot's file, not reported when missing",
+         true,
+         {{{true, false, S::Missing}, kInactive, {true, true, S::Rejected}, kInactive, kInactive}},
+         0,
+         {true, false, false, false, false},
+         {1, 0, 0, 0, 0},
+         {"[Info] %3 is an invaild Profile!"},
+         {0, 2},
+         false},
+        {"directory missing",
+         false,
+         {{kInactive, kInactive, kInactive, kInactive, kInactive}},
+         0,
+         {false, false, false, false, false},
+         {1, 0, 0, 0, 0},
+         {"[timed] Failed to open file, check whether there is a %D path?"},
+         {},
+         false},
+    };
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir caseDir;
+        data = caseDir / "TOLVI/QX71";
+        sink.lines.clear();
+        ConfigStore s(files, sink, strings, data);
+
+        ProfileDirectory d;
+        for (size_t n = 0; n < 5; ++n) {
+            d.slots[n].slotMagic = c.slots[n].magic ? kSlotMagic : 0;
+            d.slots[n].active = c.slots[n].active ? 1 : 0;
+            d.slots[n].macroIds[0] = static_cast<uint32_t>(100 + n);
+            if (c.slots[n].file == FileState::Valid) {
+                WriteProfile(n, Marked(static_cast<int32_t>(10 + n)));
+            } else if (c.slots[n].file == FileState::Rejected) {
+                WriteProfile(n, Rejected());
+            }
+        }
+        if (c.directoryPresent) {
+            WriteDirectory(d);
+        }
+
+        EXPECT_EQ(s.LoadDirectory(), c.clean);
+        EXPECT_EQ(s.CurrentSlot(), c.current);
+        EXPECT_EQ(s.SelectedButtons(), c.selected);
+        for (size_t n = 0; n < 5; ++n) {
+            EXPECT_EQ(s.Directory().slots[n].active, c.activeAfter[n]) << "slot " << n;
+        }
+        std::vector<std::string> expected;
+        for (std::string m : c.messages) {
+            const auto at = m.find('%');
+            const char which = m[at + 1];
+            m.replace(at, 2, which == 'D' ? Path(DirectoryFile()) : Path(SlotFile(which - '1')));
+            expected.push_back(m);
+        }
+        EXPECT_EQ(sink.lines, expected);
+        for (size_t n : c.defaulted) {
+            EXPECT_EQ(ReadAll(SlotFile(n)), Bytes(DefaultProfile(false))) << "slot " << n;
+        }
+        // The current profile is the current slot's file as it is now on disk.
+        EXPECT_EQ(Bytes(s.CurrentProfile()), ReadAll(SlotFile(c.current)));
+        EXPECT_EQ(s.ButtonMacroIds()[0], c.directoryPresent ? 100 + c.current : 0);
+    }
+}
+
+TEST_F(ConfigStoreTest, DirectoryPathsAreRewrittenAndReservedBytesKept)
+{
+    ProfileDirectory d = SeedDirectory();
+    SetText(d.slots[0].path, u"C:\\Users\\old\\AppData\\Local\\Temp\\TOLVI\\QX71\\x.cfg");
+    d.slots[4].reserved0[17] = 0xAB;
+    d.slots[2].reserved1[3] = 0xCD;
+    WriteDirectory(d);
+    // Only the first slot is in the file: the rest reads as zero.
+    std::vector<uint8_t> shortDirectory = ReadAll(DirectoryFile());
+    WriteProfile(0, Marked(10));
+
+    ASSERT_TRUE(store.LoadDirectory());
+    EXPECT_EQ(Utf16ToUtf8(TextOf(store.Directory().slots[0].path)), Path(SlotFile(0)));
+    EXPECT_EQ(Utf16ToUtf8(TextOf(store.Directory().slots[3].path)), Path(SlotFile(3)));
+    ASSERT_TRUE(store.SaveDirectory());
+    const ProfileDirectory saved = DirectoryFromBytes(ReadAll(DirectoryFile()));
+    EXPECT_EQ(saved.slots[4].reserved0[17], 0xAB);
+    EXPECT_EQ(saved.slots[2].reserved1[3], 0xCD);
+    EXPECT_EQ(ReadAll(DirectoryFile()).size(), kProfileDirectorySize);
+
+    shortDirectory.resize(kProfileSlotSize);
+    WriteAll(DirectoryFile(), shortDirectory);
+    ConfigStore again(files, sink, strings, data);
+    EXPECT_TRUE(again.LoadDirectory());
+    EXPECT_EQ(again.SelectedButtons(), (std::array<bool, 5>{true, false, false, false, false}));
+    EXPECT_EQ(again.Directory().slots[1].slotMagic, 0);
+}
+
+TEST_F(ConfigStoreTest, LoadProfileFileAcceptsShortFilesAndKeepsMemoryOnRejection)
+{
+    Seed();
+    ASSERT_TRUE(store.LoadDirectory());
+
+    // A short file with the magic is a profile whose missing tail is zero.
+    std::vector<uint8_t> shortFile = Bytes(Marked(42));
+    shortFile.resize(100);
+    WriteAll(tmp / "short.cfg", shortFile);
+    EXPECT_EQ(store.LoadProfileFile(tmp / "short.cfg", true), ProfileLoad::Loaded);
+    std::vector<uint8_t> expected = shortFile;
+    expected.resize(kProfileRecordSize, 0);
+    EXPECT_EQ(Bytes(store.CurrentProfile()), expected);
+
+    const std::vector<uint8_t> before = Bytes(store.CurrentProfile());
+    WriteAll(tmp / "bad.cfg", Bytes(Rejected()));
+    EXPECT_EQ(store.LoadProfileFile(tmp / "bad.cfg", true), ProfileLoad::Rejected);
+    EXPECT_EQ(Bytes(store.CurrentProfile()), before);
+
+    // Missing and not to be reported: nothing shown, nothing written.
+    sink.lines.clear();
+    const int writesBefore = files.writes;
+    EXPECT_EQ(store.LoadProfileFile(tmp / "none.cfg", false), ProfileLoad::NotLoaded);
+    EXPECT_TRUE(sink.lines.empty());
+    EXPECT_EQ(files.writes, writesBefore);
+    EXPECT_FALSE(std::filesystem::exists(tmp / "none.cfg"));
+}
+
+TEST_F(ConfigStoreTest, SwitchProfile)
+{
+    struct Case {
+        const char* name;
+        size_t target;
+        FileState file;
+        bool denyDefaults;
+        ProfileLoad result;
+        bool switched;
+        std::vector<std::string> messages;
+    };
+    const std::string missing = "[timed] Failed to open file, check whether there is a ";
+    const Case cases[] = {
+        {"valid", 3, FileState::Valid, false, ProfileLoad::Loaded, true, {}},
+        {"rejected keeps the previous profile",
+         3,
+         FileState::Rejected,
+         false,
+         ProfileLoad::Rejected,
+         false,
+         {"[Info] %4 is an invaild Profile!"}},
+        {"missing: written with defaults and switched to them",
+         3,
+         FileState::Missing,
+         false,
+         ProfileLoad::NotLoaded,
+         true,
+         {missing + "%4 path?"}},
+        {"missing and not writable: nothing changes",
+         3,
+         FileState::Missing,
+         true,
+         ProfileLoad::NotLoaded,
+         false,
+         {missing + "%4 path?", "[timed] Access denied."}},
+        {"no such slot", 5, FileState::Valid, false, ProfileLoad::NotLoaded, false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir caseDir;
+        data = caseDir / "TOLVI/QX71";
+        Seed();
+        ConfigStore s(files, sink, strings, data);
+        ASSERT_TRUE(s.LoadDirectory());
+        s.ButtonMacroIds()[2] = 77; // unapplied edits of the page
+        const std::vector<uint8_t> previous = Bytes(s.CurrentProfile());
+        if (c.file == FileState::Rejected) {
+            WriteProfile(3, Rejected());
+        } else if (c.file == FileState::Missing) {
+            std::filesystem::remove(SlotFile(3));
+        }
+        files.writeFaults.clear();
+        if (c.denyDefaults) {
+            files.writeFaults[SlotFile(3)] = FileError::AccessDenied;
+        }
+        sink.lines.clear();
+
+        EXPECT_EQ(s.SwitchProfile(c.target), c.result);
+
+        std::vector<std::string> expected;
+        for (std::string m : c.messages) {
+            if (const auto at = m.find("%4"); at != std::string::npos) {
+                m.replace(at, 2, Path(SlotFile(3)));
+            }
+            expected.push_back(m);
+        }
+        EXPECT_EQ(sink.lines, expected);
+        if (c.switched) {
+            EXPECT_EQ(s.CurrentSlot(), c.target);
+            const ProfileRecord expectedProfile = c.file == FileState::Valid
+                                                      ? Marked(static_cast<int32_t>(10 + c.target))
+                                                      : DefaultProfile(false);
+            EXPECT_EQ(Bytes(s.CurrentProfile()), Bytes(expectedProfile));
+            std::array<bool, 5> only{};
+            only[c.target] = true;
+            EXPECT_EQ(s.SelectedButtons(), only);
+            for (size_t n = 0; n < 5; ++n) {
+                EXPECT_EQ(s.Directory().slots[n].active, n == c.target ? 1 : 0);
+            }
+            EXPECT_EQ(s.ButtonMacroIds()[2], 0u);
+        } else {
+            EXPECT_EQ(s.CurrentSlot(), 0u);
+            EXPECT_EQ(Bytes(s.CurrentProfile()), previous);
+            EXPECT_EQ(s.SelectedButtons(), (std::array<bool, 5>{true, false, false, false, false}));
+            EXPECT_EQ(s.Directory().slots[0].active, 1);
+            EXPECT_EQ(s.ButtonMacroIds()[2], 77u);
+        }
+        // Switching never saves the directory.
+        EXPECT_EQ(ReadAll(DirectoryFile()), [] {
+            const DirectoryBytes b = DirectoryToBytes(SeedDirectory());
+            return std::vector<uint8_t>(b.begin(), b.end());
+        }());
+    }
+}
+
+TEST_F(ConfigStoreTest, ImportTakesOnlyAProfileAndChangesOnlyMemory)
+{
+    std::vector<uint8_t> pattern(kProfileRecordSize + 50);
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        pattern[i] = static_cast<uint8_t>(i * 13 + 1);
+    }
+    const std::vector<uint8_t> magic = {0x05, 0x02, 0x80, 0x80};
+    std::copy(magic.begin(), magic.end(), pattern.begin());
+    auto prefix = [&](size_t n) {
+        return std::vector<uint8_t>(pattern.begin(), pattern.begin() + n);
+    };
+    auto zeroPadded = [&](size_t n) {
+        std::vector<uint8_t> v = prefix(n);
+        v.resize(kProfileRecordSize, 0);
+        return v;
+    };
+    std::vector<uint8_t> wrongMagic = prefix(kProfileRecordSize);
+    wrongMagic[3] = 0x81;
+
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> file;
+        bool present;
+        bool accepted;
+        std::vector<uint8_t> expected;
+    };
+    const Case cases[] = {
+        {"4 bytes of magic", magic, true, true, zeroPadded(4)},
+        {"100 bytes", prefix(100), true, true, zeroPadded(100)},
+        {"longer than a record", pattern, true, true, prefix(kProfileRecordSize)},
+        {"wrong magic", wrongMagic, true, false, {}},
+        {"3 bytes", prefix(3), true, false, {}},
+        {"empty", {}, true, false, {}},
+        {"missing", {}, false, false, {}},
+    };
+
+    Seed();
+    ASSERT_TRUE(store.LoadDirectory());
+    store.ButtonMacroIds()[1] = 5;
+    const std::vector<uint8_t> profileFile = ReadAll(SlotFile(0));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        store.RestoreDefaults();
+        store.ButtonMacroIds()[1] = 5;
+        const std::vector<uint8_t> before = Bytes(store.CurrentProfile());
+        const std::filesystem::path file = tmp / "import.cfg";
+        std::filesystem::remove(file);
+        if (c.present) {
+            WriteAll(file, c.file);
+        }
+        sink.lines.clear();
+
+        EXPECT_EQ(store.ImportProfile(file), c.accepted);
+        EXPECT_EQ(Bytes(store.CurrentProfile()), c.accepted ? c.expected : before);
+        EXPECT_EQ(sink.lines, std::vector<std::string>{
+                                  "[Info] " + Path(file) +
+                                  (c.accepted ? " import success!" : " is an invaild Profile!")});
+        EXPECT_EQ(store.ButtonMacroIds()[1], 5u);
+        EXPECT_EQ(ReadAll(SlotFile(0)), profileFile);
+    }
+}
+
+TEST_F(ConfigStoreTest, ExportThenImportIsTheIdentity)
+{
+    ProfileRecord unusual = Marked(20);
+    unusual.buttons[4].reserved2[100] = 0x99;
+    SetText(unusual.buttons[1].displayName, u"播放/暂停");
+    unusual.buttons[1].displayName[200] = u'x'; // text beyond the terminator
+    WriteDirectory(SeedDirectory());
+    WriteProfile(0, unusual);
+    ASSERT_TRUE(store.LoadDirectory());
+
+    const std::filesystem::path file = tmp / "out" / "mine.cfg";
+    std::filesystem::create_directories(file.parent_path());
+    ASSERT_TRUE(store.ExportProfile(file));
+    EXPECT_EQ(ReadAll(file), Bytes(unusual));
+    store.RestoreDefaults();
+    ASSERT_TRUE(store.ImportProfile(file));
+    EXPECT_EQ(Bytes(store.CurrentProfile()), Bytes(unusual));
+    EXPECT_EQ(sink.lines, (std::vector<std::string>{"[Info] " + Path(file) + " export success!",
+                                                    "[Info] " + Path(file) + " import success!"}));
+
+    sink.lines.clear();
+    EXPECT_FALSE(store.ExportProfile(tmp / "no" / "folder" / "x.cfg"));
+    EXPECT_EQ(sink.lines,
+              std::vector<std::string>{"[Info] " + Path(tmp / "no" / "folder" / "x.cfg") +
+                                       " export failed!"});
+}
+
+TEST_F(ConfigStoreTest, SaveFailuresKeepTheOldFileAndSayWhy)
+{
+    Seed();
+    ASSERT_TRUE(store.LoadDirectory());
+    const std::vector<uint8_t> old = ReadAll(SlotFile(0));
+    store.CurrentProfile().pointerSpeed = 3;
+
+    // The disk is full: the write fails after the temporary file was created.
+    files.real.SetWriteFault([](size_t) { return false; });
+    EXPECT_FALSE(store.SaveCurrentProfile());
+    EXPECT_FALSE(store.SaveDirectory());
+    files.real.SetWriteFault({});
+    EXPECT_EQ(ReadAll(SlotFile(0)), old);
+    EXPECT_EQ(ReadAll(DirectoryFile()).size(), kProfileDirectorySize);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data / "Profile"), {}), 6);
+
+    struct Case {
+        FileError error;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {FileError::NotFound, {"[Info] Cannot find " + Path(SlotFile(0)) + "."}},
+        {FileError::AccessDenied, {"[Info] Access denied, not saved."}},
+        {FileError::Other, {}},
+    };
+    for (const Case& c : cases) {
+        sink.lines.clear();
+        files.writeFaults[SlotFile(0)] = c.error;
+        EXPECT_FALSE(store.SaveCurrentProfile());
+        EXPECT_EQ(sink.lines, c.messages);
+    }
+    files.writeFaults.clear();
+
+    // A record that lost its magic is never written.
+    store.CurrentProfile().magic = 0;
+    EXPECT_FALSE(store.SaveCurrentProfile());
+    EXPECT_EQ(ReadAll(SlotFile(0)), old);
+}
+
+TEST_F(ConfigStoreTest, SaveAppliedProfileRecordsTheMacrosOfTheCurrentSlot)
+{
+    Seed();
+    ASSERT_TRUE(store.LoadDirectory());
+    ASSERT_EQ(store.SwitchProfile(2), ProfileLoad::Loaded);
+    store.CurrentProfile().buttons[1].function = 6;
+    store.CurrentProfile().buttons[1].macroId = 0x15000042;
+    store.ButtonMacroIds()[1] = 0x15000042;
+    // The profile folder went away while the program ran.
+    std::filesystem::remove_all(data / "Profile");
+
+    ASSERT_TRUE(store.SaveAppliedProfile());
+    EXPECT_EQ(ReadAll(SlotFile(2)), Bytes(store.CurrentProfile()));
+    const ProfileDirectory saved = DirectoryFromBytes(ReadAll(DirectoryFile()));
+    EXPECT_EQ(saved.slots[2].macroIds[1], 0x15000042u);
+    EXPECT_EQ(saved.slots[2].active, 1);
+    EXPECT_EQ(saved.slots[0].active, 0);
+    EXPECT_TRUE(sink.lines.empty());
+}
+
+TEST_F(ConfigStoreTest, DefaultsFollowTheLanguageAndADeniedWriteChangesNothing)
+{
+    Seed();
+    ASSERT_TRUE(store.LoadDirectory());
+    store.ButtonMacroIds().fill(9);
+    const std::vector<uint8_t> onDisk = ReadAll(SlotFile(0));
+    chinese = true;
+    store.RestoreDefaults();
+    EXPECT_EQ(Bytes(store.CurrentProfile()), Bytes(DefaultProfile(true)));
+    EXPECT_EQ(store.ButtonMacroIds(), (std::array<uint32_t, 7>{}));
+    EXPECT_EQ(ReadAll(SlotFile(0)), onDisk);
+
+    chinese = false;
+    const std::vector<uint8_t> current = Bytes(store.CurrentProfile());
+    files.writeFaults[SlotFile(4)] = FileError::AccessDenied;
+    EXPECT_FALSE(store.WriteDefaultProfile(SlotFile(4)));
+    EXPECT_EQ(sink.lines, std::vector<std::string>{"[timed] Access denied."});
+    EXPECT_EQ(Bytes(store.CurrentProfile()), current);
+
+    EXPECT_TRUE(store.WriteDefaultProfile(SlotFile(3)));
+    EXPECT_EQ(ReadAll(SlotFile(3)), Bytes(DefaultProfile(false)));
+    EXPECT_EQ(Bytes(store.CurrentProfile()), Bytes(DefaultProfile(false)));
+}
+
+} // namespace
+} // namespace qx71
