@@ -4,6 +4,7 @@
 #include "core/common/IFileSystem.h"
 #include "core/common/IMessageSink.h"
 #include "core/device/IHidPlatform.h"
+#include "core/i18n/UiStrings.h"
 
 #include <nlohmann/json.hpp>
 
@@ -48,6 +49,10 @@ public:
     // program does at start.
     std::filesystem::path DataDir();
 
+    // The interface texts for messages such as a failed save; empty until a language file is
+    // loaded into them.
+    UiStrings& Strings() { return strings_; }
+
     // Prints `data` as one JSON object (with --json) or runs `text` to print it for people.
     void Print(const nlohmann::json& data, const std::function<void()>& text);
     // Prints one line to stderr and sets a non-zero exit code.
@@ -60,6 +65,7 @@ private:
     std::unique_ptr<IHidPlatform> hid_;
     std::unique_ptr<TracingHidPlatform> traced_;
     SimulatedQx71* simulator_ = nullptr;
+    UiStrings strings_;
     bool seeded_ = false;
 };
 

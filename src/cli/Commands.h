@@ -10,9 +10,11 @@ class CliContext;
 using CommandRegistrar = void (*)(CLI::App& app, CliContext& context);
 
 void RegisterDeviceCommands(CLI::App& app, CliContext& context);
+void RegisterProfileCommands(CLI::App& app, CliContext& context);
 
 inline constexpr CommandRegistrar kCommandGroups[] = {
     RegisterDeviceCommands,
+    RegisterProfileCommands,
 };
 
 } // namespace qx71
