@@ -2,7 +2,8 @@
 
 #include "core/common/LittleEndian.h"
 #include "core/config/ProfileDefaults.h"
-#include "core/macro/MacroRecord.h"
+#include "core/macro/MacroTable.h"
+#include "core/stats/StatsRecord.h"
 
 #include <string_view>
 
@@ -10,13 +11,7 @@ namespace qx71 {
 
 namespace {
 
-// Macro.cfg is the image of the whole macro table; zero records are free slots.
-constexpr size_t kMacroTableSlots = 500;
-constexpr size_t kMacroFileSize = kMacroTableSlots * kMacroRecordSize;
-static_assert(kMacroFileSize == 2052000);
-
 constexpr int32_t kLanguageEnglish = 2;
-constexpr size_t kStatsFileSize = 24;
 // Any value but 1 means English at the first start.
 constexpr std::string_view kLanguageTypeIni = "[languagetype]\nvalue=0\n";
 
@@ -30,13 +25,14 @@ template <size_t N> std::vector<uint8_t> ToVector(const std::array<uint8_t, N>& 
 std::vector<SeedFile> BuildSeedFiles()
 {
     std::vector<SeedFile> files;
-    files.push_back({"Macro.cfg", std::vector<uint8_t>(kMacroFileSize, 0)});
+    // Zero records are free slots: no macros yet.
+    files.push_back({"Macro.cfg", std::vector<uint8_t>(kMacroFileBytes, 0)});
 
     std::vector<uint8_t> language(sizeof(int32_t));
     StoreLe32(language.data(), static_cast<uint32_t>(kLanguageEnglish));
     files.push_back({"Language.cfg", language});
 
-    files.push_back({"Sts.cfg", std::vector<uint8_t>(kStatsFileSize, 0)});
+    files.push_back({"Sts.cfg", std::vector<uint8_t>(kStatsFileBytes, 0)});
     files.push_back({"Profile/ConfigInfo.cfg", ToVector(DirectoryToBytes(SeedDirectory()))});
     const std::vector<uint8_t> profile = ToVector(ProfileToBytes(DefaultProfile(false)));
     for (size_t n = 1; n <= kProfileSlots; ++n) {

@@ -4,6 +4,7 @@
 #include "core/common/Utf.h"
 #include "core/config/FixedText.h"
 #include "core/config/ProfileDefaults.h"
+#include "core/config/StoreMacroUsage.h"
 #include "core/i18n/UiStrings.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "support/TempDir.h"
@@ -590,6 +591,27 @@ TEST_F(ConfigStoreTest, DefaultsFollowTheLanguageAndADeniedWriteChangesNothing)
     EXPECT_TRUE(store.WriteDefaultProfile(SlotFile(3)));
     EXPECT_EQ(ReadAll(SlotFile(3)), Bytes(DefaultProfile(false)));
     EXPECT_EQ(Bytes(store.CurrentProfile()), Bytes(DefaultProfile(false)));
+}
+
+TEST_F(ConfigStoreTest, MacroInUseLooksAtAppliedIdsAndTheCurrentMacroButtons)
+{
+    ProfileDirectory d = SeedDirectory();
+    d.slots[4].macroIds[6] = 0x01000001; // applied in another profile
+    WriteDirectory(d);
+    ProfileRecord current = Marked(10);
+    current.buttons[2].function = 6;
+    current.buttons[2].macroId = 0x02000002;
+    current.buttons[3].function = 5; // a stale id under another function does not count
+    current.buttons[3].macroId = 0x03000003;
+    WriteProfile(0, current);
+    ASSERT_TRUE(store.LoadDirectory());
+    store.ButtonMacroIds()[0] = 0x04000004; // not applied yet: does not count
+
+    const StoreMacroUsage usage(store);
+    EXPECT_TRUE(usage.IsMacroInUse(0x01000001));
+    EXPECT_TRUE(usage.IsMacroInUse(0x02000002));
+    EXPECT_FALSE(usage.IsMacroInUse(0x03000003));
+    EXPECT_FALSE(usage.IsMacroInUse(0x04000004));
 }
 
 } // namespace
