@@ -4,6 +4,7 @@
 #include "core/hooks/InputEvent.h"
 
 #include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 
 #include <chrono>
 #include <condition_variable>
