@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/common/PostTask.h"
 #include "core/hooks/InputEvent.h"
+#include "support/TaskQueue.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -21,27 +21,6 @@ void PrintTo(const KeyInput& input, std::ostream* out);
 } // namespace qx71
 
 namespace qx71::test {
-
-// Generous: a wait only ends early when what it waits for arrives.
-inline constexpr std::chrono::seconds kEventTimeout{20};
-
-// The owner's thread of the tests: backends post here and the test runs the tasks.
-class TaskQueue {
-public:
-    PostTask Poster();
-    // Runs posted tasks until `done` holds or the timeout passes; returns `done()`.
-    bool RunUntil(const std::function<bool()>& done,
-                  std::chrono::milliseconds timeout = kEventTimeout);
-    // Runs the tasks posted so far.
-    void RunPending();
-    // Waits until at least `count` tasks wait to run, without running them.
-    bool WaitPending(size_t count, std::chrono::milliseconds timeout = kEventTimeout);
-
-private:
-    std::mutex mutex_;
-    std::condition_variable posted_;
-    std::deque<std::function<void()>> tasks_;
-};
 
 // Records what the hooks deliver.
 class RecordingSink final : public IInputEventSink {
