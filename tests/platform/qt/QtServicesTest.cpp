@@ -1,0 +1,162 @@
+#include "platform/qt/QtHostLauncher.h"
+#include "platform/qt/SingleInstance.h"
+
+#include "UrlRecorder.h"
+#include "support/TempDir.h"
+
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QThread>
+#include <QUuid>
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace qx71 {
+namespace {
+
+constexpr qint64 kTimeoutMs = 20000;
+
+// Runs the event loop until `done` holds or the timeout passes.
+bool ProcessUntil(const std::function<bool()>& done)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < kTimeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    return done();
+}
+
+QString UniqueName()
+{
+    return QStringLiteral("qx71-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+TEST(SingleInstance, ASecondCopyAsksTheFirstToShowItsWindow)
+{
+    const QString name = UniqueName();
+    int shown = 0;
+    SingleInstance first(name);
+    ASSERT_EQ(first.Claim([&] { ++shown; }), SingleInstance::Role::First);
+
+    SingleInstance second(name);
+    EXPECT_EQ(second.Claim([] {}), SingleInstance::Role::Second);
+    EXPECT_TRUE(ProcessUntil([&] { return shown == 1; }));
+    SingleInstance third(name);
+    EXPECT_EQ(third.Claim([] {}), SingleInstance::Role::Second);
+    EXPECT_TRUE(ProcessUntil([&] { return shown == 2; }));
+}
+
+TEST(SingleInstance, WhatAKilledCopyLeftBehindDoesNotBlockTheNextStart)
+{
+    const QString name = UniqueName();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Claims, then dies without cleaning up: lock file and socket stay.
+        SingleInstance killed(name);
+        const bool first = killed.Claim([] {}) == SingleInstance::Role::First;
+        _exit(first ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    int shown = 0;
+    SingleInstance next(name);
+    ASSERT_EQ(next.Claim([&] { ++shown; }), SingleInstance::Role::First);
+    SingleInstance later(name);
+    EXPECT_EQ(later.Claim([] {}), SingleInstance::Role::Second);
+    EXPECT_TRUE(ProcessUntil([&] { return shown == 1; }));
+}
+
+std::u16string U16(const std::filesystem::path& path)
+{
+    return QString::fromStdString(path.string()).toStdU16String();
+}
+
+TEST(QtHostLauncher, StartsAProgramWithoutAShell)
+{
+    test::TempDir tmp;
+    const auto marker = tmp / "started";
+    const auto program = tmp / "my program.sh";
+    {
+        std::ofstream script(program);
+        script << "#!/bin/sh\ntouch '" << marker.string() << "'\n";
+    }
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+    QtHostLauncher launcher;
+    ASSERT_TRUE(launcher.StartProgram(U16(program)));
+    EXPECT_TRUE(ProcessUntil([&] { return std::filesystem::exists(marker); }));
+
+    // A shell would run the second command; without one it is a file name that does not exist.
+    const auto injected = tmp / "injected";
+    EXPECT_FALSE(launcher.StartProgram(U16(program.string() + "; touch " + injected.string())));
+    EXPECT_FALSE(launcher.StartProgram(u""));
+    QThread::msleep(100);
+    EXPECT_FALSE(std::filesystem::exists(injected));
+}
+
+TEST(QtHostLauncher, FilesAndFoldersGoToTheDesktopHandler)
+{
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "Open");
+    QtHostLauncher launcher;
+    EXPECT_TRUE(launcher.OpenFile(u"/home/user/My Files/notes.txt"));
+    EXPECT_TRUE(launcher.OpenFolder(u"/home/user/My Files"));
+    EXPECT_FALSE(launcher.OpenFile(u""));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(recorder.opened.size(), 2u);
+    EXPECT_EQ(recorder.opened[0].toLocalFile(), QStringLiteral("/home/user/My Files/notes.txt"));
+    EXPECT_EQ(recorder.opened[1].toLocalFile(), QStringLiteral("/home/user/My Files"));
+}
+
+TEST(QtHostLauncher, SoundsPlayWithoutAnAudioDeviceAndMissingFilesAreRefused)
+{
+    test::TempDir tmp;
+    const auto wav = tmp / "click.wav";
+    {
+        // 8-bit mono PCM, 8 kHz, 800 samples of silence.
+        const uint32_t samples = 800;
+        std::ofstream out(wav, std::ios::binary);
+        auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+        auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+        out << "RIFF";
+        u32(36 + samples);
+        out << "WAVEfmt ";
+        u32(16);
+        u16(1);
+        u16(1);
+        u32(8000);
+        u32(8000);
+        u16(1);
+        u16(8);
+        out << "data";
+        u32(samples);
+        out << std::string(samples, '\x80');
+    }
+    QtHostLauncher launcher;
+    EXPECT_TRUE(launcher.PlaySound(U16(wav)));
+    // A second press restarts it.
+    EXPECT_TRUE(launcher.PlaySound(U16(wav)));
+    EXPECT_FALSE(launcher.PlaySound(U16(tmp / "missing.wav")));
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+} // namespace qx71
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
