@@ -20,3 +20,12 @@ if(QX71_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# libFuzzer targets under fuzz/ (clang only): every target is built with coverage
+# instrumentation and the sanitizers. scripts/fuzz-markup sets this up in its own build folder.
+option(QX71_BUILD_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
+if(QX71_BUILD_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
