@@ -59,6 +59,7 @@ void MarkupDocument::Clear()
     elements_.Clear();
     elements_.Add(); // the document itself
     fileFlags_ = 0;
+    readError_ = FileError::None;
     wellFormed_ = false;
     readNotes_.clear();
     diagnostics_.clear();
@@ -71,10 +72,15 @@ bool MarkupDocument::LoadFile(const std::filesystem::path& path)
     Clear();
     FileReadResult read = files_.ReadFile(path, kMaxFileBytes + 1);
     if (!read.ok()) {
+        readError_ = read.error;
         readNotes_ = FileErrorText(read.error);
         return false;
     }
-    return LoadBytes(read.bytes);
+    const bool wellFormed = LoadBytes(read.bytes);
+    if (read.bytes.size() > kMaxFileBytes) {
+        readError_ = FileError::Other;
+    }
+    return wellFormed;
 }
 
 bool MarkupDocument::LoadBytes(std::span<const uint8_t> bytes)

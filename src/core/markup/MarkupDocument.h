@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/IFileSystem.h"
 #include "core/markup/ElementStore.h"
 
 #include <cstdint>
@@ -11,7 +12,6 @@
 
 namespace qx71 {
 
-class IFileSystem;
 class ITextCodec;
 
 // A small tolerant XML reader: reads a file in any common encoding into UTF-16 text, builds
@@ -49,6 +49,8 @@ public:
     std::u16string ChildText() const;
 
     bool IsWellFormed() const { return wellFormed_; }
+    // Why the last LoadFile could not read its file (None when it could).
+    FileError ReadError() const { return readError_; }
     const std::u16string& Text() const { return text_; }
     uint32_t FileFlags() const { return fileFlags_; }
     // How the last file was read, then one line per defect of the parse.
@@ -79,6 +81,7 @@ private:
     std::u16string text_;
     ElementStore elements_;
     uint32_t fileFlags_ = 0;
+    FileError readError_ = FileError::None;
     bool wellFormed_ = false;
     std::string readNotes_;
     std::vector<std::string> diagnostics_;
