@@ -113,7 +113,7 @@ TEST(LanguageFile, SharedDocumentKeepsEachLoadAndItsLookupsTogether)
                                               "<newfile>http://h/f.bin</newfile></firmware></u>");
     std::atomic<int> wrong{0};
     std::thread checker([&] {
-        for (int i = 0; i < 300; ++i) {
+        for (int i = 0; i < 100; ++i) {
             auto unit = f.shared.Begin();
             unit->LoadFile(update);
             if (GetElementText(*unit, "firmware", "current") != u"13" ||
@@ -122,7 +122,7 @@ TEST(LanguageFile, SharedDocumentKeepsEachLoadAndItsLookupsTogether)
             }
         }
     });
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 100; ++i) {
         LoadUiStrings(f.shared, language, f.strings);
         if (f.strings.Get("str_firmware_version") != u"L:str_firmware_version") {
             ++wrong;
