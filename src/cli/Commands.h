@@ -11,10 +11,12 @@ using CommandRegistrar = void (*)(CLI::App& app, CliContext& context);
 
 void RegisterDeviceCommands(CLI::App& app, CliContext& context);
 void RegisterProfileCommands(CLI::App& app, CliContext& context);
+void RegisterLangCommands(CLI::App& app, CliContext& context);
 
 inline constexpr CommandRegistrar kCommandGroups[] = {
     RegisterDeviceCommands,
     RegisterProfileCommands,
+    RegisterLangCommands,
 };
 
 } // namespace qx71

@@ -192,28 +192,24 @@ void MarkupDocument::Parse()
                 break;
             }
         }
-        if (matched == 0) {
-            std::string line;
-            if (open.size() > 1) {
-                const ElementRecord& top = elements_[open.back()];
-                line = "End tag '" + NameForDiagnostic(name) + "' at offset " +
-                       std::to_string(node.start) + " does not match start tag '" +
-                       NameForDiagnostic(ElementName(open.back())) + "' at offset " +
-                       std::to_string(top.offset);
-            } else {
-                line = "No start tag for end tag '" + NameForDiagnostic(name) + "' at offset " +
-                       std::to_string(node.start);
-            }
-            AddDiagnostic(std::move(line));
+        if (matched == 0 && open.size() == 1) {
+            AddDiagnostic("No start tag for end tag '" + NameForDiagnostic(name) + "' at offset " +
+                          std::to_string(node.start));
             continue;
         }
-        if (matched + 1 < open.size()) {
+        if (matched == 0) {
+            // Most likely a misspelt end tag: it ends the innermost open element.
+            AddDiagnostic("End tag '" + NameForDiagnostic(name) + "' at offset " +
+                          std::to_string(node.start) + " does not match start tag '" +
+                          NameForDiagnostic(ElementName(open.back())) + "' at offset " +
+                          std::to_string(elements_[open.back()].offset));
+        } else if (matched + 1 < open.size()) {
             CloseNotEnded(open, lastChild, matched);
         }
         ElementRecord& e = elements_[open.back()];
         e.length = static_cast<uint32_t>(node.start + node.length - e.offset);
         e.endTagLength = static_cast<uint32_t>(node.length);
-        if (node.defect != ScanDefect::None) {
+        if (node.defect != ScanDefect::None || matched == 0) {
             e.flags |= kElementIllFormed;
         }
         open.pop_back();

@@ -140,6 +140,20 @@ TEST(MarkupParser, BrokenNestingIsRepairedSoThatLaterElementsStayFindable)
     EXPECT_TRUE(f.doc.FindChildElement(u"b"));
     EXPECT_EQ(f.doc.ChildText(), u"2");
 
+    // A misspelt end tag ends the element it was meant for.
+    MarkupFixture typo;
+    EXPECT_FALSE(typo.LoadBytes("<r><config><a>1</b><c>3</c></confg></r>"));
+    EXPECT_NE(typo.doc.ResultText().find("End tag 'b' at offset 15 does not match start tag 'a' "
+                                         "at offset 11"),
+              std::string::npos);
+    typo.doc.ResetPosition();
+    ASSERT_TRUE(typo.doc.FindChildElement(u"config"));
+    ASSERT_TRUE(typo.doc.EnterElement());
+    ASSERT_TRUE(typo.doc.FindChildElement(u"a"));
+    EXPECT_EQ(typo.doc.ChildText(), u"1");
+    ASSERT_TRUE(typo.doc.FindChildElement(u"c"));
+    EXPECT_EQ(typo.doc.ChildText(), u"3");
+
     // A file cut short keeps what it has.
     MarkupFixture cut;
     EXPECT_FALSE(cut.LoadBytes("<r><config><a>1</a><b>2</b><c>unfini"));
@@ -240,7 +254,7 @@ TEST(MarkupParser, DiagnosticsAreCapped)
     MarkupFixture f;
     EXPECT_FALSE(f.LoadBytes(doc));
     EXPECT_EQ(f.doc.Diagnostics().size(), MarkupDocument::kMaxDiagnostics);
-    EXPECT_NE(f.doc.ResultText().find("(900 more)"), std::string::npos);
+    EXPECT_NE(f.doc.ResultText().find("(901 more)"), std::string::npos);
 }
 
 } // namespace
