@@ -144,6 +144,12 @@ void MarkupDocument::Parse()
     std::vector<uint32_t> lastChild{0};
     size_t pos = 0;
     while (pos < text.size()) {
+        if (text[pos] != u'<') {
+            // Text: nothing to record.
+            pos = static_cast<size_t>(
+                FindLessThan(text.data() + pos + 1, text.data() + text.size()) - text.data());
+            continue;
+        }
         const ScannedNode node = ScanNode(text, pos);
         pos += node.length;
         if (node.defect != ScanDefect::None) {

@@ -1,5 +1,7 @@
 #include "core/markup/MarkupScanner.h"
 
+#include <array>
+
 namespace qx71 {
 
 namespace {
@@ -10,6 +12,19 @@ constexpr std::u16string_view kCDataOpen = u"<![CDATA[";
 constexpr std::u16string_view kCDataClose = u"]]>";
 constexpr std::u16string_view kDoctypeOpen = u"<!DOCTYPE";
 constexpr std::u16string_view kPiClose = u"?>";
+
+constexpr size_t kAsciiCount = 128;
+
+constexpr std::array<bool, kAsciiCount> MakeNameTerminators()
+{
+    std::array<bool, kAsciiCount> table{};
+    for (char c : std::string_view(" \t\r\n<>=\\/?!\"';")) {
+        table[static_cast<unsigned char>(c)] = true;
+    }
+    return table;
+}
+
+constexpr std::array<bool, kAsciiCount> kNameTerminators = MakeNameTerminators();
 
 char16_t FoldAscii(char16_t c)
 {
@@ -226,25 +241,7 @@ bool IsMarkupSpace(char16_t c)
 
 bool IsNameTerminator(char16_t c)
 {
-    switch (c) {
-    case u' ':
-    case u'\t':
-    case u'\r':
-    case u'\n':
-    case u'<':
-    case u'>':
-    case u'=':
-    case u'\\':
-    case u'/':
-    case u'?':
-    case u'!':
-    case u'"':
-    case u'\'':
-    case u';':
-        return true;
-    default:
-        return false;
-    }
+    return c < kAsciiCount && kNameTerminators[c];
 }
 
 bool NamesEqual(std::u16string_view a, std::u16string_view b, bool ignoreCase)
@@ -269,8 +266,9 @@ ScannedNode ScanNode(std::u16string_view text, size_t pos)
         ScannedNode node;
         node.kind = NodeKind::Text;
         node.start = pos;
-        const size_t next = text.find(u'<', pos + 1);
-        node.length = (next == std::u16string_view::npos ? text.size() : next) - pos;
+        const char16_t* const begin = text.data();
+        const char16_t* const end = begin + text.size();
+        node.length = static_cast<size_t>(FindLessThan(begin + pos + 1, end) - begin) - pos;
         return node;
     }
     if (pos + 1 >= text.size()) {

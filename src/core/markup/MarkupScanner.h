@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -44,6 +45,28 @@ struct ScannedNode {
     ScanDefect defect = ScanDefect::None;
     size_t defectOffset = 0;
 };
+
+// The first "<" in [p, end), or end. Text runs are the bulk of a document, so this looks at
+// four characters at a time.
+inline const char16_t* FindLessThan(const char16_t* p, const char16_t* end)
+{
+    constexpr uint64_t kOnes = 0x0001000100010001ull;
+    constexpr uint64_t kHighs = 0x8000800080008000ull;
+    constexpr uint64_t kLessThans = kOnes * u'<';
+    while (end - p >= 4) {
+        uint64_t block = 0;
+        std::memcpy(&block, p, sizeof(block));
+        const uint64_t x = block ^ kLessThans; // a zero lane where the character is "<"
+        if (((x - kOnes) & ~x & kHighs) != 0) {
+            break;
+        }
+        p += 4;
+    }
+    while (p < end && *p != u'<') {
+        ++p;
+    }
+    return p;
+}
 
 // Scans the node that starts at `pos` (pos < text.size()). A "<" that cannot start a tag is
 // returned as a one-character text node with IncorrectNameChar.

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -83,10 +84,20 @@ FileReadResult PosixFileSystem::ReadFile(const std::filesystem::path& path, size
         result.error = FromErrno(errno);
         return result;
     }
-    result.bytes.resize(maxBytes);
+    // Start from the file's size rather than the limit, which may be far larger than the file.
+    constexpr size_t kMinBuffer = 4096;
+    struct stat st {};
+    const size_t expected = (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode))
+                                ? static_cast<size_t>(st.st_size) + 1
+                                : kMinBuffer;
+    result.bytes.resize(std::min(maxBytes, std::max(expected, kMinBuffer)));
     size_t done = 0;
     while (done < maxBytes) {
-        const ssize_t n = ::read(fd.get(), result.bytes.data() + done, maxBytes - done);
+        if (done == result.bytes.size()) {
+            result.bytes.resize(std::min(maxBytes, 2 * result.bytes.size()));
+        }
+        const ssize_t n =
+            ::read(fd.get(), result.bytes.data() + done, result.bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
