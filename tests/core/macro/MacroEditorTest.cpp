@@ -402,7 +402,7 @@ TEST_F(MacroEditorTest, SinglePressIsShownWithLoopCountOne)
     editor.ToggleNoDelay();
     editor.ToggleRecording();
     Key(kA, false);
-    editor.SetLoopCountText(u"9"); // typing during the recording stores nothing extra
+    editor.SetLoopCountText(u"9"); // a single press still plays once per press
     editor.ToggleRecording();
     EXPECT_EQ(Find(kSecond)->loopCount, LoopSinglePress);
     editor.SelectMacro(0);
