@@ -12,11 +12,13 @@ using CommandRegistrar = void (*)(CLI::App& app, CliContext& context);
 void RegisterDeviceCommands(CLI::App& app, CliContext& context);
 void RegisterProfileCommands(CLI::App& app, CliContext& context);
 void RegisterLangCommands(CLI::App& app, CliContext& context);
+void RegisterMacroCommands(CLI::App& app, CliContext& context);
 
 inline constexpr CommandRegistrar kCommandGroups[] = {
     RegisterDeviceCommands,
     RegisterProfileCommands,
     RegisterLangCommands,
+    RegisterMacroCommands,
 };
 
 } // namespace qx71

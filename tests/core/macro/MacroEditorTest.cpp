@@ -2,6 +2,7 @@
 #include "RecordingSink.h"
 #include "support/FakeClock.h"
 
+#include "core/buttons/MacroKeyNames.h"
 #include "core/i18n/UiStrings.h"
 #include "core/macro/IKeyCapture.h"
 #include "core/macro/MacroCategories.h"
@@ -36,21 +37,6 @@ public:
     std::set<uint32_t> ids;
     bool IsMacroInUse(uint32_t id) const override { return ids.count(id) != 0; }
 };
-
-std::u16string TestKeyName(uint32_t code)
-{
-    code &= 0xFF;
-    if (code >= 'A' && code <= 'Z') {
-        return std::u16string(1, static_cast<char16_t>(code));
-    }
-    if (code == 1) {
-        return u"Left Button";
-    }
-    if (code == 2) {
-        return u"Right Button";
-    }
-    return code == 4 ? u"Middle Button" : u"";
-}
 
 MacroRecord Stored(uint32_t id, std::u16string_view name, std::vector<MacroEvent> events,
                    uint32_t loop = 1)
@@ -149,7 +135,7 @@ protected:
     FakeUsage usage;
     std::filesystem::path path = "/data/Macro.cfg";
     MacroLibrary library{fs, sink, strings, path};
-    MacroEditor editor{library, clock, sink, capture, usage, TestKeyName};
+    MacroEditor editor{library, clock, sink, capture, usage, MacroKeyName};
 };
 
 TEST_F(MacroEditorTest, StartsWithTheUserCategoryAndItsLastMacroShown)
