@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the markup reader as a file's content, walks every element and
 // reads every text. Crashes, hangs, sanitizer reports and broken tree links are findings.
+#include "core/i18n/ElementText.h"
 #include "core/markup/CharacterReferences.h"
 #include "core/markup/MarkupDocument.h"
 #include "platform/linux/IconvTextCodec.h"
@@ -68,6 +69,10 @@ void Navigate(qx71::MarkupDocument& doc)
     doc.ResetPosition();
     while (doc.FindElement()) {
     }
+    // The lookups of the language files and the update description.
+    (void)qx71::GetElementText(doc, "config", "str_ok");
+    (void)qx71::GetElementText(doc, "firmware", "current");
+    (void)qx71::GetElementText(doc, "a", "a");
 }
 
 } // namespace
