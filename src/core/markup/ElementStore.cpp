@@ -9,6 +9,14 @@ void ElementStore::Clear()
     size_ = 0;
 }
 
+void ElementStore::Release()
+{
+    blocks_.clear();
+    lastBlockLength_ = 0;
+    capacity_ = 0;
+    size_ = 0;
+}
+
 void ElementStore::Reserve(size_t records)
 {
     if (records <= capacity_) {

@@ -34,6 +34,8 @@ public:
     static constexpr size_t kBlockSize = 65536;
 
     void Clear();
+    // Clear and give the memory back.
+    void Release();
     // Makes room for `records` records in all.
     void Reserve(size_t records);
     // Appends a zeroed record and returns its number; the room grows by half when full.

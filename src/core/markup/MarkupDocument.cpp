@@ -56,7 +56,12 @@ MarkupDocument::MarkupDocument(IFileSystem& files, ITextCodec& codec) : files_(f
 void MarkupDocument::Clear()
 {
     text_.clear();
-    elements_.Clear();
+    // A large document's records are not kept for the small ones that usually follow.
+    if (elements_.Capacity() > ElementStore::kBlockSize) {
+        elements_.Release();
+    } else {
+        elements_.Clear();
+    }
     elements_.Add(); // the document itself
     fileFlags_ = 0;
     readError_ = FileError::None;
