@@ -27,6 +27,7 @@ enum class ScanDefect : uint8_t {
     IncorrectBangTag,
     IncorrectCommentTag,
     IncorrectTag,
+    // The "unterminated" kinds; they stay last (IsUnterminatedDefect relies on it).
     ElementTagUnterminated,
     EndTagUnterminated,
     CDataUnterminated,
