@@ -51,6 +51,11 @@ bool QtHostLauncher::PlaySound(const std::u16string& path)
     return true;
 }
 
+bool QtHostLauncher::SoundSettled() const
+{
+    return !sound_ || sound_->status() != QSoundEffect::Loading;
+}
+
 bool QtHostLauncher::StartProgram(const std::u16string& path)
 {
     const QString program = ToQString(path);

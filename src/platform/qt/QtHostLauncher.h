@@ -26,6 +26,10 @@ public:
     bool OpenFile(const std::u16string& path) override;
     bool OpenFolder(const std::u16string& path) override;
 
+    // Whether the last sound has finished loading (or failed to); Qt loads it on a thread of
+    // its own, which must not be cut off by destroying the launcher at that moment.
+    bool SoundSettled() const;
+
 private:
     std::unique_ptr<QSoundEffect> sound_;
 };

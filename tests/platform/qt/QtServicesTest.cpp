@@ -148,7 +148,7 @@ TEST(QtHostLauncher, SoundsPlayWithoutAnAudioDeviceAndMissingFilesAreRefused)
     // A second press restarts it.
     EXPECT_TRUE(launcher.PlaySound(U16(wav)));
     EXPECT_FALSE(launcher.PlaySound(U16(tmp / "missing.wav")));
-    QCoreApplication::processEvents();
+    EXPECT_TRUE(ProcessUntil([&] { return launcher.SoundSettled(); }));
 }
 
 } // namespace
@@ -158,5 +158,8 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // Objects Qt released with deleteLater (the sound's sample) go before the leak check.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result;
 }
