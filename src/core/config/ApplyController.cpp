@@ -1,0 +1,89 @@
+#include "core/config/ApplyController.h"
+
+#include "core/common/IMessageSink.h"
+#include "core/common/Utf.h"
+#include "core/config/ConfigStore.h"
+
+namespace qx71 {
+
+ApplyController::ApplyController(ConfigStore& store, IMessageSink& messages,
+                                 WritePassServices services, PostTask post, WindowHandle mainWindow)
+    : store_(store), messages_(messages), services_(std::move(services)), post_(std::move(post)),
+      mainWindow_(mainWindow)
+{
+    WriteThread::Callbacks callbacks;
+    callbacks.progress = [this](int percent) {
+        post_([this, percent] {
+            if (observer_.progress) {
+                observer_.progress(percent);
+            }
+        });
+    };
+    callbacks.succeeded = [this] { post_([this] { OnSucceeded(); }); };
+    callbacks.failed = [this](WriteFailure failure) { post_([this, failure] { OnFailed(failure); }); };
+    // The pass reads the store's profile while the owner waits for the outcome; the owner does
+    // not edit it meanwhile (the progress display is modal).
+    auto pass = [this](const std::function<void(int)>& progress) {
+        WritePassServices run = services_;
+        run.progress = progress;
+        return RunWritePass(store_.CurrentProfile(), store_.ButtonMacroIds(), run);
+    };
+    thread_ = std::make_unique<WriteThread>(services_.clock, pass, std::move(callbacks));
+}
+
+ApplyController::~ApplyController()
+{
+    Stop();
+}
+
+void ApplyController::Start()
+{
+    thread_->Start();
+}
+
+void ApplyController::Stop()
+{
+    thread_->Stop();
+}
+
+bool ApplyController::RequestApply()
+{
+    if (store_.CurrentProfile().magic != kProfileMagic) {
+        return false;
+    }
+    return thread_->RequestPass();
+}
+
+bool ApplyController::RestoreDefaults()
+{
+    if (Busy() || !thread_->Running()) {
+        return false;
+    }
+    store_.RestoreDefaults();
+    return RequestApply();
+}
+
+void ApplyController::OnSucceeded()
+{
+    store_.SaveAppliedProfile();
+    if (services_.hooks != nullptr) {
+        services_.hooks->Remove();
+        services_.hooks->Install(mainWindow_);
+        services_.hooks->SetForwarding(false, true);
+    }
+    thread_->SetDeviceReady();
+    if (observer_.finished) {
+        observer_.finished(std::nullopt);
+    }
+}
+
+void ApplyController::OnFailed(WriteFailure failure)
+{
+    messages_.Show({MessageKind::InfoBox, {}, Utf8ToUtf16(WriteFailureText(failure))});
+    thread_->SetDeviceReady();
+    if (observer_.finished) {
+        observer_.finished(failure);
+    }
+}
+
+} // namespace qx71

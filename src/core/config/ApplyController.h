@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/common/PostTask.h"
+#include "core/config/WritePass.h"
+#include "core/config/WriteThread.h"
+#include "core/hooks/HookState.h"
+
+#include <functional>
+#include <memory>
+
+namespace qx71 {
+
+class ConfigStore;
+class IMessageSink;
+
+// Apply and restore-defaults as the main window runs them: the write pass on its own thread,
+// its progress and outcome posted back to the owner's thread, and there the outcome handled:
+// on success the profile and the directory are saved and the hooks reinstalled; on failure
+// the failure's text is shown and nothing is saved.
+class ApplyController {
+public:
+    struct Observer {
+        // Each on the owner's thread.
+        std::function<void(int percent)> progress;
+        // After the outcome was handled; `failure` is empty on success. The progress display
+        // closes on either.
+        std::function<void(std::optional<WriteFailure> failure)> finished;
+    };
+
+    ApplyController(ConfigStore& store, IMessageSink& messages, WritePassServices services,
+                    PostTask post, WindowHandle mainWindow = kNoWindow);
+    ~ApplyController();
+
+    void SetObserver(Observer observer) { observer_ = std::move(observer); }
+
+    void Start();
+    void Stop();
+
+    // Starts a pass of the current profile. Refused while a pass runs, when the write thread
+    // does not run, and for a record that is not a profile (it is never sent).
+    bool RequestApply();
+    // Fills the current profile with defaults, clears the macro ids, and applies.
+    bool RestoreDefaults();
+    bool Busy() const { return !thread_->DeviceReady(); }
+
+private:
+    void OnSucceeded();
+    void OnFailed(WriteFailure failure);
+
+    ConfigStore& store_;
+    IMessageSink& messages_;
+    WritePassServices services_;
+    PostTask post_;
+    WindowHandle mainWindow_;
+    Observer observer_;
+    std::unique_ptr<WriteThread> thread_;
+};
+
+} // namespace qx71
