@@ -20,7 +20,9 @@ ApplyController::ApplyController(ConfigStore& store, IMessageSink& messages,
         });
     };
     callbacks.succeeded = [this] { post_([this] { OnSucceeded(); }); };
-    callbacks.failed = [this](WriteFailure failure) { post_([this, failure] { OnFailed(failure); }); };
+    callbacks.failed = [this](WriteFailure failure) {
+        post_([this, failure] { OnFailed(failure); });
+    };
     // The pass reads the store's profile while the owner waits for the outcome; the owner does
     // not edit it meanwhile (the progress display is modal).
     auto pass = [this](const std::function<void(int)>& progress) {

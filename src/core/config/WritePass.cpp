@@ -117,9 +117,9 @@ DpiTable BuildDpiTable(const ProfileRecord& profile, int& counted)
     return table;
 }
 
-std::optional<WriteFailure> RunWritePass(const ProfileRecord& profile,
-                                         const std::array<uint32_t, kProfileButtons>& buttonMacroIds,
-                                         WritePassServices& s)
+std::optional<WriteFailure>
+RunWritePass(const ProfileRecord& profile,
+             const std::array<uint32_t, kProfileButtons>& buttonMacroIds, WritePassServices& s)
 {
     auto progress = [&](int percent) {
         if (s.progress) {

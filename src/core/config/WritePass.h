@@ -71,8 +71,9 @@ struct WritePassServices {
 // One pass: the button table (with the macros it needs), lighting, DPI, the pointer settings
 // and the report rate, in this order. Returns the failure, or nullopt when the mouse took
 // everything.
-std::optional<WriteFailure> RunWritePass(const ProfileRecord& profile,
-                                         const std::array<uint32_t, kProfileButtons>& buttonMacroIds,
-                                         WritePassServices& services);
+std::optional<WriteFailure>
+RunWritePass(const ProfileRecord& profile,
+             const std::array<uint32_t, kProfileButtons>& buttonMacroIds,
+             WritePassServices& services);
 
 } // namespace qx71

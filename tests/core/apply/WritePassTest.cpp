@@ -80,7 +80,10 @@ public:
     }
     std::optional<WriteFailure> Run()
     {
-        WritePassServices s{link, clock, &hooks, &pointer,
+        WritePassServices s{link,
+                            clock,
+                            &hooks,
+                            &pointer,
                             [this](uint32_t id) -> std::optional<MacroRecord> {
                                 const auto it = macros.find(id);
                                 return it == macros.end() ? std::nullopt
@@ -101,7 +104,8 @@ public:
     uint32_t Slot(size_t n) const
     {
         const auto& t = sim.GetState().buttonTable;
-        return t[4 * n] | (t[4 * n + 1] << 8) | (t[4 * n + 2] << 16) | (uint32_t(t[4 * n + 3]) << 24);
+        return t[4 * n] | (t[4 * n + 1] << 8) | (t[4 * n + 2] << 16) |
+               (uint32_t(t[4 * n + 3]) << 24);
     }
 
     FakeClock clock;
@@ -123,12 +127,19 @@ TEST_F(WritePassTest, DefaultProfileSendsExactlyTheDefaultSettings)
     EXPECT_EQ(Run(), std::nullopt);
     const std::vector<std::string> expected = {
         Feature("12010040"),
-        Output("0100f000" "0100f100" "0100f200" "07000300" "0100f400" "0100f300"),
-        Output(std::string(48, '0') + "04000100" "04000200"),
+        Output("0100f000"
+               "0100f100"
+               "0100f200"
+               "07000300"
+               "0100f400"
+               "0100f300"),
+        Output(std::string(48, '0') + "04000100"
+                                      "04000200"),
         Feature("0c0100ff00"),
         Feature("0d01040a02"),
         Feature("11010510"),
-        Output("0408268080808080" "0408268080808080"),
+        Output("0408268080808080"
+               "0408268080808080"),
         Feature("0b0102"),
         Feature("0101"),
     };
@@ -177,7 +188,9 @@ TEST_F(WritePassTest, EdgeCasesOfTheButtonsDpiAndLighting)
              EXPECT_EQ(t.Slot(kSlotLeft), 0x00F00001u);
          }},
         {"DPI 1000, 2000, 0",
-         [](WritePassTest& t) { t.profile.dpiStages = {1000, 2000, 0}; },
+         [](WritePassTest& t) {
+             t.profile.dpiStages = {1000, 2000, 0};
+         },
          [](WritePassTest& t) {
              const std::array<uint8_t, 16> want = {4, 8, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80,
                                                    4, 8, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80};
@@ -185,7 +198,9 @@ TEST_F(WritePassTest, EdgeCasesOfTheButtonsDpiAndLighting)
              EXPECT_EQ(t.sim.GetState().dpiStage, 2);
          }},
         {"DPI 800 has no code",
-         [](WritePassTest& t) { t.profile.dpiStages = {800, 0, 0}; },
+         [](WritePassTest& t) {
+             t.profile.dpiStages = {800, 0, 0};
+         },
          [](WritePassTest& t) {
              std::array<uint8_t, 16> want;
              want.fill(0x80);
@@ -218,7 +233,11 @@ TEST_F(WritePassTest, EdgeCasesOfTheButtonsDpiAndLighting)
              EXPECT_EQ(t.sim.GetState().ledEffect, (std::array<uint8_t, 3>{1, 7, 1}));
              EXPECT_EQ(t.sim.GetState().ledGreen, 0x34);
          }},
-        {"breathing", [](WritePassTest& t) { t.profile.ledMode = 2; t.profile.ledBreathSpeed = 4; },
+        {"breathing",
+         [](WritePassTest& t) {
+             t.profile.ledMode = 2;
+             t.profile.ledBreathSpeed = 4;
+         },
          [](WritePassTest& t) {
              EXPECT_EQ(t.sim.GetState().ledEffect, (std::array<uint8_t, 3>{2, 4, 1}));
          }},
