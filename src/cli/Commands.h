@@ -13,12 +13,15 @@ void RegisterDeviceCommands(CLI::App& app, CliContext& context);
 void RegisterProfileCommands(CLI::App& app, CliContext& context);
 void RegisterLangCommands(CLI::App& app, CliContext& context);
 void RegisterMacroCommands(CLI::App& app, CliContext& context);
+void RegisterApplyCommands(CLI::App& app, CliContext& context);
 
 inline constexpr CommandRegistrar kCommandGroups[] = {
     RegisterDeviceCommands,
     RegisterProfileCommands,
     RegisterLangCommands,
     RegisterMacroCommands,
+    // Last: it adds to the profile group.
+    RegisterApplyCommands,
 };
 
 } // namespace qx71

@@ -1,5 +1,6 @@
 // macro list, show, encode, add, delete: the macros in DataDir/Macro.cfg.
 #include "cli/CliContext.h"
+#include "cli/CliStores.h"
 #include "cli/Commands.h"
 
 #include "core/buttons/MacroKeyNames.h"
@@ -93,19 +94,6 @@ std::optional<uint32_t> LookupKeyName(std::u16string_view name)
         }
     }
     return std::nullopt;
-}
-
-// Macro.cfg as the program reads it at start. A missing file is reported by the library and
-// gives an empty table; a file that cannot be read ends the command.
-std::unique_ptr<MacroLibrary> OpenLibrary(CliContext& context)
-{
-    auto library = std::make_unique<MacroLibrary>(
-        context.Files(), context.Messages(), context.Strings(), context.DataDir() / kMacroFileName);
-    if (!library->LoadMacroFile() && library->WriteProtected()) {
-        context.Fail(library->FilePath().string() + " cannot be read");
-        return nullptr;
-    }
-    return library;
 }
 
 // The stored macro of an id given on the command line, or a failure printed.

@@ -1,5 +1,6 @@
 // profile list, profile show [N], profile export FILE: the five profiles in DataDir.
 #include "cli/CliContext.h"
+#include "cli/CliStores.h"
 #include "cli/Commands.h"
 
 #include "core/common/Utf.h"
@@ -18,18 +19,6 @@ namespace {
 constexpr const char* kButtonNames[kProfileButtons] = {
     "left", "middle", "right", "forward", "back", "wheel forward", "wheel backward",
 };
-
-// The store over DataDir, loaded as the program loads it at start. Messages about missing or
-// rejected files are printed on the way and make the command end with a non-zero status.
-std::unique_ptr<ConfigStore> OpenStore(CliContext& context)
-{
-    auto store = std::make_unique<ConfigStore>(context.Files(), context.Messages(),
-                                               context.Strings(), context.DataDir());
-    if (!store->LoadDirectory()) {
-        context.exitCode = 1;
-    }
-    return store;
-}
 
 std::string Text(const ProfileText& units)
 {

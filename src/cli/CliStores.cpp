@@ -1,0 +1,30 @@
+#include "cli/CliStores.h"
+
+#include "cli/CliContext.h"
+#include "core/config/ConfigStore.h"
+#include "core/macro/MacroLibrary.h"
+
+namespace qx71 {
+
+std::unique_ptr<ConfigStore> OpenStore(CliContext& context)
+{
+    auto store = std::make_unique<ConfigStore>(context.Files(), context.Messages(),
+                                               context.Strings(), context.DataDir());
+    if (!store->LoadDirectory()) {
+        context.exitCode = 1;
+    }
+    return store;
+}
+
+std::unique_ptr<MacroLibrary> OpenLibrary(CliContext& context)
+{
+    auto library = std::make_unique<MacroLibrary>(
+        context.Files(), context.Messages(), context.Strings(), context.DataDir() / kMacroFileName);
+    if (!library->LoadMacroFile() && library->WriteProtected()) {
+        context.Fail(library->FilePath().string() + " cannot be read");
+        return nullptr;
+    }
+    return library;
+}
+
+} // namespace qx71
