@@ -71,7 +71,7 @@ uint32_t ButtonTriggerCode(size_t button)
     return kWiring[button].trigger;
 }
 
-std::optional<size_t> ButtonOfTrigger(uint32_t code)
+std::optional<size_t> ProfileButtonOfTrigger(uint32_t code)
 {
     for (size_t i = 0; i < kProfileButtons; ++i) {
         if (kWiring[i].trigger == code) {

@@ -47,7 +47,7 @@ struct WritePassPacing {
 // The trigger code of each button, in profile order.
 uint32_t ButtonTriggerCode(size_t button);
 // The button in profile order of a trigger code; nullopt for codes of no button.
-std::optional<size_t> ButtonOfTrigger(uint32_t code);
+std::optional<size_t> ProfileButtonOfTrigger(uint32_t code);
 // The button-table slot of each button, in profile order.
 size_t ButtonTableSlotOf(size_t button);
 // The three lighting-effect bytes of a profile's lighting mode.

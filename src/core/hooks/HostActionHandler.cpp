@@ -18,7 +18,7 @@ bool HostActionHandler::Handle(uint32_t wParam, uint32_t lParam, const ProfileRe
     if (statistics_) {
         statistics_(wParam, lParam);
     }
-    const auto button = ButtonOfTrigger(wParam);
+    const auto button = ProfileButtonOfTrigger(wParam);
     if (!button) {
         return false;
     }
