@@ -2,8 +2,11 @@
 
 #include "core/app/StartupDirs.h"
 #include "core/common/Utf.h"
+#include "core/i18n/LanguageSelection.h"
+#include "core/markup/SharedMarkupDocument.h"
 #include "platform/hid/HidapiPlatform.h"
 #include "platform/hid/TracingHidPlatform.h"
+#include "platform/linux/IconvTextCodec.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/ProcessEnvironment.h"
 #include "platform/linux/SteadyClock.h"
@@ -93,6 +96,26 @@ std::filesystem::path CliContext::DataDir()
         seeded_ = true;
     }
     return dir;
+}
+
+UiStrings& CliContext::Strings()
+{
+    if (!language_) {
+        codec_ = std::make_unique<IconvTextCodec>();
+        markup_ = std::make_unique<SharedMarkupDocument>(Files(), *codec_);
+        language_ = std::make_unique<LanguageSelection>(Files(), Messages(), *markup_, strings_,
+                                                        InstallDir(), DataDir());
+        // As the window does at start: the stored language, applied as if chosen.
+        language_->HandleLanguageMessage(kStartupLanguageCode,
+                                         static_cast<int32_t>(language_->ReadLanguageCfg()), false);
+    }
+    return strings_;
+}
+
+bool CliContext::ChineseUi()
+{
+    Strings();
+    return language_->ChineseUi() == 1;
 }
 
 void CliContext::Print(const nlohmann::json& data, const std::function<void()>& text)

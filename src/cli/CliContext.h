@@ -17,6 +17,9 @@ namespace qx71 {
 
 class SimulatedQx71;
 class TracingHidPlatform;
+class ITextCodec;
+class SharedMarkupDocument;
+class LanguageSelection;
 
 struct CliOptions {
     bool simulate = false;
@@ -49,9 +52,11 @@ public:
     // program does at start.
     std::filesystem::path DataDir();
 
-    // The interface texts for messages such as a failed save; empty until a language file is
-    // loaded into them.
-    UiStrings& Strings() { return strings_; }
+    // The interface texts for messages such as a failed save: on first use, the language
+    // stored in DataDir is loaded as the program does at start.
+    UiStrings& Strings();
+    // Whether the language in force is Simplified Chinese (the built-in texts follow it).
+    bool ChineseUi();
 
     // Prints `data` as one JSON object (with --json) or runs `text` to print it for people.
     void Print(const nlohmann::json& data, const std::function<void()>& text);
@@ -66,6 +71,9 @@ private:
     std::unique_ptr<TracingHidPlatform> traced_;
     SimulatedQx71* simulator_ = nullptr;
     UiStrings strings_;
+    std::unique_ptr<ITextCodec> codec_;
+    std::unique_ptr<SharedMarkupDocument> markup_;
+    std::unique_ptr<LanguageSelection> language_;
     bool seeded_ = false;
 };
 

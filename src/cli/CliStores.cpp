@@ -9,7 +9,8 @@ namespace qx71 {
 std::unique_ptr<ConfigStore> OpenStore(CliContext& context)
 {
     auto store = std::make_unique<ConfigStore>(context.Files(), context.Messages(),
-                                               context.Strings(), context.DataDir());
+                                               context.Strings(), context.DataDir(),
+                                               [&context] { return context.ChineseUi(); });
     if (!store->LoadDirectory()) {
         context.exitCode = 1;
     }
