@@ -25,18 +25,13 @@ template <size_t N> std::u16string TextOf(const std::array<char16_t, N>& units)
 template <size_t N> void SetText(std::array<char16_t, N>& units, std::u16string_view text)
 {
     static_assert(N > 0);
-    size_t length = std::min(text.size(), N - 1);
-    if (length > 0 && length < text.size()) {
-        const char16_t last = text[length - 1];
-        const bool highSurrogate = last >= 0xD800 && last <= 0xDBFF;
-        if (highSurrogate) {
-            --length;
-        }
+    std::u16string_view kept = text.substr(0, N - 1);
+    if (kept.size() < text.size() && !kept.empty() && kept.back() >= 0xD800 &&
+        kept.back() <= 0xDBFF) {
+        kept.remove_suffix(1);
     }
     units.fill(0);
-    for (size_t i = 0; i < length; ++i) {
-        units[i] = text[i];
-    }
+    std::copy(kept.begin(), kept.end(), units.begin());
 }
 
 } // namespace qx71
