@@ -24,7 +24,6 @@ namespace qx71 {
 
 namespace {
 
-constexpr const char* kNoMouse = "The QX71 gaming mouse cannot be found.";
 constexpr size_t kProfileSlotsShown = 5;
 
 // The command line's stand-in for the window's thread: the write thread posts here and the
@@ -70,8 +69,7 @@ void ApplyStore(CliContext& context, ConfigStore& store, bool restoreDefaults)
         return;
     }
     CUSBDriver link(context.Hid(), context.Clock());
-    if (!link.InitLink() || !link.OpenDevice()) {
-        context.Fail(kNoMouse);
+    if (!OpenLink(context, link)) {
         return;
     }
     // The pointer settings belong to the desktop: without one there is nothing to set.

@@ -2,6 +2,7 @@
 
 #include "cli/CliContext.h"
 #include "core/config/ConfigStore.h"
+#include "core/device/CUSBDriver.h"
 #include "core/macro/MacroLibrary.h"
 
 namespace qx71 {
@@ -15,6 +16,15 @@ std::unique_ptr<ConfigStore> OpenStore(CliContext& context)
         context.exitCode = 1;
     }
     return store;
+}
+
+bool OpenLink(CliContext& context, CUSBDriver& link)
+{
+    if (!link.InitLink() || !link.OpenDevice()) {
+        context.Fail("The QX71 gaming mouse cannot be found.");
+        return false;
+    }
+    return true;
 }
 
 std::unique_ptr<MacroLibrary> OpenLibrary(CliContext& context)

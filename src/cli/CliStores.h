@@ -5,6 +5,7 @@
 namespace qx71 {
 
 class CliContext;
+class CUSBDriver;
 class ConfigStore;
 class MacroLibrary;
 
@@ -15,5 +16,8 @@ std::unique_ptr<ConfigStore> OpenStore(CliContext& context);
 // Macro.cfg as the program reads it at start. A missing file is reported by the library and
 // gives an empty table; a file that cannot be read ends the command (nullptr).
 std::unique_ptr<MacroLibrary> OpenLibrary(CliContext& context);
+
+// Initialises and opens the link, or prints the program's notice and returns false.
+bool OpenLink(CliContext& context, CUSBDriver& link);
 
 } // namespace qx71

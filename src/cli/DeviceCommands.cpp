@@ -1,5 +1,6 @@
 // info, device-state, present: the mouse itself.
 #include "cli/CliContext.h"
+#include "cli/CliStores.h"
 #include "cli/Commands.h"
 
 #include "core/device/CUSBDriver.h"
@@ -13,8 +14,6 @@ namespace qx71 {
 
 namespace {
 
-constexpr const char* kNoMouse = "The QX71 gaming mouse cannot be found.";
-
 std::string Hex(const uint8_t* data, size_t length)
 {
     std::ostringstream out;
@@ -22,16 +21,6 @@ std::string Hex(const uint8_t* data, size_t length)
         out << std::hex << std::setw(2) << std::setfill('0') << static_cast<int>(data[i]);
     }
     return out.str();
-}
-
-// Opens the link, or prints the program's notice and returns false.
-bool OpenLink(CliContext& context, CUSBDriver& link)
-{
-    if (!link.InitLink() || !link.OpenDevice()) {
-        context.Fail(kNoMouse);
-        return false;
-    }
-    return true;
 }
 
 void Info(CliContext& context)
