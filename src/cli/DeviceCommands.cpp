@@ -3,6 +3,7 @@
 #include "cli/CliStores.h"
 #include "cli/Commands.h"
 
+#include "core/common/Hex.h"
 #include "core/device/CUSBDriver.h"
 #include "platform/sim/SimulatedQx71.h"
 
@@ -13,15 +14,6 @@
 namespace qx71 {
 
 namespace {
-
-std::string Hex(const uint8_t* data, size_t length)
-{
-    std::ostringstream out;
-    for (size_t i = 0; i < length; ++i) {
-        out << std::hex << std::setw(2) << std::setfill('0') << static_cast<int>(data[i]);
-    }
-    return out.str();
-}
 
 void Info(CliContext& context)
 {
@@ -53,11 +45,11 @@ void DeviceState(CliContext& context)
     const auto s = sim->GetState();
     nlohmann::json slots = nlohmann::json::array();
     for (const auto& slot : s.macroSlots) {
-        slots.push_back(Hex(slot.data(), slot.size()));
+        slots.push_back(HexBytes(slot));
     }
     nlohmann::json data = {
-        {"buttonTable", Hex(s.buttonTable.data(), s.buttonTable.size())},
-        {"dpiTable", Hex(s.dpiTable.data(), s.dpiTable.size())},
+        {"buttonTable", HexBytes(s.buttonTable)},
+        {"dpiTable", HexBytes(s.dpiTable)},
         {"dpiStage", s.dpiStage},
         {"ledColor", {{"red", s.ledRed}, {"green", s.ledGreen}, {"blue", s.ledBlue}}},
         {"ledEffect", s.ledEffect},

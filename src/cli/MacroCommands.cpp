@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 
 #include "core/buttons/MacroKeyNames.h"
+#include "core/common/Hex.h"
 #include "core/common/Utf.h"
 #include "core/config/ConfigStore.h"
 #include "core/config/StoreMacroUsage.h"
@@ -37,18 +38,6 @@ std::string IdText(uint32_t id)
 {
     std::ostringstream out;
     out << "0x" << std::hex << std::uppercase << std::setw(8) << std::setfill('0') << id;
-    return out.str();
-}
-
-std::string Hex(const uint8_t* data, size_t length, const char* separator)
-{
-    std::ostringstream out;
-    for (size_t i = 0; i < length; ++i) {
-        if (i > 0) {
-            out << separator;
-        }
-        out << std::hex << std::setw(2) << std::setfill('0') << static_cast<int>(data[i]);
-    }
     return out.str();
 }
 
@@ -213,13 +202,13 @@ void Encode(CliContext& context, const MacroOptions& o)
     const nlohmann::json data = {
         {"id", record->id},
         {"entries", stream.entries},
-        {"stream", Hex(stream.bytes.data(), used, "")},
-        {"bytes", Hex(stream.bytes.data(), stream.bytes.size(), "")},
+        {"stream", HexBytes(std::span(stream.bytes.data(), used))},
+        {"bytes", HexBytes(stream.bytes)},
     };
     context.Print(data, [&] {
         std::cout << stream.entries << " entries\n";
         const size_t shown = o.allBytes ? stream.bytes.size() : used;
-        std::cout << Hex(stream.bytes.data(), shown, " ") << '\n';
+        std::cout << HexBytes(std::span(stream.bytes.data(), shown), " ") << '\n';
     });
 }
 

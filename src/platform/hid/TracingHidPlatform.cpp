@@ -1,5 +1,7 @@
 #include "platform/hid/TracingHidPlatform.h"
 
+#include "core/common/Hex.h"
+
 #include <ostream>
 
 namespace qx71 {
@@ -26,13 +28,9 @@ bool TracingHidPlatform::Good() const
 
 void TracingHidPlatform::Line(const char* kind, const uint8_t* data, size_t length)
 {
-    static constexpr char kHex[] = "0123456789abcdef";
     std::string line = kind;
     line.push_back(' ');
-    for (size_t i = 0; i < length; ++i) {
-        line.push_back(kHex[data[i] >> 4]);
-        line.push_back(kHex[data[i] & 0x0F]);
-    }
+    line += HexBytes(std::span(data, length));
     line.push_back('\n');
     std::lock_guard lock(mutex_);
     out_ << line;
