@@ -1,6 +1,6 @@
 #include "core/config/ProfileRecord.h"
 
-#include "core/config/RecordCodec.h"
+#include "core/common/RecordCodec.h"
 
 #include <algorithm>
 

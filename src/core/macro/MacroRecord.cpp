@@ -1,6 +1,6 @@
 #include "core/macro/MacroRecord.h"
 
-#include "core/common/LittleEndian.h"
+#include "core/common/RecordCodec.h"
 
 #include <algorithm>
 
@@ -19,39 +19,32 @@ void SetMacroName(MacroRecord& r, std::u16string_view name)
     std::copy_n(name.begin(), units, std::begin(r.name));
 }
 
+namespace {
+
+// Every field of the record with its offset; `R` is the record, const or not.
+template <class R, class F> void VisitMacroFields(R& r, F&& f)
+{
+    f(offsetof(MacroRecord, size), r.size);
+    f(offsetof(MacroRecord, magic), r.magic);
+    f(offsetof(MacroRecord, id), r.id);
+    f(offsetof(MacroRecord, reserved), r.reserved);
+    f(offsetof(MacroRecord, loopCount), r.loopCount);
+    f(offsetof(MacroRecord, eventCount), r.eventCount);
+    f(offsetof(MacroRecord, events), r.events);
+    f(offsetof(MacroRecord, name), r.name);
+}
+
+} // namespace
+
 void WriteMacroRecord(const MacroRecord& r, std::span<uint8_t, kMacroRecordSize> out)
 {
-    uint8_t* p = out.data();
-    StoreLe32(p + offsetof(MacroRecord, size), r.size);
-    StoreLe32(p + offsetof(MacroRecord, magic), r.magic);
-    StoreLe32(p + offsetof(MacroRecord, id), r.id);
-    StoreLe32(p + offsetof(MacroRecord, reserved), r.reserved);
-    StoreLe32(p + offsetof(MacroRecord, loopCount), r.loopCount);
-    StoreLe32(p + offsetof(MacroRecord, eventCount), r.eventCount);
-    for (size_t i = 0; i < kMacroMaxEvents; ++i) {
-        StoreLe32(p + offsetof(MacroRecord, events) + 4 * i, r.events[i]);
-    }
-    for (size_t i = 0; i < kMacroNameUnits; ++i) {
-        StoreLe16(p + offsetof(MacroRecord, name) + 2 * i, static_cast<uint16_t>(r.name[i]));
-    }
+    VisitMacroFields(r, codec::Writer(out.data()));
 }
 
 MacroRecord ReadMacroRecord(std::span<const uint8_t, kMacroRecordSize> in)
 {
-    const uint8_t* p = in.data();
     MacroRecord r;
-    r.size = LoadLe32(p + offsetof(MacroRecord, size));
-    r.magic = LoadLe32(p + offsetof(MacroRecord, magic));
-    r.id = LoadLe32(p + offsetof(MacroRecord, id));
-    r.reserved = LoadLe32(p + offsetof(MacroRecord, reserved));
-    r.loopCount = LoadLe32(p + offsetof(MacroRecord, loopCount));
-    r.eventCount = LoadLe32(p + offsetof(MacroRecord, eventCount));
-    for (size_t i = 0; i < kMacroMaxEvents; ++i) {
-        r.events[i] = LoadLe32(p + offsetof(MacroRecord, events) + 4 * i);
-    }
-    for (size_t i = 0; i < kMacroNameUnits; ++i) {
-        r.name[i] = static_cast<char16_t>(LoadLe16(p + offsetof(MacroRecord, name) + 2 * i));
-    }
+    VisitMacroFields(r, codec::Reader(in.data()));
     return r;
 }
 

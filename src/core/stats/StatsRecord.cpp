@@ -1,6 +1,6 @@
 #include "core/stats/StatsRecord.h"
 
-#include "core/common/LittleEndian.h"
+#include "core/common/RecordCodec.h"
 
 #include <algorithm>
 
@@ -8,12 +8,14 @@ namespace qx71 {
 
 namespace {
 
-constexpr size_t kFields = kStatsFileBytes / sizeof(uint32_t);
-
-std::array<uint32_t*, kFields> Fields(StatsRecord& r)
+template <class R, class F> void VisitStatsFields(R& r, F&& f)
 {
-    return {&r.leftClicks,   &r.middleClicks,  &r.rightClicks,
-            &r.wheelForward, &r.wheelBackward, &r.distance};
+    f(offsetof(StatsRecord, leftClicks), r.leftClicks);
+    f(offsetof(StatsRecord, middleClicks), r.middleClicks);
+    f(offsetof(StatsRecord, rightClicks), r.rightClicks);
+    f(offsetof(StatsRecord, wheelForward), r.wheelForward);
+    f(offsetof(StatsRecord, wheelBackward), r.wheelBackward);
+    f(offsetof(StatsRecord, distance), r.distance);
 }
 
 } // namespace
@@ -23,21 +25,14 @@ StatsRecord StatsFromBytes(const uint8_t* data, size_t size)
     std::array<uint8_t, kStatsFileBytes> padded{};
     std::copy_n(data, std::min(size, kStatsFileBytes), padded.begin());
     StatsRecord record;
-    const auto fields = Fields(record);
-    for (size_t i = 0; i < kFields; ++i) {
-        *fields[i] = LoadLe32(padded.data() + 4 * i);
-    }
+    VisitStatsFields(record, codec::Reader(padded.data()));
     return record;
 }
 
 std::array<uint8_t, kStatsFileBytes> StatsToBytes(const StatsRecord& record)
 {
-    StatsRecord copy = record;
-    const auto fields = Fields(copy);
     std::array<uint8_t, kStatsFileBytes> out{};
-    for (size_t i = 0; i < kFields; ++i) {
-        StoreLe32(out.data() + 4 * i, *fields[i]);
-    }
+    VisitStatsFields(record, codec::Writer(out.data()));
     return out;
 }
 

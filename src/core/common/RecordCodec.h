@@ -41,6 +41,16 @@ public:
     {
         std::memcpy(out_ + offset, bytes.data(), N);
     }
+    template <class T, size_t N> void operator()(size_t offset, const T (&values)[N])
+    {
+        for (size_t i = 0; i < N; ++i) {
+            (*this)(offset + sizeof(T) * i, values[i]);
+        }
+    }
+    void operator()(size_t offset, const char16_t& unit)
+    {
+        StoreLe16(out_ + offset, static_cast<uint16_t>(unit));
+    }
 
 private:
     uint8_t* out_;
@@ -72,6 +82,16 @@ public:
     template <size_t N> void operator()(size_t offset, std::array<uint8_t, N>& bytes)
     {
         std::memcpy(bytes.data(), in_ + offset, N);
+    }
+    template <class T, size_t N> void operator()(size_t offset, T (&values)[N])
+    {
+        for (size_t i = 0; i < N; ++i) {
+            (*this)(offset + sizeof(T) * i, values[i]);
+        }
+    }
+    void operator()(size_t offset, char16_t& unit)
+    {
+        unit = static_cast<char16_t>(LoadLe16(in_ + offset));
     }
 
 private:
