@@ -55,7 +55,6 @@ void WriteThread::Run()
             break;
         }
         writeEvent_.Reset();
-        deviceReady_ = false;
         clock_.SleepMs(WritePassPacing::kStart);
         const auto failure = pass_([this](int percent) {
             if (callbacks_.progress) {

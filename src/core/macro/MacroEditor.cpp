@@ -516,32 +516,30 @@ void MacroEditor::ModifyEvent()
 
 void MacroEditor::ConfirmKey()
 {
-    if (!view_.keyConfirmVisible) {
-        return;
-    }
-    if (editState_ == EditState::InsertKey) {
-        InsertEvent();
-    } else if (editState_ == EditState::ModifyKey) {
-        ModifyEvent();
-    }
-    BuildMacroFromList();
-    editState_ = EditState::None;
-    view_.focus = MacroControl::KeyConfirm;
+    Confirm(view_.keyConfirmVisible, EditState::InsertKey, EditState::ModifyKey,
+            MacroControl::KeyConfirm);
 }
 
 void MacroEditor::ConfirmDelay()
 {
-    if (!view_.delayConfirmVisible) {
+    Confirm(view_.delayConfirmVisible, EditState::InsertDelay, EditState::ModifyDelay,
+            MacroControl::DelayConfirm);
+}
+
+// The key and the pause fields confirm alike: insert or modify as the edit began, then store.
+void MacroEditor::Confirm(bool visible, EditState insert, EditState modify, MacroControl button)
+{
+    if (!visible) {
         return;
     }
-    if (editState_ == EditState::InsertDelay) {
+    if (editState_ == insert) {
         InsertEvent();
-    } else if (editState_ == EditState::ModifyDelay) {
+    } else if (editState_ == modify) {
         ModifyEvent();
     }
     BuildMacroFromList();
     editState_ = EditState::None;
-    view_.focus = MacroControl::DelayConfirm;
+    view_.focus = button;
 }
 
 void MacroEditor::DeleteEvent()

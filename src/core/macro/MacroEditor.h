@@ -142,6 +142,7 @@ public:
     void BuildMacroFromList();
 
 private:
+    void Confirm(bool visible, EditState insert, EditState modify, MacroControl button);
     void StartCapture();
     void StopCapture();
     void HideEditControls();
