@@ -29,3 +29,10 @@ if(QX71_BUILD_FUZZ)
                       -fno-sanitize-recover=all)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# Rebuilds of unchanged sources come from ccache when the machine has it; nothing needs it.
+find_program(QX71_CCACHE ccache)
+if(QX71_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  set(CMAKE_CXX_COMPILER_LAUNCHER "${QX71_CCACHE}")
+  set(CMAKE_C_COMPILER_LAUNCHER "${QX71_CCACHE}")
+endif()
