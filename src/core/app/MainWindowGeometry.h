@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/widgets/Geometry.h"
+
+#include <array>
+
+namespace qx71::mainwindow {
+
+// The main window's layout. The skin sheets are drawn at exactly this size, and the window
+// takes the size of its background sheet.
+inline constexpr Size kWindowSize{960, 650};
+
+inline constexpr Rect kMinimiseButton{887, 2, 921, 33};
+inline constexpr Rect kHideButton{922, 2, 956, 33};
+inline constexpr Rect kLanguageButton{15, 617, 57, 635};
+inline constexpr Rect kFlagPicture{19, 592, 55, 615};
+inline constexpr int kFlagPictureId = 1010;
+inline constexpr Rect kPageArea{15, 128, 940, 580};
+inline constexpr Rect kHintArea{67, 598, 300, 628};
+
+inline constexpr int kPageCount = 5;
+inline constexpr int kProfileButtonCount = 5;
+
+// Clickable only inside these polygons.
+inline constexpr std::array<Quad, kPageCount> kTabs{{
+    {{{30, 85}, {189, 85}, {210, 121}, {30, 121}}},
+    {{{193, 85}, {375, 85}, {396, 121}, {214, 121}}},
+    {{{377, 85}, {559, 85}, {579, 121}, {399, 121}}},
+    {{{562, 85}, {743, 85}, {764, 121}, {583, 121}}},
+    {{{747, 85}, {928, 85}, {928, 121}, {768, 121}}},
+}};
+
+inline constexpr std::array<Quad, kProfileButtonCount> kProfileButtons{{
+    {{{342, 608}, {435, 608}, {414, 635}, {321, 635}}},
+    {{{439, 608}, {533, 608}, {512, 635}, {417, 635}}},
+    {{{536, 608}, {628, 608}, {605, 635}, {513, 635}}},
+    {{{630, 608}, {723, 608}, {700, 635}, {607, 635}}},
+    {{{725, 608}, {818, 608}, {795, 635}, {703, 635}}},
+}};
+
+inline constexpr Quad kApplyButton{{{841, 591}, {940, 591}, {940, 632}, {806, 632}}};
+
+// The popup of the language button: its size, and where it opens relative to the button.
+inline constexpr Size kLanguageMenuSize{116, 273};
+inline constexpr int kLanguageMenuLeftOffset = -4;  // from the button's left edge
+inline constexpr int kLanguageMenuTopOffset = -287; // from the button's bottom edge
+
+} // namespace qx71::mainwindow
