@@ -11,6 +11,14 @@ foreach(id QX71_VENDOR_ID QX71_PRODUCT_ID QX71_UPDATE_VENDOR_ID QX71_UPDATE_PROD
   endif()
 endforeach()
 
+# The maker's update server, for example "https://update.example.com" or
+# "http://127.0.0.1:8080"; the QX71_UPDATE_SERVER environment variable overrides it. Empty: no
+# online update check.
+set(QX71_UPDATE_SERVER "" CACHE STRING "Base address of the firmware update server (http or https)")
+if(NOT QX71_UPDATE_SERVER STREQUAL "" AND NOT QX71_UPDATE_SERVER MATCHES "^[Hh][Tt][Tt][Pp][Ss]?://[^/]+/?$")
+  message(FATAL_ERROR "QX71_UPDATE_SERVER must be an http or https address without a path, got '${QX71_UPDATE_SERVER}'")
+endif()
+
 option(QX71_WERROR "Treat compiler warnings as errors" ON)
 option(QX71_BUILD_TESTS "Build the tests" ON)
 option(QX71_BUILD_BENCH "Build the benchmarks" OFF)

@@ -1,18 +1,12 @@
 #pragma once
 
+#include "core/common/BilingualText.h"
+
 #include <string_view>
 
 namespace qx71 {
 
-// Texts of the macro page that are built into the program in Chinese and English (the Chinese
-// one when the interface is Simplified Chinese).
-struct BilingualText {
-    std::u16string_view chinese;
-    std::u16string_view english;
-
-    std::u16string_view In(bool useChinese) const { return useChinese ? chinese : english; }
-};
-
+// Texts of the macro page that are built into the program in Chinese and English.
 inline constexpr BilingualText kStartRecordText{u"开始录制", u"Start Record"};
 inline constexpr BilingualText kStopRecordText{u"停止录制", u"Stop Record"};
 inline constexpr BilingualText kNewMacroText{u"新建宏", u"New Macro"};
