@@ -1,0 +1,164 @@
+// The main window's rules without a window: hints, page switches, the keyboard filter, the
+// hide request, the notices.
+#include "core/app/DeviceNotices.h"
+#include "core/app/HintLine.h"
+#include "core/app/KeyboardFilter.h"
+#include "core/app/PageSwitch.h"
+
+#include <gtest/gtest.h>
+
+namespace qx71 {
+namespace {
+
+TEST(HintKey, CodesOfTheListShowTheirTextAndAllOthersNothing)
+{
+    struct Case {
+        int code;
+        const char* key;
+    };
+    // A selection of the hint-code list, its ends and its gaps.
+    const Case cases[] = {
+        {1, "str_main"},
+        {5, "str_about"},
+        {6, "str_profile1"},
+        {8, "str_profile3"},
+        {10, "str_profile5"},
+        {11, "str_ok"},
+        {12, "str_dpiwant"},
+        {18, "str_rollerScreen"},
+        {19, ""},
+        {25, ""},
+        {26, "str_ledspe"},
+        {30, ""},
+        {31, "str_led_brealways"},
+        {39, "str_led_custom"},
+        {46, ""},
+        {47, "str_macro_delay"},
+        {65, "str_mouse_key"},
+        {66, ""},
+        {75, "str_backlight"},
+        {81, "str_color_setting"},
+        {87, "str_marco_list"},
+        {90, "str_firmware_version"},
+        {91, ""},
+        {99, ""},
+        {0, ""},
+        {-1, ""},
+        {100000, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HintKey(c.code), c.key) << c.code;
+    }
+}
+
+TEST(HintCodesAt, ControlRectanglesGrownByOnePixel)
+{
+    struct Case {
+        Point at;
+        std::vector<int> codes;
+    };
+    // Profile button 3 spans x 513..628 and y 608..635 (right and bottom outside).
+    const Case cases[] = {
+        {{570, 607}, {8}}, // one pixel above its top edge
+        {{570, 606}, {}},  // two pixels above
+        {{570, 635}, {8}}, // the first row below it
+        {{570, 636}, {}},
+        {{512, 620}, {7, 8}}, // overlaps profile 2's rectangle: both post, 3 stays shown
+        {{628, 620}, {8, 9}},
+        {{20, 20}, {}},
+        {{29, 84}, {1}}, // tab 1's top-left corner, grown
+        {{28, 84}, {}},
+        {{200, 100}, {1, 2}}, // tabs 1 and 2 overlap
+        {{940, 632}, {11}},   // Apply's bottom-right corner, grown
+        {{941, 632}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HintCodesAt(c.at), c.codes) << c.at.x << "," << c.at.y;
+    }
+}
+
+TEST(HintLine, MouseMoveClearsTheLineBeforeTheHintsArrive)
+{
+    HintLine line;
+    bool repaint = true;
+    EXPECT_TRUE(line.OnMouseMove({570, 607}, repaint) == std::vector<int>{8});
+    EXPECT_FALSE(repaint) << "nothing to clear yet";
+    line.Show(8);
+    EXPECT_EQ(line.Key(), "str_profile3");
+    line.OnMouseMove({20, 20}, repaint);
+    EXPECT_TRUE(repaint);
+    EXPECT_TRUE(line.Empty());
+    line.Show(40);
+    line.Show(99);
+    EXPECT_TRUE(line.Empty());
+}
+
+TEST(PlanPageSwitch, OnlyTheProfilePagesKeepProfileButtonsAndApply)
+{
+    struct Case {
+        int tab;
+        bool leaveMacroPage;
+        bool enabled;
+    };
+    const Case cases[] = {
+        {1, true, true}, {2, true, true}, {3, false, false}, {4, true, false}, {5, true, false},
+    };
+    for (const auto& c : cases) {
+        const PageSwitchPlan plan = PlanPageSwitch(PageOfTab(c.tab));
+        EXPECT_EQ(static_cast<int>(plan.page), c.tab);
+        EXPECT_EQ(plan.leaveMacroPage, c.leaveMacroPage) << c.tab;
+        EXPECT_EQ(plan.profileControlsEnabled, c.enabled) << c.tab;
+        EXPECT_EQ(plan.refreshPage, c.enabled) << c.tab;
+    }
+    EXPECT_EQ(PageOfTab(0), MainPage::Buttons);
+    EXPECT_EQ(PageOfTab(6), MainPage::Buttons);
+}
+
+TEST(FilterMainWindowKey, EnterEscapeSpaceSwallowedAltF4Hides)
+{
+    for (FilterKey key : {FilterKey::Enter, FilterKey::Escape, FilterKey::Space}) {
+        for (bool down : {true, false}) {
+            EXPECT_EQ(FilterMainWindowKey(key, down, false), KeyDecision::Swallow);
+            EXPECT_EQ(FilterMainWindowKey(key, down, true), KeyDecision::Swallow);
+        }
+    }
+    EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, true, true), KeyDecision::Hide);
+    EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, false, true), KeyDecision::Pass);
+    EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, true, false), KeyDecision::Pass);
+    EXPECT_EQ(FilterMainWindowKey(FilterKey::Other, true, true), KeyDecision::Pass);
+}
+
+TEST(PlanHide, WithoutTrayMinimisesAndTellsOnce)
+{
+    EXPECT_FALSE(PlanHide(true, false).minimiseInstead);
+    EXPECT_FALSE(PlanHide(true, false).tellUser);
+    EXPECT_TRUE(PlanHide(false, false).minimiseInstead);
+    EXPECT_TRUE(PlanHide(false, false).tellUser);
+    EXPECT_TRUE(PlanHide(false, true).minimiseInstead);
+    EXPECT_FALSE(PlanHide(false, true).tellUser);
+}
+
+TEST(DeviceNotices, TextsFollowTheChineseFlag)
+{
+    EXPECT_EQ(DeviceNoticeText(DeviceNotice::NotFound, false),
+              u"The QX71 gaming mouse cannot be found.");
+    EXPECT_EQ(DeviceNoticeText(DeviceNotice::NotFound, true), u"没有找到QX71游戏鼠标.");
+    EXPECT_EQ(DeviceNoticeText(DeviceNotice::Found, false), u"The QX71 gaming mouse is found.");
+    EXPECT_EQ(DeviceNoticeText(DeviceNotice::Found, true), u"发现QX71游戏鼠标.");
+    EXPECT_EQ(FlashToolArgument(true), "1");
+    EXPECT_EQ(FlashToolArgument(false), "0");
+    EXPECT_EQ(FlashToolPath("/opt/qx71"), std::filesystem::path("/opt/qx71/FWUpdate/BuringFW"));
+    EXPECT_EQ(UpdaterPath("/opt/qx71"),
+              std::filesystem::path("/opt/qx71/tolvi_update/TolviUpdate"));
+}
+
+TEST(FirmwareVersionText, DecimalOrEmpty)
+{
+    EXPECT_EQ(FirmwareVersionText(true, 13), "13");
+    EXPECT_EQ(FirmwareVersionText(true, 259), "259");
+    EXPECT_EQ(FirmwareVersionText(true, 0), "");
+    EXPECT_EQ(FirmwareVersionText(false, 13), "");
+}
+
+} // namespace
+} // namespace qx71
