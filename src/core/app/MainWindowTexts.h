@@ -32,15 +32,6 @@ inline constexpr std::array<std::string_view, 11> kButtonKeys = {
     "str_ok",
 };
 
-// The skin sheets of the irregular buttons: normal, pressed and hover, Chinese and English.
-struct IrrButtonSheets {
-    int normal;
-    int down;
-    int over;
-};
-inline constexpr IrrButtonSheets kChineseButtonSheets{154, 156, 155};
-inline constexpr IrrButtonSheets kEnglishButtonSheets{157, 159, 158};
-
 // The language menu's pictures: its background, the item icons (130 + position) and the
 // window's flag bitmaps (141 + language number).
 inline constexpr int kLanguageMenuBackground = 129;
