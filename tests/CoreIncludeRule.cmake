@@ -3,7 +3,7 @@ set(allowed
   algorithm any array atomic bit bitset cassert cctype cerrno cfloat charconv chrono cinttypes
   climits cmath compare concepts condition_variable cstddef cstdint cstdio cstdlib cstring
   deque exception filesystem format functional initializer_list iomanip ios iosfwd iostream
-  istream iterator limits list map memory mutex new numeric optional ostream queue random
+  istream iterator limits list map memory mutex new numbers numeric optional ostream queue random
   ranges ratio set shared_mutex source_location span sstream stdexcept stop_token string
   string_view system_error thread tuple type_traits typeinfo unordered_map unordered_set
   utility variant vector version fstream)

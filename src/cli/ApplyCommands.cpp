@@ -60,8 +60,8 @@ private:
     std::deque<std::function<void()>> tasks_;
 };
 
-// One write of the store's current profile to the mouse, as Apply does it: progress on a
-// terminal, the outcome handled (saved on success, the failure's text otherwise).
+} // namespace
+
 void ApplyStore(CliContext& context, ConfigStore& store, bool restoreDefaults)
 {
     const auto library = OpenLibrary(context);
@@ -118,6 +118,8 @@ void ApplyStore(CliContext& context, ConfigStore& store, bool restoreDefaults)
     context.Print({{"applied", true}, {"profile", slot}},
                   [&] { std::cout << "Profile " << slot << " applied to the mouse.\n"; });
 }
+
+namespace {
 
 void Apply(CliContext& context)
 {
@@ -224,21 +226,23 @@ void RegisterApplyCommands(CLI::App& app, CliContext& context)
     sw->callback([&] { Switch(context, number); });
 
     static std::string file;
-    CLI::App* import = profile->add_subcommand("import", "Take a profile file as the profile in "
-                                                         "use and write it to the mouse");
-    import->add_option("FILE", file, "Profile file")->required();
-    import->callback([&] { Import(context, file);
-});
+    CLI::App* importCommand =
+        profile->add_subcommand("import", "Take a profile file as the profile in "
+                                          "use and write it to the mouse");
+    importCommand->add_option("FILE", file, "Profile file")->required();
+    importCommand->callback([&] { Import(context, file); });
 
-profile->add_subcommand("defaults", "Restore the default settings and write them to the mouse")
-    ->callback([&] { Defaults(context); });
+    profile->add_subcommand("defaults", "Restore the default settings and write them to the mouse")
+        ->callback([&] { Defaults(context); });
 
-CLI::App* stats = app.add_subcommand("stats", "Usage statistics");
-stats->require_subcommand(1);
-stats->add_subcommand("show", "Clicks, wheel steps, distance and trophy level")->callback([&] {
-    StatsShow(context);
-});
-stats->add_subcommand("reset", "Set every counter to zero")->callback([&] { StatsReset(context); });
-} // namespace qx71
+    CLI::App* stats = app.add_subcommand("stats", "Usage statistics");
+    stats->require_subcommand(1);
+    stats->add_subcommand("show", "Clicks, wheel steps, distance and trophy level")->callback([&] {
+        StatsShow(context);
+    });
+    stats->add_subcommand("reset", "Set every counter to zero")->callback([&] {
+        StatsReset(context);
+    });
+}
 
 } // namespace qx71

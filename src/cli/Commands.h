@@ -14,12 +14,14 @@ void RegisterProfileCommands(CLI::App& app, CliContext& context);
 void RegisterLangCommands(CLI::App& app, CliContext& context);
 void RegisterMacroCommands(CLI::App& app, CliContext& context);
 void RegisterApplyCommands(CLI::App& app, CliContext& context);
+void RegisterLightingCommands(CLI::App& app, CliContext& context);
 
 inline constexpr CommandRegistrar kCommandGroups[] = {
     RegisterDeviceCommands,
     RegisterProfileCommands,
     RegisterLangCommands,
     RegisterMacroCommands,
+    RegisterLightingCommands,
     // Last: it adds to the profile group.
     RegisterApplyCommands,
 };

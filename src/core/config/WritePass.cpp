@@ -7,6 +7,7 @@
 #include "core/device/CUSBDriver.h"
 #include "core/hooks/HookState.h"
 #include "core/hooks/IPointerSettings.h"
+#include "core/lighting/LightingMode.h"
 #include "core/macro/MacroRecord.h"
 
 #include <algorithm>
@@ -29,13 +30,6 @@ constexpr ButtonWiring kWiring[kProfileButtons] = {
     {TriggerCode::kBack, kSlotBack},
     {TriggerCode::kWheelForward, kSlotWheelForward},
     {TriggerCode::kWheelBackward, kSlotWheelBackward},
-};
-
-enum LightingMode : int32_t {
-    kLedAlways = 1,
-    kLedNormalBreath = 2,
-    kLedApmBreath = 3,
-    kLedSpe = 4,
 };
 
 constexpr size_t kDpiStagesSent = 3;
@@ -88,18 +82,19 @@ size_t ButtonTableSlotOf(size_t button)
 
 std::array<uint8_t, 3> LedEffectBytes(const ProfileRecord& profile)
 {
-    switch (profile.ledMode) {
-    case kLedAlways:
+    switch (LightingModeOf(profile.ledMode).value_or(LightingMode::Off)) {
+    case LightingMode::Always:
         return {1, ByteOrZero(profile.ledBrightness), 1};
-    case kLedNormalBreath:
+    case LightingMode::NormalBreath:
         return {2, ByteOrZero(profile.ledBreathSpeed), 1};
-    case kLedApmBreath:
+    case LightingMode::ApmBreath:
         return {3, 2, 3};
-    case kLedSpe:
+    case LightingMode::Spe:
         return {4, 10, 2};
-    default: // Off, and any value the mouse does not know
-        return {0, 0, 0};
+    case LightingMode::Off: // and any value the mouse does not know
+        break;
     }
+    return {0, 0, 0};
 }
 
 DpiTable BuildDpiTable(const ProfileRecord& profile, int& counted)

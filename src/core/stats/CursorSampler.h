@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/stats/ICursorPosition.h"
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -8,13 +10,6 @@
 namespace qx71 {
 
 class IClock;
-
-// Where the pointer is on the screen; the platform answers.
-class ICursorPosition {
-public:
-    virtual ~ICursorPosition() = default;
-    virtual bool Read(int32_t& x, int32_t& y) = 0;
-};
 
 // Reads the pointer position every 500 ms on its own thread and posts a notice; the owner's
 // thread takes the point with Latest(). The point is published as one atomic word so that the

@@ -1,6 +1,6 @@
 #include "platform/linux/X11PointerSettings.h"
 
-#include "platform/linux/XErrorTrap.h"
+#include "platform/linux/XTrappedConnection.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -18,21 +18,6 @@ constexpr const char* kAccelSpeedProperty = "libinput Accel Speed";
 constexpr int kFormat32 = 32;
 
 } // namespace
-
-struct X11PointerSettings::Connection {
-    explicit Connection(Display* d) : display(d), trap(std::make_unique<XErrorTrap>(d)) {}
-    ~Connection()
-    {
-        // The trap lets go of the connection before it closes.
-        trap.reset();
-        XCloseDisplay(display);
-    }
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-
-    Display* display;
-    std::unique_ptr<XErrorTrap> trap;
-};
 
 X11PointerSettings::X11PointerSettings(std::string displayName, Log log)
     : displayName_(std::move(displayName)), log_(std::move(log))
@@ -55,12 +40,8 @@ bool X11PointerSettings::Connect()
     if (connection_) {
         return true;
     }
-    Display* display = XOpenDisplay(displayName_.empty() ? nullptr : displayName_.c_str());
-    if (display == nullptr) {
-        return false;
-    }
-    connection_ = std::make_unique<Connection>(display);
-    return true;
+    connection_ = XTrappedConnection::Open(displayName_);
+    return connection_ != nullptr;
 }
 
 bool X11PointerSettings::ApplyControl()

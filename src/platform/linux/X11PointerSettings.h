@@ -9,6 +9,8 @@
 
 namespace qx71 {
 
+struct XTrappedConnection;
+
 // The pointer settings on an X11 desktop.
 //
 // Precision maps the two Windows acceleration triples to the server's pointer control:
@@ -43,14 +45,13 @@ public:
     static float LibinputSpeed(int speed);
 
 private:
-    struct Connection;
     bool Connect();
     bool ApplyControl();
 
     std::string displayName_;
     Log log_;
     mutable std::mutex mutex_;
-    std::unique_ptr<Connection> connection_;
+    std::unique_ptr<XTrappedConnection> connection_;
     bool precision_ = true;
     // Speed carried by the numerator; kDefaultSpeed while libinput devices take the speed.
     int controlSpeed_ = kDefaultSpeed;
