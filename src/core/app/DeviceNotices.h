@@ -14,18 +14,7 @@ enum class DeviceNotice {
 // The text of a notice: Chinese when the Chinese interface is in force, else English.
 std::u16string DeviceNoticeText(DeviceNotice notice, bool chineseUi);
 
-// The notice when the flashing tool for a mouse in update mode could not be started.
-std::u16string FlashToolFailedText(const std::filesystem::path& tool, bool chineseUi);
-
-// The firmware version as the support page shows it: decimal, empty when it could not be
-// read or is 0.
-std::string FirmwareVersionText(bool read, int version);
-
-// The argument the flashing tool gets: "1" for the Chinese interface, else "0".
-std::string FlashToolArgument(bool chineseUi);
-
-// InstallDir/FWUpdate/BuringFW and InstallDir/tolvi_update/TolviUpdate.
-std::filesystem::path FlashToolPath(const std::filesystem::path& installDir);
+// InstallDir/tolvi_update/TolviUpdate, the separate updater started 3 s after a start.
 std::filesystem::path UpdaterPath(const std::filesystem::path& installDir);
 
 // Said once when the window is hidden on a desktop without a notification area.

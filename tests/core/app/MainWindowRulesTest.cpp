@@ -145,19 +145,8 @@ TEST(DeviceNotices, TextsFollowTheChineseFlag)
     EXPECT_EQ(DeviceNoticeText(DeviceNotice::NotFound, true), u"没有找到QX71游戏鼠标.");
     EXPECT_EQ(DeviceNoticeText(DeviceNotice::Found, false), u"The QX71 gaming mouse is found.");
     EXPECT_EQ(DeviceNoticeText(DeviceNotice::Found, true), u"发现QX71游戏鼠标.");
-    EXPECT_EQ(FlashToolArgument(true), "1");
-    EXPECT_EQ(FlashToolArgument(false), "0");
-    EXPECT_EQ(FlashToolPath("/opt/qx71"), std::filesystem::path("/opt/qx71/FWUpdate/BuringFW"));
     EXPECT_EQ(UpdaterPath("/opt/qx71"),
               std::filesystem::path("/opt/qx71/tolvi_update/TolviUpdate"));
-}
-
-TEST(FirmwareVersionText, DecimalOrEmpty)
-{
-    EXPECT_EQ(FirmwareVersionText(true, 13), "13");
-    EXPECT_EQ(FirmwareVersionText(true, 259), "259");
-    EXPECT_EQ(FirmwareVersionText(true, 0), "");
-    EXPECT_EQ(FirmwareVersionText(false, 13), "");
 }
 
 } // namespace
