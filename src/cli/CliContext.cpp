@@ -6,10 +6,12 @@
 #include "core/markup/SharedMarkupDocument.h"
 #include "platform/hid/HidapiPlatform.h"
 #include "platform/hid/TracingHidPlatform.h"
+#include "platform/linux/HidrawNodeAccess.h"
 #include "platform/linux/IconvTextCodec.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/ProcessEnvironment.h"
 #include "platform/linux/SteadyClock.h"
+#include "platform/linux/UdevDeviceMonitor.h"
 #include "platform/sim/SimulatedQx71.h"
 
 #include <iostream>
@@ -80,6 +82,38 @@ SimulatedQx71* CliContext::Simulator()
 {
     Hid();
     return simulator_;
+}
+
+IHidNodeAccess& CliContext::NodeAccess()
+{
+    if (!nodeAccess_) {
+        nodeAccess_ = std::make_unique<HidrawNodeAccess>();
+    }
+    return *nodeAccess_;
+}
+
+void CliContext::UseBackends(std::unique_ptr<IHidPlatform> hid,
+                             std::unique_ptr<IHidNodeAccess> nodes,
+                             std::unique_ptr<IDeviceMonitor> monitor)
+{
+    hid_ = std::move(hid);
+    nodeAccess_ = std::move(nodes);
+    usbMonitor_ = std::move(monitor);
+}
+
+IDeviceMonitor* CliContext::UsbMonitor()
+{
+    if (usbMonitor_) {
+        return usbMonitor_.get();
+    }
+    if (options.simulate) {
+        return nullptr;
+    }
+    if (!usbMonitor_) {
+        // Only asked whether a device is present: nothing is ever posted.
+        usbMonitor_ = std::make_unique<UdevDeviceMonitor>([](std::function<void()>) {});
+    }
+    return usbMonitor_.get();
 }
 
 std::filesystem::path CliContext::InstallDir()

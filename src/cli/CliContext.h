@@ -20,6 +20,8 @@ class TracingHidPlatform;
 class ITextCodec;
 class SharedMarkupDocument;
 class LanguageSelection;
+class IHidNodeAccess;
+class IDeviceMonitor;
 
 struct CliOptions {
     bool simulate = false;
@@ -46,6 +48,18 @@ public:
     IHidPlatform& Hid();
     // The simulated mouse, or nullptr without --simulate.
     SimulatedQx71* Simulator();
+    // Tells why a node does not open (the real /dev; unused with --simulate, whose nodes open).
+    IHidNodeAccess& NodeAccess();
+    // The USB devices plugged in (udev), or nullptr with --simulate: the simulated world has
+    // no firmware update mode.
+    IDeviceMonitor* UsbMonitor();
+
+    // Tests put fakes in place of the system's HID platform, node check and USB monitor; call
+    // before any command runs.
+    void UseBackends(std::unique_ptr<IHidPlatform> hid, std::unique_ptr<IHidNodeAccess> nodes,
+                     std::unique_ptr<IDeviceMonitor> monitor);
+    // Where udev's rule folders are looked for ("/"; a fake tree in tests).
+    std::filesystem::path systemRoot = "/";
 
     std::filesystem::path InstallDir();
     // DataDir (from --data-dir, QX71_DATA_DIR or the XDG folder), seeded on first use as the
@@ -70,6 +84,8 @@ private:
     std::unique_ptr<IHidPlatform> hid_;
     std::unique_ptr<TracingHidPlatform> traced_;
     SimulatedQx71* simulator_ = nullptr;
+    std::unique_ptr<IHidNodeAccess> nodeAccess_;
+    std::unique_ptr<IDeviceMonitor> usbMonitor_;
     UiStrings strings_;
     std::unique_ptr<ITextCodec> codec_;
     std::unique_ptr<SharedMarkupDocument> markup_;

@@ -3,7 +3,10 @@
 #include "cli/CliContext.h"
 #include "core/config/ConfigStore.h"
 #include "core/device/CUSBDriver.h"
+#include "core/device/DeviceSurvey.h"
 #include "core/macro/MacroLibrary.h"
+
+#include <iostream>
 
 namespace qx71 {
 
@@ -22,6 +25,14 @@ bool OpenLink(CliContext& context, CUSBDriver& link)
 {
     if (!link.InitLink() || !link.OpenDevice()) {
         context.Fail("The QX71 gaming mouse cannot be found.");
+        // Plugged in but not openable is the common case on Linux (the node's permissions):
+        // say where to look.
+        const DeviceSurvey survey = SurveyDevices(context.Hid(), context.NodeAccess(),
+                                                  context.UsbMonitor(), {}, UpdateModeIdentity());
+        if (survey.status != MouseStatus::Absent) {
+            std::cerr << "The mouse is plugged in but cannot be opened; run \"qx71ctl devices\" to "
+                         "see why.\n";
+        }
         return false;
     }
     return true;

@@ -1,7 +1,8 @@
-// info, device-state, present: the mouse itself.
+// info, device-state, present, devices: the mouse itself.
 #include "cli/CliContext.h"
 #include "cli/CliStores.h"
 #include "cli/Commands.h"
+#include "cli/DevicesReport.h"
 
 #include "core/common/Hex.h"
 #include "core/device/CUSBDriver.h"
@@ -82,6 +83,20 @@ void Present(CliContext& context)
     }
 }
 
+void Devices(CliContext& context)
+{
+    const UsbIdentity mouse;
+    const UsbIdentity updateMode = UpdateModeIdentity();
+    const DeviceSurvey survey =
+        SurveyDevices(context.Hid(), context.NodeAccess(), context.UsbMonitor(), mouse, updateMode);
+    const DevicesReport report = ReportDevices(
+        survey, AdviseUdevRule(context.InstallDir(), context.systemRoot), mouse, updateMode);
+    context.Print(report.json, [&] { std::cout << report.text; });
+    if (context.exitCode == 0) {
+        context.exitCode = report.exitCode;
+    }
+}
+
 } // namespace
 
 void RegisterDeviceCommands(CLI::App& app, CliContext& context)
@@ -94,6 +109,10 @@ void RegisterDeviceCommands(CLI::App& app, CliContext& context)
     app.add_subcommand("present", "Exit 0 when a mouse is attached")->callback([&] {
         Present(context);
     });
+    app.add_subcommand(
+           "devices", "List the HID interfaces and tell whether the mouse can be used, and if not, "
+                      "why (exit 0 usable, 2 absent, 3 present but not usable)")
+        ->callback([&] { Devices(context); });
 }
 
 } // namespace qx71

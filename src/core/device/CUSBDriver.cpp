@@ -2,6 +2,7 @@
 
 #include "core/common/IClock.h"
 #include "core/device/DeviceFormats.h"
+#include "core/device/HidInterfaceProbe.h"
 #include "core/device/MacroStream.h"
 #include "core/macro/MacroRecord.h"
 
@@ -116,35 +117,12 @@ bool CUSBDriver::OpenDevice()
 // The walk's tests for one interface; true when it passed them all and both handles are open.
 bool CUSBDriver::ProbeInterface(const std::string& path)
 {
-    const HidHandle probe = platform_.Open(path, HidAccess::Probe);
-    if (probe == kInvalidHidHandle) {
+    const HidInterfaceProbe probe = ProbeHidInterface(platform_, path, vendorId_, productId_);
+    if (probe.verdict != ProbeVerdict::VendorInterface) {
         return false;
     }
-    uint16_t vid = 0;
-    uint16_t pid = 0;
-    if (!platform_.GetAttributes(probe, vid, pid) || vid != vendorId_ || pid != productId_) {
-        platform_.Close(probe);
-        return false;
-    }
-    const auto count = platform_.GetFeatureValueCapsCount(probe);
-    if (!count || *count == 0) {
-        platform_.Close(probe);
-        return false;
-    }
-    const auto caps = platform_.GetFeatureValueCaps(probe, std::min(*count, kMaxValueCaps));
-    platform_.Close(probe);
-    if (!caps) {
-        return false;
-    }
-    const auto match = std::find_if(caps->begin(), caps->end(), [](const HidValueCaps& c) {
-        return c.usagePage == kVendorUsagePage && c.usage == kVendorUsage;
-    });
-    // A report longer than our buffers would overrun them: such an interface is not ours.
-    if (match == caps->end() || match->reportCount == 0 || match->reportCount + 1u > kBufferSize) {
-        return false;
-    }
-    reportLength_ = match->reportCount;
-    reportId_ = match->reportId;
+    reportLength_ = probe.vendorCaps.reportCount;
+    reportId_ = probe.vendorCaps.reportId;
 
     const HidHandle read = platform_.Open(path, HidAccess::Read);
     const HidHandle write = platform_.Open(path, HidAccess::Write);

@@ -25,6 +25,13 @@ struct HidValueCaps {
     uint16_t reportCount = 0;
 };
 
+// Usage page and usage of an interface's top-level collection (what HidP_GetCaps reports).
+struct HidUsage {
+    uint16_t usagePage = 0;
+    uint16_t usage = 0;
+    friend bool operator==(const HidUsage&, const HidUsage&) = default;
+};
+
 enum class HidWriteResult {
     Done,    // the report went out
     Pending, // the write is in progress; WaitWriteCompletion tells when it ends
@@ -45,6 +52,9 @@ public:
     virtual void Close(HidHandle handle) = 0;
     // Vendor and product identifiers of an opened interface.
     virtual bool GetAttributes(HidHandle handle, uint16_t& vendorId, uint16_t& productId) = 0;
+    // Usage page and usage of the interface's first top-level collection; nullopt when the
+    // platform cannot tell. Used to describe interfaces, never to choose the mouse's.
+    virtual std::optional<HidUsage> GetTopLevelUsage(HidHandle /*handle*/) { return std::nullopt; }
     // Number of feature value capabilities; nullopt when the capabilities cannot be read.
     virtual std::optional<size_t> GetFeatureValueCapsCount(HidHandle handle) = 0;
     // At most `maxCount` feature value capabilities in descriptor order; nullopt on failure.

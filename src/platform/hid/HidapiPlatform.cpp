@@ -27,7 +27,14 @@ constexpr std::chrono::milliseconds kWriteAtOnce{10};
 struct InterfaceInfo {
     uint16_t vendorId = 0;
     uint16_t productId = 0;
+    // hidapi parses the report descriptor's top-level collections; the first one is kept.
+    HidUsage usage;
 };
+
+InterfaceInfo InfoOf(const hid_device_info& info)
+{
+    return InterfaceInfo{info.vendor_id, info.product_id, HidUsage{info.usage_page, info.usage}};
+}
 
 struct HidDeviceCloser {
     void operator()(hid_device* device) const { hid_close(device); }
@@ -90,7 +97,7 @@ struct HidapiPlatform::Impl {
                 continue;
             }
             const std::string path = it->path;
-            if (enumerated.emplace(path, InterfaceInfo{it->vendor_id, it->product_id}).second) {
+            if (enumerated.emplace(path, InfoOf(*it)).second) {
                 paths.push_back(path);
             }
         }
@@ -183,7 +190,7 @@ HidHandle HidapiPlatform::Open(const std::string& path, HidAccess access)
         if (const auto info = impl_->LookUpLocked(path)) {
             iface->info = *info;
         } else if (const hid_device_info* own = hid_get_device_info(iface->device.get())) {
-            iface->info = InterfaceInfo{own->vendor_id, own->product_id};
+            iface->info = InfoOf(*own);
         }
         if (access == HidAccess::Write) {
             std::shared_ptr<hid_device> writeDevice(hid_open_path(path.c_str()), HidDeviceCloser{});
@@ -228,6 +235,15 @@ bool HidapiPlatform::GetAttributes(HidHandle handle, uint16_t& vendorId, uint16_
     vendorId = iface->info.vendorId;
     productId = iface->info.productId;
     return true;
+}
+
+std::optional<HidUsage> HidapiPlatform::GetTopLevelUsage(HidHandle handle)
+{
+    const auto iface = impl_->Find(handle);
+    if (!iface) {
+        return std::nullopt;
+    }
+    return iface->info.usage;
 }
 
 std::optional<size_t> HidapiPlatform::GetFeatureValueCapsCount(HidHandle handle)

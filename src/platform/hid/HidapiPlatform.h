@@ -22,6 +22,7 @@ public:
     HidHandle Open(const std::string& path, HidAccess access) override;
     void Close(HidHandle handle) override;
     bool GetAttributes(HidHandle handle, uint16_t& vendorId, uint16_t& productId) override;
+    std::optional<HidUsage> GetTopLevelUsage(HidHandle handle) override;
     std::optional<size_t> GetFeatureValueCapsCount(HidHandle handle) override;
     std::optional<std::vector<HidValueCaps>> GetFeatureValueCaps(HidHandle handle,
                                                                  size_t maxCount) override;

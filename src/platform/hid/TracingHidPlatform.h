@@ -30,6 +30,10 @@ public:
     {
         return inner_.GetAttributes(handle, vendorId, productId);
     }
+    std::optional<HidUsage> GetTopLevelUsage(HidHandle handle) override
+    {
+        return inner_.GetTopLevelUsage(handle);
+    }
     std::optional<size_t> GetFeatureValueCapsCount(HidHandle handle) override
     {
         return inner_.GetFeatureValueCapsCount(handle);

@@ -14,6 +14,10 @@ constexpr size_t kFeatureLength = SimulatedQx71::kReportCount + 1;
 constexpr size_t kOutputLength = CUSBDriver::kOutputReportSize;
 constexpr size_t kBlock = CUSBDriver::kBlockSize;
 constexpr uint16_t kConsumerPage = 0x000C;
+// Top-level collections: a pointer device for the other mouse and the boot interface, the
+// vendor page for the interface that takes the commands.
+constexpr HidUsage kMouseCollection{0x0001, 0x0002};
+constexpr HidUsage kVendorCollection{CUSBDriver::kVendorUsagePage, 0x0001};
 
 } // namespace
 
@@ -26,12 +30,14 @@ SimulatedQx71::SimulatedQx71(IClock& clock, uint16_t vendorId, uint16_t productI
         {kOtherPath,
          kOtherVendorId,
          kOtherProductId,
+         kMouseCollection,
          {{CUSBDriver::kVendorUsagePage, CUSBDriver::kVendorUsage, kReportId, kReportCount}}},
         // The boot interface has a feature capability, but not the vendor one.
-        {kBootPath, vid, pid, {{kConsumerPage, 0x01, 0x03, 2}}},
+        {kBootPath, vid, pid, kMouseCollection, {{kConsumerPage, 0x01, 0x03, 2}}},
         {kVendorPath,
          vid,
          pid,
+         kVendorCollection,
          {{kConsumerPage, 0x01, 0x03, 2},
           {CUSBDriver::kVendorUsagePage, CUSBDriver::kVendorUsage, kReportId, kReportCount}}},
     };
@@ -156,6 +162,16 @@ bool SimulatedQx71::GetAttributes(HidHandle handle, uint16_t& vendorId, uint16_t
     vendorId = open->iface->vendorId;
     productId = open->iface->productId;
     return true;
+}
+
+std::optional<HidUsage> SimulatedQx71::GetTopLevelUsage(HidHandle handle)
+{
+    std::lock_guard lock(mutex_);
+    const auto* open = Find(handle);
+    if (open == nullptr) {
+        return std::nullopt;
+    }
+    return open->iface->usage;
 }
 
 std::optional<size_t> SimulatedQx71::GetFeatureValueCapsCount(HidHandle handle)
