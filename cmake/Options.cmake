@@ -5,6 +5,11 @@ set(QX71_PRODUCT_ID "F513" CACHE STRING "USB product identifier of the QX71 (4 h
 set(QX71_UPDATE_VENDOR_ID "3554" CACHE STRING "USB vendor identifier in update mode (4 hex digits)")
 set(QX71_UPDATE_PRODUCT_ID "F5FF" CACHE STRING "USB product identifier in update mode (4 hex digits)")
 
+# Where the project lives on the web: the AppStream file and the package point there.
+set(QX71_HOMEPAGE_URL "https://example.com/qx71" CACHE STRING "Home page of the program")
+set(QX71_SCREENSHOT_URL "${QX71_HOMEPAGE_URL}/screenshots/main.png" CACHE STRING
+    "Screenshot of the main window for software centres")
+
 foreach(id QX71_VENDOR_ID QX71_PRODUCT_ID QX71_UPDATE_VENDOR_ID QX71_UPDATE_PRODUCT_ID)
   if(NOT ${id} MATCHES "^[0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f]$")
     message(FATAL_ERROR "${id} must be four hexadecimal digits, got '${${id}}'")
