@@ -53,9 +53,12 @@ TEST(ManPage, DocumentsEveryCommandAndOption)
     EXPECT_GE(commands.size(), 20u);
     for (const auto& [command, options] : commands) {
         // Each command is a bold entry of its own: "*profile list*" or "*profile show* [_N_]".
-        EXPECT_NE(page.find("\n*" + command + "*"), std::string::npos) << command;
+        EXPECT_NE(page.find("\n*" + command + "*"), std::string::npos)
+            << "qx71ctl " << command << " is missing from data/man/qx71ctl.1.scd";
         for (const std::string& option : options) {
-            EXPECT_NE(page.find("*" + option + "*"), std::string::npos) << command << " " << option;
+            EXPECT_NE(page.find("*" + option + "*"), std::string::npos)
+                << "qx71ctl " << command << " " << option
+                << " is missing from data/man/qx71ctl.1.scd";
         }
     }
     for (const CLI::Option* option : app.get_options()) {
