@@ -183,15 +183,19 @@ int MacroEditor::NewMacro()
     return index;
 }
 
-void MacroEditor::RenameMacro(int index, std::u16string_view text)
+bool MacroEditor::RenameMacro(int index, std::u16string_view text)
 {
     if (!macros_.Valid(index)) {
-        return;
+        return false;
+    }
+    const std::u16string_view name = text.substr(0, kMacroNameEditLimit);
+    if (name.find_first_not_of(u" \t") == std::u16string_view::npos) {
+        return false;
     }
     MacroItem& item = macros_.At(static_cast<size_t>(index));
-    item.text = std::u16string(text.substr(0, kMacroNameEditLimit));
+    item.text = std::u16string(name);
     if (events_.Empty()) {
-        return;
+        return true;
     }
     for (MacroRecord r : library_.RecordsWithId(item.id)) {
         if (IsListedMacro(r) && MacroNameOf(r) != item.text) {
@@ -199,6 +203,7 @@ void MacroEditor::RenameMacro(int index, std::u16string_view text)
             library_.StoreMacro(r);
         }
     }
+    return true;
 }
 
 bool MacroEditor::DeleteSelectedMacro()
@@ -241,6 +246,15 @@ void MacroEditor::StopCapture()
 void MacroEditor::SuspendCapture()
 {
     StopCapture();
+}
+
+void MacroEditor::LeavePage()
+{
+    if (recording_) {
+        ToggleRecording();
+    } else if (editState_ != EditState::None) {
+        CancelEdit();
+    }
 }
 
 void MacroEditor::HideEditControls()

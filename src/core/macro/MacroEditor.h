@@ -105,8 +105,10 @@ public:
     // Adds a macro named "New Macro" to the list and returns its index, whose name the page
     // then lets the user edit; -1 while recording.
     int NewMacro();
-    // The in-place editor wrote `text` into macro item `index`.
-    void RenameMacro(int index, std::u16string_view text);
+    // The in-place editor ended on macro item `index` with `text` (cut to 20 characters). A
+    // text of nothing but blanks would leave a line that cannot be read in the list or the
+    // function chooser: the item keeps its name then, and false says so.
+    bool RenameMacro(int index, std::u16string_view text);
     // Refused (with the program's message) while the macro is in use; true when deleted.
     bool DeleteSelectedMacro();
 
@@ -119,6 +121,9 @@ public:
     void ToggleNoDelay();
     // The main window is hidden: the hooks stop forwarding, a recording stays open.
     void SuspendCapture();
+    // Another page is shown: a recording stops and is stored, and an open insert or modify
+    // ends, because the main window stops the hooks' capture for the other page.
+    void LeavePage();
 
     // --- single events ---
     void BeginInsert();

@@ -478,6 +478,55 @@ TEST_F(MacroEditorTest, RenameStoresTheNewNameOfAStoredMacro)
     EXPECT_EQ(EventsOf(kSecond), (std::vector<MacroEvent>{Down(kB), Up(kB)}));
 }
 
+TEST_F(MacroEditorTest, BlankRenameKeepsTheName)
+{
+    const int writes = fs.writes;
+    for (std::u16string_view blank : {u"", u"   ", u" \t "}) {
+        EXPECT_FALSE(editor.RenameMacro(1, blank));
+        EXPECT_EQ(editor.MacroList().At(1).text, u"second");
+    }
+    EXPECT_EQ(MacroNameOf(*Find(kSecond)), u"second");
+    EXPECT_EQ(fs.writes, writes);
+    // Blanks around other characters are part of the name.
+    EXPECT_TRUE(editor.RenameMacro(1, u" x "));
+    EXPECT_EQ(MacroNameOf(*Find(kSecond)), u" x ");
+}
+
+TEST_F(MacroEditorTest, LeavingThePageStopsAndStoresARecording)
+{
+    editor.ToggleNoDelay();
+    editor.ToggleRecording();
+    Key(kC, false);
+    Key(kC, true);
+    editor.LeavePage();
+    EXPECT_FALSE(editor.Recording());
+    EXPECT_FALSE(capture.on);
+    EXPECT_EQ(editor.View().recordCaption, u"Start Record");
+    EXPECT_EQ(EventsOf(kSecond), (std::vector<MacroEvent>{Down(kC), Up(kC)}));
+
+    // Idle, leaving stores nothing.
+    const int writes = fs.writes;
+    editor.LeavePage();
+    EXPECT_EQ(fs.writes, writes);
+}
+
+TEST_F(MacroEditorTest, LeavingThePageEndsAnOpenKeyEdit)
+{
+    editor.BeginInsert();
+    editor.ChooseKeyOption();
+    ASSERT_TRUE(capture.on);
+    editor.LeavePage();
+    EXPECT_EQ(editor.State(), EditState::None);
+    EXPECT_FALSE(capture.on);
+    EXPECT_FALSE(editor.View().keyOptionVisible);
+    EXPECT_FALSE(editor.View().keyFieldVisible);
+    EXPECT_FALSE(editor.View().delayOptionVisible);
+    // Nothing waits for a key any more: recording can start at once.
+    editor.ToggleRecording();
+    EXPECT_TRUE(editor.Recording());
+    EXPECT_TRUE(sink.shown.empty());
+}
+
 TEST_F(MacroEditorTest, MacroInUseIsNotDeleted)
 {
     usage.ids = {kSecond};

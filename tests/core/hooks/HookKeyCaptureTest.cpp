@@ -1,0 +1,47 @@
+#include "core/hooks/HookKeyCapture.h"
+
+#include <gtest/gtest.h>
+
+namespace qx71 {
+namespace {
+
+constexpr WindowHandle kMain = 100;
+constexpr WindowHandle kPage = 300;
+
+struct Poster final : IHookPoster {
+    std::vector<HookPost> posts;
+    void Post(const HookPost& p) override { posts.push_back(p); }
+};
+
+TEST(HookKeyCaptureTest, KeysReachThePageOnlyWhileItCaptures)
+{
+    Poster poster;
+    HookState hooks(poster);
+    ASSERT_TRUE(hooks.Install(kMain));
+    hooks.SetForwarding(false, true); // as the main window leaves them after installing
+    HookKeyCapture capture(hooks, kPage);
+
+    capture.CaptureKeys();
+    EXPECT_EQ(hooks.Target(), kPage);
+    hooks.OnKey({0x41, 0});
+    hooks.OnKey({0x41, 0x80});
+    EXPECT_EQ(poster.posts,
+              (std::vector<HookPost>{{kPage, 0x40A, 0x41, 0}, {kPage, 0x40A, 0x41, 0x80}}));
+
+    capture.StopCapture();
+    EXPECT_EQ(hooks.Target(), kMain);
+    EXPECT_FALSE(hooks.KeyRecording());
+    poster.posts.clear();
+    hooks.OnKey({0x42, 0});
+    EXPECT_TRUE(poster.posts.empty());
+
+    // Stopping again changes nothing; capturing again reaches the page again.
+    capture.StopCapture();
+    EXPECT_EQ(hooks.Target(), kMain);
+    capture.CaptureKeys();
+    hooks.OnKey({0x43, 0});
+    EXPECT_EQ(poster.posts, (std::vector<HookPost>{{kPage, 0x40A, 0x43, 0}}));
+}
+
+} // namespace
+} // namespace qx71
