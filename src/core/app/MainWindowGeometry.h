@@ -3,6 +3,7 @@
 #include "core/widgets/Geometry.h"
 
 #include <array>
+#include <string_view>
 
 namespace qx71::mainwindow {
 
@@ -39,6 +40,25 @@ inline constexpr std::array<Quad, kProfileButtonCount> kProfileButtons{{
 }};
 
 inline constexpr Quad kApplyButton{{{841, 591}, {940, 591}, {940, 632}, {806, 632}}};
+
+// The three sheets of the window, each exactly kWindowSize: the background, and the pressed
+// and hover faces of the three small buttons at their own rectangles.
+inline constexpr std::string_view kSheetNormal = "Main_Normal.bmp";
+inline constexpr std::string_view kSheetDown = "Main_Down.bmp";
+inline constexpr std::string_view kSheetOver = "Main_Over.bmp";
+
+// The sheets of the irregular buttons (bitmap resources, each kWindowSize): a button cuts its
+// images at its own bounding rectangle. Normal, hover, pressed; the disabled image is cut
+// from kSheetNormal, which shows the buttons dimmed.
+struct RegionSheets {
+    int normal;
+    int hover;
+    int pressed;
+};
+constexpr RegionSheets RegionSheetsFor(bool chineseUi)
+{
+    return chineseUi ? RegionSheets{154, 156, 155} : RegionSheets{157, 159, 158};
+}
 
 // The popup of the language button: its size, and where it opens relative to the button.
 inline constexpr Size kLanguageMenuSize{116, 273};

@@ -4,11 +4,12 @@
 
 namespace qx71 {
 
-// How a message reaches the user. The window shows the first kind in its timed message box
-// and the second in a system message box; the command line prints both.
+// How a message reaches the user. The window shows the first kinds in its timed message box
+// and the last in a system message box; the command line prints them all.
 enum class MessageKind {
-    InfoBox,   // the timed message box
-    SystemBox, // a system message box with a caption (usually "Info")
+    InfoBox,      // the timed message box, OK only
+    CountDownBox, // the timed message box in the screen's corner, closing itself after 6 s
+    SystemBox,    // a system message box with a caption (usually "Info")
 };
 
 struct UserMessage {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/widgets/MenuItemEx.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -8,18 +10,6 @@
 
 namespace qx71 {
 
-// One item handed to the popup-menu library.
-struct MenuItemEx {
-    uint32_t parent = 0; // low 8 bits used; kMenuTopLevel for a top-level item
-    uint32_t itemId = 0; // low 8 bits used
-    char16_t text[40] = {};
-};
-static_assert(offsetof(MenuItemEx, parent) == 0);
-static_assert(offsetof(MenuItemEx, itemId) == 4);
-static_assert(offsetof(MenuItemEx, text) == 8);
-static_assert(sizeof(MenuItemEx) == 88);
-
-inline constexpr uint32_t kMenuTopLevel = 255;
 // The game menu is built in an array of this many items; the categories fill the first ones.
 inline constexpr size_t kGameMenuCapacity = 200;
 static_assert(kGameMenuCapacity * sizeof(MenuItemEx) == 17600);

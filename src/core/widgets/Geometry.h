@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 
 namespace qx71 {
 
@@ -41,8 +42,11 @@ template <std::size_t N> using Polygon = std::array<Point, N>;
 using Quad = Polygon<4>;
 
 // The bounding rectangle of a polygon: the window rectangle of an irregular button.
-template <std::size_t N> constexpr Rect BoundingRect(const Polygon<N>& corners)
+constexpr Rect BoundingRectOf(std::span<const Point> corners)
 {
+    if (corners.empty()) {
+        return {};
+    }
     Rect r{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
     for (const Point& p : corners) {
         r.left = p.x < r.left ? p.x : r.left;
@@ -51,6 +55,10 @@ template <std::size_t N> constexpr Rect BoundingRect(const Polygon<N>& corners)
         r.bottom = p.y > r.bottom ? p.y : r.bottom;
     }
     return r;
+}
+template <std::size_t N> constexpr Rect BoundingRect(const Polygon<N>& corners)
+{
+    return BoundingRectOf(std::span<const Point>(corners));
 }
 
 } // namespace qx71

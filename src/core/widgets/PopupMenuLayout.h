@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/widgets/Geometry.h"
+
+namespace qx71::popupmenu {
+
+// The layered popup menus: items in one column, 22 pixels high, from 6 pixels below the top,
+// with 3 pixels under the last.
+inline constexpr int kItemHeight = 22;
+inline constexpr int kTopMargin = 6;
+inline constexpr int kBottomMargin = 3;
+inline constexpr int kSideMargin = 4;
+// The language menu's width and the corner size its background is scaled with.
+inline constexpr int kLanguageMenuWidth = 116;
+inline constexpr int kBackgroundCorner = 8;
+// Room inside an item: the icon 6 pixels in, the text 6 pixels after it.
+inline constexpr int kIconLeft = 6;
+inline constexpr int kTextGap = 6;
+inline constexpr int kSubMenuArrowWidth = 14;
+
+constexpr int HeightFor(int itemCount)
+{
+    return kTopMargin + itemCount * kItemHeight + kBottomMargin;
+}
+
+// The item's rectangle inside a popup of the given width.
+constexpr Rect ItemRect(int index, int width)
+{
+    const int top = kTopMargin + index * kItemHeight;
+    return {kSideMargin, top, width - kSideMargin, top + kItemHeight};
+}
+
+// The item under a point of the popup, or -1.
+constexpr int ItemAt(Point p, int itemCount, int width)
+{
+    if (p.x < kSideMargin || p.x >= width - kSideMargin || p.y < kTopMargin) {
+        return -1;
+    }
+    const int index = (p.y - kTopMargin) / kItemHeight;
+    return index < itemCount ? index : -1;
+}
+
+// A menu's width for its widest text and its icons.
+constexpr int WidthFor(int widestText, int iconWidth, bool hasSubMenus)
+{
+    return 2 * kSideMargin + kIconLeft + (iconWidth > 0 ? iconWidth + kTextGap : 0) + widestText +
+           kTextGap + (hasSubMenus ? kSubMenuArrowWidth : 0);
+}
+
+} // namespace qx71::popupmenu

@@ -1,0 +1,69 @@
+#include "core/widgets/MenuItemEx.h"
+#include "core/widgets/PopupMenuLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace qx71 {
+namespace {
+
+MenuItemEx Item(uint32_t parent, uint32_t id, std::u16string_view text)
+{
+    MenuItemEx item;
+    item.parent = parent;
+    item.itemId = id;
+    std::copy(text.begin(), text.end(), item.text);
+    return item;
+}
+
+TEST(MenuTree, NestsItemsUnderTheirParent)
+{
+    const MenuItemEx items[] = {
+        Item(255, 1, u"Shooters"), Item(255, 2, u"Strategy"), Item(1, 10, u"Battlefield 3"),
+        Item(2, 20, u"Anno 2070"), Item(1, 11, u"Battlefield 4"), Item(10, 30, u"Maps"),
+        Item(77, 40, u"orphan"), Item(0x1FF, 3, u"Top with high bits"),
+    };
+    const std::vector<MenuNode> tree = BuildMenuTree(items);
+    ASSERT_EQ(tree.size(), 3u);
+    EXPECT_EQ(tree[0].text, u"Shooters");
+    ASSERT_EQ(tree[0].children.size(), 2u);
+    EXPECT_EQ(tree[0].children[0].id, 10);
+    EXPECT_EQ(tree[0].children[1].text, u"Battlefield 4");
+    ASSERT_EQ(tree[0].children[0].children.size(), 1u);
+    EXPECT_EQ(tree[0].children[0].children[0].text, u"Maps");
+    EXPECT_EQ(tree[1].children.size(), 1u);
+    EXPECT_EQ(tree[2].id, 3); // only the low 8 bits of the parent count
+}
+
+TEST(MenuTree, SelfParentAndFullTextAreSafe)
+{
+    MenuItemEx full = Item(255, 5, u"");
+    std::fill(std::begin(full.text), std::end(full.text), u'x'); // no terminator
+    const MenuItemEx items[] = {full, Item(6, 6, u"loop"), Item(5, 5, u"same id")};
+    const std::vector<MenuNode> tree = BuildMenuTree(items);
+    ASSERT_EQ(tree.size(), 1u);
+    EXPECT_EQ(tree[0].text.size(), 40u);
+    // The item with id 5 under parent 5 hangs once under the top item; the self-parented one
+    // is never shown.
+    ASSERT_EQ(tree[0].children.size(), 1u);
+    EXPECT_TRUE(tree[0].children[0].children.empty());
+}
+
+TEST(PopupMenuLayout, LanguageMenuSizeAndHitTest)
+{
+    // Twelve items make the 116 x 273 language menu.
+    EXPECT_EQ(popupmenu::HeightFor(12), 273);
+    EXPECT_EQ(popupmenu::ItemRect(0, 116), (Rect{4, 6, 112, 28}));
+    EXPECT_EQ(popupmenu::ItemAt({50, 6}, 12, 116), 0);
+    EXPECT_EQ(popupmenu::ItemAt({50, 27}, 12, 116), 0);
+    EXPECT_EQ(popupmenu::ItemAt({50, 28}, 12, 116), 1);
+    EXPECT_EQ(popupmenu::ItemAt({50, 269}, 12, 116), 11);
+    EXPECT_EQ(popupmenu::ItemAt({50, 270}, 12, 116), -1);
+    EXPECT_EQ(popupmenu::ItemAt({50, 5}, 12, 116), -1);
+    EXPECT_EQ(popupmenu::ItemAt({2, 50}, 12, 116), -1);
+}
+
+} // namespace
+} // namespace qx71
