@@ -6,8 +6,8 @@ namespace qx71 {
 
 std::array<SlicePiece, 9> NineSlice(Size image, Size target, int corner)
 {
-    const int c = std::max(0, std::min({corner, image.width / 2, image.height / 2,
-                                        target.width / 2, target.height / 2}));
+    const int c = std::max(0, std::min({corner, image.width / 2, image.height / 2, target.width / 2,
+                                        target.height / 2}));
     // Column and row edges of source and target: 0, c, size - c, size.
     const std::array<int, 4> sx{0, c, image.width - c, image.width};
     const std::array<int, 4> sy{0, c, image.height - c, image.height};

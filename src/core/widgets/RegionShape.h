@@ -32,6 +32,19 @@ constexpr Point CaptionAnchor(Point centre, int characters)
     return {centre.x - shift + 5, centre.y - 6};
 }
 
+// The caption's left edge: the anchor while the caption ends at least kCaptionMargin inside
+// the button; a longer caption (a language whose words are longer than the rough centring
+// allows for) is centred instead, so it is not cut by the button's edge.
+inline constexpr int kCaptionMargin = 12;
+constexpr int CaptionLeft(int anchorX, int textWidth, int boxWidth)
+{
+    if (anchorX + textWidth <= boxWidth - kCaptionMargin) {
+        return anchorX;
+    }
+    const int centred = (boxWidth - textWidth) / 2;
+    return centred < anchorX ? centred : anchorX;
+}
+
 // The centre of a button of the given size, in its own coordinates.
 constexpr Point RegionCentre(Size size)
 {

@@ -105,8 +105,8 @@ TEST(ProgressDialogModel, ValuesAndClose)
         int bar;
         bool close;
     };
-    const Case cases[] = {{0, 0, false},     {42, 42, false}, {99, 99, false},
-                          {100, 100, true},  {150, 0, false}, {-3, 0, false}};
+    const Case cases[] = {{0, 0, false},    {42, 42, false}, {99, 99, false},
+                          {100, 100, true}, {150, 0, false}, {-3, 0, false}};
     for (const Case& c : cases) {
         const progress::ProgressStep step = progress::OnProgress(c.value);
         EXPECT_EQ(step.barValue, c.bar) << c.value;
@@ -164,7 +164,8 @@ TEST(SkinResources, Names)
     EXPECT_EQ(skins::ResourceBitmap(154), "Resources/154.bmp");
     EXPECT_EQ(skins::ResourceImage(1011), "Resources/1011.png");
     EXPECT_EQ(skins::HiDpiName("Main_Normal.bmp"), "Main_Normal@2x.png");
-    EXPECT_EQ(skins::HiDpiName("ProgressBar/Progress_Over.png"), "ProgressBar/Progress_Over@2x.png");
+    EXPECT_EQ(skins::HiDpiName("ProgressBar/Progress_Over.png"),
+              "ProgressBar/Progress_Over@2x.png");
     EXPECT_EQ(skins::HiDpiName("Menu/MenuNorL.BMP"), "Menu/MenuNorL@2x.png");
     EXPECT_EQ(skins::FlagBitmapOf(1), 142);
     EXPECT_EQ(skins::FlagIconOf(12), 141);

@@ -21,9 +21,10 @@ MenuItemEx Item(uint32_t parent, uint32_t id, std::u16string_view text)
 TEST(MenuTree, NestsItemsUnderTheirParent)
 {
     const MenuItemEx items[] = {
-        Item(255, 1, u"Shooters"), Item(255, 2, u"Strategy"), Item(1, 10, u"Battlefield 3"),
-        Item(2, 20, u"Anno 2070"), Item(1, 11, u"Battlefield 4"), Item(10, 30, u"Maps"),
-        Item(77, 40, u"orphan"), Item(0x1FF, 3, u"Top with high bits"),
+        Item(255, 1, u"Shooters"),     Item(255, 2, u"Strategy"),
+        Item(1, 10, u"Battlefield 3"), Item(2, 20, u"Anno 2070"),
+        Item(1, 11, u"Battlefield 4"), Item(10, 30, u"Maps"),
+        Item(77, 40, u"orphan"),       Item(0x1FF, 3, u"Top with high bits"),
     };
     const std::vector<MenuNode> tree = BuildMenuTree(items);
     ASSERT_EQ(tree.size(), 3u);

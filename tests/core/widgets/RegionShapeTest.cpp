@@ -1,5 +1,5 @@
-#include "core/app/MainWindowGeometry.h"
 #include "core/widgets/RegionShape.h"
+#include "core/app/MainWindowGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ TEST(RegionShape, PixelsInsideTheSlantedEdge)
     EXPECT_TRUE(PolygonContains(kTab1, {30, 85}));
     EXPECT_TRUE(PolygonContains(kTab1, {188, 85}));
     EXPECT_FALSE(PolygonContains(kTab1, {190, 86})); // right of the slant at the top
-    EXPECT_TRUE(PolygonContains(kTab1, {208, 120}));  // the slant near the bottom
+    EXPECT_TRUE(PolygonContains(kTab1, {208, 120})); // the slant near the bottom
     EXPECT_FALSE(PolygonContains(kTab1, {210, 120}));
     EXPECT_FALSE(PolygonContains(kTab1, {29, 100}));
     EXPECT_FALSE(PolygonContains(kTab1, {100, 121})); // bottom edge is outside
@@ -65,6 +65,10 @@ TEST(RegionShape, CaptionAnchor)
     EXPECT_EQ(CaptionAnchor({90, 18}, 6), (Point{90 - 18 + 5, 12}));
     EXPECT_EQ(CaptionAnchor({90, 18}, 0), (Point{95, 12}));
     EXPECT_EQ(RegionCentre({180, 36}), (Point{90, 18}));
+    // A caption that fits stays at the anchor; one that would run past the edge is centred.
+    EXPECT_EQ(CaptionLeft(71, 60, 180), 71);
+    EXPECT_EQ(CaptionLeft(35, 160, 180), 10);
+    EXPECT_EQ(CaptionLeft(35, 240, 180), -30); // wider than the button: centred, cut evenly
 }
 
 } // namespace

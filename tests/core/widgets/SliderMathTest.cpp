@@ -13,15 +13,15 @@ TEST(TrackClick, SnapsTowardsTheTopOfShortRanges)
         int expected;
     };
     const Case cases[] = {
-        {{1, 5}, 94, 5},  // q = 4.76: the snap gives 5 where the division gives 4
-        {{1, 5}, 93, 4},  // q = 4.72
-        {{1, 5}, 100, 5}, //
-        {{1, 5}, 0, 1},   //
-        {{1, 5}, 50, 3},  //
-        {{1, 10}, 98, 10}, // q = 9.82
-        {{1, 10}, 97, 9},  // q = 9.73
-        {{1, 3}, 94, 3},   // q = 2.88
-        {{1, 3}, 93, 2},   // q = 2.86
+        {{1, 5}, 94, 5},    // q = 4.76: the snap gives 5 where the division gives 4
+        {{1, 5}, 93, 4},    // q = 4.72
+        {{1, 5}, 100, 5},   //
+        {{1, 5}, 0, 1},     //
+        {{1, 5}, 50, 3},    //
+        {{1, 10}, 98, 10},  // q = 9.82
+        {{1, 10}, 97, 9},   // q = 9.73
+        {{1, 3}, 94, 3},    // q = 2.88
+        {{1, 3}, 93, 2},    // q = 2.86
         {{0, 100}, 99, 99}, // no snap on other ranges
         {{1, 5}, 130, 5},   // clamped
         {{1, 5}, -20, 1},
@@ -44,7 +44,7 @@ TEST(Slider, ValueAndPositionMaps)
 {
     const SliderTrack track{10, 110, 20}; // the thumb's left edge runs 10..90
     EXPECT_EQ(SliderValueAt({0, 8}, track, 10), 0);
-    EXPECT_EQ(SliderValueAt({0, 8}, track, 19), 0);  // 8 * 9 / 80 = 0
+    EXPECT_EQ(SliderValueAt({0, 8}, track, 19), 0); // 8 * 9 / 80 = 0
     EXPECT_EQ(SliderValueAt({0, 8}, track, 20), 1);
     EXPECT_EQ(SliderValueAt({0, 8}, track, 90), 8);
     EXPECT_EQ(SliderValueAt({0, 8}, track, 200), 8);

@@ -1,0 +1,87 @@
+#include "gui/widgets/Skins.h"
+
+#include "core/widgets/SkinResources.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cmath>
+
+namespace qx71::gui {
+namespace {
+
+constexpr double kHiDpiThreshold = 1.5;
+
+QString& SkinDirSetting()
+{
+    static QString dir;
+    return dir;
+}
+
+double ScreenRatio()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->devicePixelRatio() : 1.0;
+}
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void SetSkinDir(const QString& dir)
+{
+    SkinDirSetting() = dir;
+}
+
+QString SkinDir()
+{
+    if (!SkinDirSetting().isEmpty()) {
+        return SkinDirSetting();
+    }
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/skins");
+}
+
+QPixmap LoadSkin(std::string_view relativePath)
+{
+    const QString dir = SkinDir() + QLatin1Char('/');
+    if (ScreenRatio() >= kHiDpiThreshold) {
+        QPixmap large(dir + FromUtf8(skins::HiDpiName(relativePath)));
+        if (!large.isNull()) {
+            large.setDevicePixelRatio(2.0);
+            return large;
+        }
+    }
+    return QPixmap(dir + FromUtf8(relativePath));
+}
+
+QPixmap LoadResourceBitmap(int number)
+{
+    return LoadSkin(skins::ResourceBitmap(number));
+}
+
+QPixmap LoadResourceImage(int number)
+{
+    return LoadSkin(skins::ResourceImage(number));
+}
+
+QPixmap CutSheet(const QPixmap& sheet, const Rect& source)
+{
+    if (sheet.isNull()) {
+        return {};
+    }
+    const qreal ratio = sheet.devicePixelRatio();
+    const QRect device(static_cast<int>(std::lround(source.left * ratio)),
+                       static_cast<int>(std::lround(source.top * ratio)),
+                       static_cast<int>(std::lround(source.Width() * ratio)),
+                       static_cast<int>(std::lround(source.Height() * ratio)));
+    QPixmap part = sheet.copy(device);
+    part.setDevicePixelRatio(ratio);
+    return part;
+}
+
+} // namespace qx71::gui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/widgets/Geometry.h"
+
+#include <QPixmap>
+#include <QString>
+
+#include <string_view>
+
+namespace qx71::gui {
+
+// Where the skin images are read from: InstallDir/skins unless set (tests and the gallery set
+// the build's folder).
+void SetSkinDir(const QString& dir);
+QString SkinDir();
+
+// A skin image by its path under skins/ ("Main_Normal.bmp", "ProgressBar/Progress_Over.png").
+// On a screen with a device pixel ratio of 1.5 or more the image drawn at twice the size is
+// taken when it exists. A missing file gives a null pixmap.
+QPixmap LoadSkin(std::string_view relativePath);
+// A numbered picture: a bitmap resource, or an image (icons, images with transparency).
+QPixmap LoadResourceBitmap(int number);
+QPixmap LoadResourceImage(int number);
+
+// The part of a sheet at a rectangle given in the sheet's logical pixels, keeping the sheet's
+// pixel ratio. A null sheet gives a null pixmap.
+QPixmap CutSheet(const QPixmap& sheet, const Rect& source);
+
+} // namespace qx71::gui

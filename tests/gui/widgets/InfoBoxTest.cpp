@@ -1,0 +1,202 @@
+#include "core/widgets/InfoBoxModel.h"
+#include "core/widgets/KitColours.h"
+#include "gui/widgets/CDlgInfo.h"
+#include "gui/widgets/CGDIBitmapBtn.h"
+#include "gui/widgets/QtConvert.h"
+#include "gui/widgets/QtMessageSink.h"
+#include "gui/widgets/UiLanguage.h"
+#include "support/gui/QtTestHelpers.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace qx71::gui {
+namespace {
+
+using test::CountNear;
+using test::Drawn;
+using test::FireTimer;
+using test::WhenModal;
+
+void Click(CGDIBitmapBtn* button)
+{
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+class InfoBox : public ::testing::Test {
+protected:
+    void TearDown() override { SetChineseUiSource(nullptr); }
+    QRect Screen() const { return QGuiApplication::primaryScreen()->availableGeometry(); }
+};
+
+TEST_F(InfoBox, CountDownReturnsCancelAfterItsSixthTick)
+{
+    CDlgInfo box;
+    box.SetText(QStringLiteral("The QX71 gaming mouse cannot be found."));
+    box.SetCountDown(true);
+    std::vector<QString> captions;
+    bool stillOpenAfterFive = false;
+    WhenModal<CDlgInfo>([&](CDlgInfo* shown) {
+        captions.push_back(shown->OkButton()->Caption());
+        EXPECT_EQ(shown->CountDownTimer().interval(), 1000);
+        for (int tick = 0; tick < 6; ++tick) {
+            stillOpenAfterFive = shown->isVisible();
+            FireTimer(shown->CountDownTimer());
+            captions.push_back(shown->OkButton()->Caption());
+        }
+    });
+    EXPECT_EQ(box.exec(), infobox::kResultCancel);
+    EXPECT_TRUE(stillOpenAfterFive);
+    const std::vector<QString> expected = {"OK (5s)", "OK (5s)", "OK (4s)", "OK (3s)",
+                                           "OK (2s)", "OK (1s)", "OK (0s)"};
+    EXPECT_EQ(captions, expected);
+    EXPECT_FALSE(box.CountDownTimer().isActive());
+    // In the bottom-right corner of the screen.
+    EXPECT_EQ(box.pos(),
+              Screen().topLeft() + QPoint(Screen().width() - 330 - 10, Screen().height() - 160));
+}
+
+TEST_F(InfoBox, OkOnACountDownBoxReturnsOkAtOnce)
+{
+    CDlgInfo box;
+    box.SetText(QStringLiteral("Found"));
+    box.SetCountDown(true);
+    WhenModal<CDlgInfo>([](CDlgInfo* shown) {
+        FireTimer(shown->CountDownTimer());
+        Click(shown->OkButton());
+    });
+    EXPECT_EQ(box.exec(), infobox::kResultOk);
+    EXPECT_FALSE(box.CountDownTimer().isActive());
+}
+
+TEST_F(InfoBox, StyleZeroHasNoCancelAndItsCrossReturnsCancel)
+{
+    CDlgInfo box;
+    box.SetText(QStringLiteral("Failed to open file"));
+    WhenModal<CDlgInfo>([](CDlgInfo* shown) {
+        EXPECT_EQ(shown->CancelButton(), nullptr);
+        EXPECT_EQ(shown->findChildren<CGDIBitmapBtn*>().size(), 2);
+        EXPECT_EQ(shown->OkButton()->geometry(), ToQRect(infobox::kOkButtonOkOnly));
+        EXPECT_EQ(shown->CloseButton()->geometry(), ToQRect(infobox::kCloseButton));
+        EXPECT_FALSE(shown->CountDownTimer().isActive());
+        Click(shown->CloseButton());
+    });
+    EXPECT_EQ(box.exec(), infobox::kResultCancel);
+    EXPECT_EQ(box.size(), QSize(330, 160));
+    EXPECT_EQ(box.pos(), Screen().topLeft() +
+                             QPoint((Screen().width() - 330) / 2, (Screen().height() - 160) / 2));
+}
+
+TEST_F(InfoBox, StyleOneInChineseAndItsCancel)
+{
+    SetChineseUiSource([] { return true; });
+    CDlgInfo box;
+    box.SetText(QStringLiteral("确定要恢复默认设置?"));
+    box.SetStyle(infobox::Style::OkCancel);
+    WhenModal<CDlgInfo>([](CDlgInfo* shown) {
+        EXPECT_EQ(shown->OkButton()->Caption(), QStringLiteral("确定"));
+        EXPECT_EQ(shown->CancelButton()->Caption(), QStringLiteral("取消"));
+        EXPECT_EQ(shown->OkButton()->geometry(), ToQRect(infobox::kOkButtonOkCancel));
+        EXPECT_EQ(shown->CancelButton()->geometry(), ToQRect(infobox::kCancelButton));
+        Click(shown->CancelButton());
+    });
+    EXPECT_EQ(box.exec(), infobox::kResultCancel);
+}
+
+TEST_F(InfoBox, EscapeAndCloseReturnCancel)
+{
+    CDlgInfo box;
+    WhenModal<CDlgInfo>([](CDlgInfo* shown) { QTest::keyClick(shown, Qt::Key_Escape); });
+    EXPECT_EQ(box.exec(), infobox::kResultCancel);
+    CDlgInfo other;
+    WhenModal<CDlgInfo>([](CDlgInfo* shown) { shown->close(); });
+    EXPECT_EQ(other.exec(), infobox::kResultCancel);
+}
+
+TEST_F(InfoBox, ShortMessageCentredInItsBoxLongOneWrapsBelowAndTheBoxGrows)
+{
+    const QColor slate = ToQColor(kitcolours::kSlateText);
+    CDlgInfo small;
+    small.SetText(QStringLiteral("Saved."));
+    test::UseSolidText(small);
+    small.Prepare();
+    small.show();
+    const QImage one = Drawn(small);
+    EXPECT_GT(CountNear(one, QRect(90, 73, 215, 18), slate, 8), 10);
+    EXPECT_EQ(CountNear(one, QRect(90, 95, 215, 30), slate, 8), 0);
+    EXPECT_EQ(small.ExtraHeight(), 0);
+
+    CDlgInfo large;
+    large.SetText(QStringLiteral(
+        "Failed to open file, check whether there is a "
+        "/home/someone/.config/TOLVI/QX71/Profile/ConfigInfo.cfg path? The settings stay as "
+        "they were and nothing was written; try again after checking the folder's rights."));
+    test::UseSolidText(large);
+    large.Prepare();
+    large.show();
+    ASSERT_GT(large.ExtraHeight(), 0);
+    EXPECT_EQ(large.height(), 160 + large.ExtraHeight());
+    EXPECT_EQ(large.OkButton()->y(), 127 + large.ExtraHeight());
+    const QImage many = Drawn(large);
+    // Lines below the one-line box, down to where the buttons used to be and beyond.
+    EXPECT_GT(CountNear(many, QRect(90, 95, 215, 25), slate, 8), 10);
+    EXPECT_GT(CountNear(many, QRect(90, 127, 215, large.ExtraHeight() - 6), slate, 8), 10);
+    // Nothing runs past the right edge of the message box.
+    EXPECT_EQ(CountNear(many, QRect(308, 40, 20, 120), slate, 30), 0);
+}
+
+TEST_F(InfoBox, TitleByLanguage)
+{
+    const QColor slate = ToQColor(kitcolours::kSlateText);
+    CDlgInfo english;
+    test::UseSolidText(english);
+    english.Prepare();
+    english.show();
+    EXPECT_GT(CountNear(Drawn(english), QRect(10, 9, 90, 14), slate, 8), 5);
+    CDlgInfo titled;
+    titled.SetTitle(QStringLiteral("Info"));
+    test::UseSolidText(titled);
+    titled.Prepare();
+    titled.show();
+    EXPECT_GT(CountNear(Drawn(titled), QRect(10, 9, 90, 14), slate, 8), 5);
+}
+
+TEST(QtMessageSink, NoticesQuestionsAndSystemBoxes)
+{
+    QtMessageSink sink;
+    QString shownText;
+    WhenModal<CDlgInfo>([&](CDlgInfo* shown) {
+        EXPECT_EQ(shown->CancelButton(), nullptr);
+        EXPECT_FALSE(shown->CountDownTimer().isActive());
+        Click(shown->OkButton());
+    });
+    sink.Show({MessageKind::InfoBox, {}, u"Saved"});
+
+    WhenModal<CDlgInfo>([&](CDlgInfo* shown) {
+        EXPECT_TRUE(shown->CountDownTimer().isActive());
+        for (int tick = 0; tick < 6; ++tick) {
+            FireTimer(shown->CountDownTimer());
+        }
+    });
+    sink.Show({MessageKind::CountDownBox, {}, u"The QX71 gaming mouse cannot be found."});
+
+    WhenModal<CDlgInfo>([&](CDlgInfo* shown) {
+        ASSERT_NE(shown->CancelButton(), nullptr);
+        Click(shown->OkButton());
+    });
+    EXPECT_TRUE(sink.Ask(u"Do you want to reset trophy data ?"));
+    WhenModal<CDlgInfo>([&](CDlgInfo* shown) { Click(shown->CancelButton()); });
+    EXPECT_FALSE(sink.Ask(u"Do you want to reset trophy data ?"));
+    WhenModal<CDlgInfo>([&](CDlgInfo* shown) { Click(shown->CloseButton()); });
+    EXPECT_FALSE(sink.Ask(u"Do you want to restore the default setting?"));
+
+    WhenModal<CDlgInfo>([&](CDlgInfo* shown) { Click(shown->OkButton()); });
+    sink.Show({MessageKind::SystemBox, u"Info", u"Access denied"});
+}
+
+} // namespace
+} // namespace qx71::gui
