@@ -9,13 +9,16 @@ namespace qx71::popupmenu {
 inline constexpr int kItemHeight = 22;
 inline constexpr int kTopMargin = 6;
 inline constexpr int kBottomMargin = 3;
-inline constexpr int kSideMargin = 4;
+inline constexpr int kSideMargin = 3;
 // The language menu's width and the corner size its background is scaled with.
 inline constexpr int kLanguageMenuWidth = 116;
 inline constexpr int kBackgroundCorner = 8;
-// Room inside an item: the icon 6 pixels in, the text 6 pixels after it.
-inline constexpr int kIconLeft = 6;
-inline constexpr int kTextGap = 6;
+// Room inside an item: the icon 3 pixels in, the text 4 pixels after it.
+inline constexpr int kIconLeft = 3;
+inline constexpr int kTextGap = 4;
+// The language menu's text is smaller than the kit's, so that "Portuguese" and
+// "Trad.Chinese" fit beside their flags in its fixed width.
+inline constexpr int kLanguageMenuTextHeight = 12;
 inline constexpr int kSubMenuArrowWidth = 14;
 
 constexpr int HeightFor(int itemCount)

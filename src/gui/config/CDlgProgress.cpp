@@ -47,9 +47,10 @@ void CDlgProgress::Prepare()
     closeTimer_.stop();
     background_ = LoadSkin(ImagePath(progress::kBackgroundImage));
     fill_ = LoadSkin(ImagePath(progress::kFillImage));
-    // Without its background the dialog has no size, but it still blocks and still closes.
+    // Without its background the dialog is a single pixel (a window needs one to be shown
+    // and to block): unseen, but it still blocks and still closes.
     const QSize size =
-        background_.isNull() ? QSize(0, 0) : background_.deviceIndependentSize().toSize();
+        background_.isNull() ? QSize(1, 1) : background_.deviceIndependentSize().toSize();
     setFixedSize(size);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);

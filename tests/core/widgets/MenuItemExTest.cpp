@@ -56,7 +56,7 @@ TEST(PopupMenuLayout, LanguageMenuSizeAndHitTest)
 {
     // Twelve items make the 116 x 273 language menu.
     EXPECT_EQ(popupmenu::HeightFor(12), 273);
-    EXPECT_EQ(popupmenu::ItemRect(0, 116), (Rect{4, 6, 112, 28}));
+    EXPECT_EQ(popupmenu::ItemRect(0, 116), (Rect{3, 6, 113, 28}));
     EXPECT_EQ(popupmenu::ItemAt({50, 6}, 12, 116), 0);
     EXPECT_EQ(popupmenu::ItemAt({50, 27}, 12, 116), 0);
     EXPECT_EQ(popupmenu::ItemAt({50, 28}, 12, 116), 1);
@@ -64,6 +64,8 @@ TEST(PopupMenuLayout, LanguageMenuSizeAndHitTest)
     EXPECT_EQ(popupmenu::ItemAt({50, 270}, 12, 116), -1);
     EXPECT_EQ(popupmenu::ItemAt({50, 5}, 12, 116), -1);
     EXPECT_EQ(popupmenu::ItemAt({2, 50}, 12, 116), -1);
+    EXPECT_EQ(popupmenu::ItemAt({113, 50}, 12, 116), -1);
+    EXPECT_EQ(popupmenu::ItemAt({112, 50}, 12, 116), 2);
 }
 
 } // namespace

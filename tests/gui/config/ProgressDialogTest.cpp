@@ -87,14 +87,15 @@ TEST(ProgressDialog, KeysAndTheWindowManagersCloseDoNotDismissIt)
     EXPECT_TRUE(open);
 }
 
-TEST(ProgressDialog, WithoutItsImageItHasNoSizeButStillClosesAtHundred)
+TEST(ProgressDialog, WithoutItsImageItIsUnseenButStillBlocksAndClosesAtHundred)
 {
     QTemporaryDir empty;
     const QString saved = SkinDir();
     SetSkinDir(empty.path());
     CDlgProgress dialog;
     WhenModal<CDlgProgress>([](CDlgProgress* shown) {
-        EXPECT_EQ(shown->size(), QSize(0, 0));
+        ASSERT_NE(shown, nullptr); // it blocks like any modal dialog
+        EXPECT_EQ(shown->size(), QSize(1, 1));
         shown->OnProgress(100);
         FireTimer(shown->CloseTimer());
     });

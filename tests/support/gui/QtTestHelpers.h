@@ -24,12 +24,16 @@ inline void FireTimer(QTimer& timer)
 }
 
 // Runs `action` on the modal widget once the modal loop that the caller starts next is
-// running.
+// running (a null pointer when no such widget is modal).
 template <typename Widget> void WhenModal(std::function<void(Widget*)> action)
 {
     QTimer::singleShot(0, [action] {
         auto* widget = qobject_cast<Widget*>(QApplication::activeModalWidget());
         action(widget);
+        if (widget == nullptr) {
+            // Nothing to end the modal loop: leave it rather than hang.
+            QCoreApplication::exit(1);
+        }
     });
 }
 

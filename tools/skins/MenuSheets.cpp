@@ -1,0 +1,62 @@
+// The popup menus: the language menu's background (129) and the game menu's item images
+// under Menu/ (normal, hover and pressed, for items and for items with a sub-menu).
+#include "SkinWriter.h"
+#include "Theme.h"
+
+#include "core/macro/GameMenu.h"
+#include "core/widgets/SkinResources.h"
+
+#include <string>
+
+namespace qx71::skins {
+namespace {
+
+// The game menu's items are as wide as the widest title needs; the library stretches them.
+constexpr Size kMenuItemSize{200, static_cast<int>(kGameMenuNumber)};
+
+std::string MenuPath(std::string_view name)
+{
+    return "Menu/" + std::string(name);
+}
+
+void DrawItem(QPainter& p, Rgb fill, Rgb border, bool subMenu)
+{
+    const Size s = kMenuItemSize;
+    p.fillRect(QRect(0, 0, s.width, s.height), Q(fill));
+    p.fillRect(QRect(0, s.height - 1, s.width, 1), Q(border));
+    if (subMenu) {
+        p.fillRect(QRect(s.width - 3, 3, 2, s.height - 6), Q(border));
+    }
+}
+
+} // namespace
+
+// Used by the main window's and the macro page's menus.
+void DrawMenuSheets(SkinWriter& writer)
+{
+    writer.Write(ResourceImage(kLanguageMenuBackground), {32, 32}, [](QPainter& p) {
+        p.setPen(QPen(Q(theme::kAmber), 1));
+        QLinearGradient g(0, 0, 0, 32);
+        g.setColorAt(0, Q(theme::kFaceBottom));
+        g.setColorAt(1, Q(theme::kWindowBottom));
+        p.setBrush(g);
+        p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 6, 6);
+    });
+    // Light slate items under the dark slate text, blue under the white highlighted text.
+    const Rgb slateLine{200, 207, 212};
+    const Rgb blueLine{8, 60, 86};
+    writer.Write(MenuPath(kGameMenuImages[0]), kMenuItemSize,
+                 [&](QPainter& p) { DrawItem(p, theme::kSlateFace, slateLine, false); });
+    writer.Write(MenuPath(kGameMenuImages[1]), kMenuItemSize,
+                 [&](QPainter& p) { DrawItem(p, theme::kBlueHover, blueLine, false); });
+    writer.Write(MenuPath(kGameMenuImages[2]), kMenuItemSize,
+                 [&](QPainter& p) { DrawItem(p, theme::kBluePressed, blueLine, false); });
+    writer.Write(MenuPath(kGameMenuImages[4]), kMenuItemSize,
+                 [&](QPainter& p) { DrawItem(p, theme::kSlateFace, slateLine, true); });
+    writer.Write(MenuPath(kGameMenuImages[5]), kMenuItemSize,
+                 [&](QPainter& p) { DrawItem(p, theme::kBlueHover, blueLine, true); });
+    writer.Write(MenuPath(kGameMenuImages[6]), kMenuItemSize,
+                 [&](QPainter& p) { DrawItem(p, theme::kBluePressed, blueLine, true); });
+}
+
+} // namespace qx71::skins
