@@ -15,6 +15,7 @@ void RegisterLangCommands(CLI::App& app, CliContext& context);
 void RegisterMacroCommands(CLI::App& app, CliContext& context);
 void RegisterApplyCommands(CLI::App& app, CliContext& context);
 void RegisterLightingCommands(CLI::App& app, CliContext& context);
+void RegisterFirmwareCommands(CLI::App& app, CliContext& context);
 
 inline constexpr CommandRegistrar kCommandGroups[] = {
     RegisterDeviceCommands,
@@ -22,6 +23,7 @@ inline constexpr CommandRegistrar kCommandGroups[] = {
     RegisterLangCommands,
     RegisterMacroCommands,
     RegisterLightingCommands,
+    RegisterFirmwareCommands,
     // Last: it adds to the profile group.
     RegisterApplyCommands,
 };

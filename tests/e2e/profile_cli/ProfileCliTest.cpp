@@ -1,45 +1,21 @@
 #include "core/config/ProfileDefaults.h"
+#include "support/RunProgram.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
-#include <sys/wait.h>
-
 namespace qx71 {
 namespace {
 
 using test::ReadAll;
+using test::RunResult;
 using test::TempDir;
 using test::WriteAll;
 
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
 RunResult RunCtl(const TempDir& tmp, const std::string& args)
 {
-    const std::filesystem::path errFile = tmp / "stderr.txt";
-    const std::string command =
-        std::string(QX71CTL_PATH) + " " + args + " 2>'" + errFile.string() + "'";
-    RunResult result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
-    }
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        result.out.append(buffer, n);
-    }
-    const int status = ::pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    const std::vector<uint8_t> err = ReadAll(errFile);
-    result.err.assign(err.begin(), err.end());
-    return result;
+    return test::RunProgram(std::string(QX71CTL_PATH) + " " + args, tmp.path());
 }
 
 std::vector<uint8_t> DefaultBytes()
