@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/common/BilingualText.h"
+#include "core/update/SupportPageGeometry.h"
+#include "core/widgets/Geometry.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qx71 {
+
+// The program's own version as the support page shows it.
+inline constexpr std::u16string_view kProgramVersionText = u"V1.0.4";
+
+// The restore-defaults question (OK and Cancel, no count-down).
+inline constexpr BilingualText kRestoreDefaultsQuestion{
+    u"确定要恢复默认设置?", u"Do you want to restore the default setting?"};
+
+// The file dialogs of import and export.
+inline constexpr std::string_view kProfileFileFilter = "CFG Files(*.cfg)";
+inline constexpr std::string_view kProfileFileSuffix = "cfg";
+
+// The message to the main window that restores the defaults and applies them.
+inline constexpr uint32_t kRestoreDefaultsMessage = 0x806;
+
+// The hint codes a cursor at `point` (page pixels) posts, in posting order: each control whose
+// rectangle grown by one pixel on every side holds the point.
+std::vector<uint32_t> SupportHintsAt(Point point);
+
+} // namespace qx71

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/app/MainWindowGeometry.h"
+#include "core/widgets/Geometry.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace qx71::support {
+
+// The support page's layout in page client pixels. support_normal, support_down and
+// support_over are drawn at exactly kPageSize; each control's images are cut from them at its
+// rectangle.
+inline constexpr Size kPageSize{mainwindow::kPageArea.Width(), mainwindow::kPageArea.Height()};
+
+enum class Control : size_t {
+    Update,
+    WebSite,
+    Import,
+    Export,
+    Defaults,
+    ProgramVersion,  // display only, shown checked
+    FirmwareVersion, // display only, shown checked
+};
+inline constexpr size_t kControlCount = 7;
+
+struct ControlSpec {
+    Control control;
+    Rect rect;
+    std::string_view tooltipKey; // empty: no tooltip
+    uint32_t hint;
+};
+
+// In table order, which is also the order in which hints are posted.
+inline constexpr std::array<ControlSpec, kControlCount> kControls{{
+    {Control::Update, {405, 264, 520, 293}, "str_update", 56},
+    {Control::WebSite, {711, 264, 826, 293}, "str_tolviWeb", 57},
+    {Control::Import, {134, 389, 224, 420}, "str_importFile", 58},
+    {Control::Export, {234, 389, 324, 420}, "str_exportFile", 59},
+    {Control::Defaults, {785, 388, 873, 417}, "str_defaultname", 60},
+    {Control::ProgramVersion, {77, 110, 274, 141}, "", 89},
+    {Control::FirmwareVersion, {380, 113, 559, 140}, "", 90},
+}};
+
+constexpr const ControlSpec& Spec(Control control)
+{
+    return kControls[static_cast<size_t>(control)];
+}
+
+// The two version texts: "MS Shell Dlg" at 12 points, regular, in (193, 210, 238) on an
+// opaque background, left-aligned from the top-left corner of their layout boxes (given as
+// x, y, width, height).
+struct LayoutBox {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+inline constexpr LayoutBox kProgramVersionBox{127, 169, 247, 192};
+inline constexpr LayoutBox kFirmwareVersionBox{440, 169, 515, 192};
+inline constexpr int kVersionFontPoints = 12;
+inline constexpr std::array<uint8_t, 3> kVersionTextRgb{193, 210, 238};
+
+} // namespace qx71::support

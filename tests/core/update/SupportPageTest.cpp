@@ -1,0 +1,37 @@
+#include "core/update/SupportPage.h"
+
+#include <gtest/gtest.h>
+
+namespace qx71 {
+namespace {
+
+TEST(SupportPage, HintsComeFromTheControlRectanglesGrownByOnePixel)
+{
+    const struct {
+        Point point;
+        std::vector<uint32_t> hints;
+    } cases[] = {
+        // The update button (405, 264, 520, 293): its 1-pixel border already counts.
+        {{404, 263}, {56}},
+        {{520, 293}, {56}},
+        {{403, 263}, {}},
+        {{521, 280}, {}},
+        {{712, 270}, {57}},
+        {{134, 389}, {58}},
+        // Import and export are 10 pixels apart: the gap between the grown rectangles is 8.
+        {{229, 400}, {}},
+        {{224, 400}, {58}},
+        {{225, 400}, {}},
+        {{233, 400}, {59}},
+        {{873, 417}, {60}},
+        {{100, 120}, {89}},
+        {{559, 140}, {90}},
+        {{0, 0}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SupportHintsAt(c.point), c.hints) << c.point.x << "," << c.point.y;
+    }
+}
+
+} // namespace
+} // namespace qx71
