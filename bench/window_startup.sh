@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Start-up benchmark of qx71 under a private Xvfb; see window_startup.py. usage: [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake --preset release >/dev/null
+cmake --build --preset release >/dev/null
+unset DISPLAY
+exec bash tests/platform/x11/with-xvfb.sh python3 bench/window_startup.py "$PWD/build/release/bin" "$@"

@@ -1,0 +1,43 @@
+#include "app/AppOptions.h"
+
+#include "platform/linux/X11DisplayProbe.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdlib>
+
+namespace qx71 {
+
+std::optional<int> ParseAppOptions(int argc, char** argv, AppOptions& options)
+{
+    CLI::App cli{"The QX71 gaming mouse configuration program."};
+    cli.add_flag("--simulate", options.simulate, "Use the built-in simulated QX71");
+    cli.add_option("--trace", options.traceFile, "Write every report to the mouse to FILE")
+        ->type_name("FILE");
+    cli.add_option("--data-dir", options.dataDir,
+                   "Keep the settings in DIR (default: QX71_DATA_DIR, else "
+                   "$XDG_CONFIG_HOME/TOLVI/QX71)")
+        ->type_name("DIR");
+    try {
+        cli.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return cli.exit(e);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> NoDisplayReason()
+{
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0') {
+        return std::string("no X display (DISPLAY is not set): start it from a desktop session, "
+                           "or under Xvfb, or use qx71ctl on the command line");
+    }
+    if (!X11DisplayReachable(display)) {
+        return "the X display " + std::string(display) +
+               " cannot be opened: check DISPLAY, or use qx71ctl on the command line";
+    }
+    return std::nullopt;
+}
+
+} // namespace qx71

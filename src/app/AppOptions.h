@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace qx71 {
+
+// The window program's options, as qx71ctl has them.
+struct AppOptions {
+    bool simulate = false;
+    std::string traceFile;
+    std::string dataDir; // empty: QX71_DATA_DIR or the per-user folder
+};
+
+// Parses the command line. Returns the exit code when the program must end here (--help,
+// a wrong option), after printing what to print.
+std::optional<int> ParseAppOptions(int argc, char** argv, AppOptions& options);
+
+// Why the window cannot open here, or nullopt when an X display is reachable. Under Wayland
+// the program runs through XWayland, so only an X display counts.
+std::optional<std::string> NoDisplayReason();
+
+} // namespace qx71

@@ -1,0 +1,144 @@
+#include "app/CQX710DriverApp.h"
+
+#include "app/StartupProbe.h"
+#include "app/TerminationSignals.h"
+#include "core/app/StartupDirs.h"
+#include "core/i18n/LanguageSelection.h"
+#include "core/i18n/UiStrings.h"
+#include "core/markup/SharedMarkupDocument.h"
+#include "gui/app/CQX710DriverDlg.h"
+#include "gui/widgets/QtMessageSink.h"
+#include "gui/widgets/Skins.h"
+#include "platform/hid/HidapiPlatform.h"
+#include "platform/hid/TracingHidPlatform.h"
+#include "platform/linux/IconvTextCodec.h"
+#include "platform/linux/PosixFileSystem.h"
+#include "platform/linux/PosixProcessStarter.h"
+#include "platform/linux/ProcessEnvironment.h"
+#include "platform/linux/SteadyClock.h"
+#include "platform/linux/UdevDeviceMonitor.h"
+#include "platform/linux/X11CursorPosition.h"
+#include "platform/linux/X11InputHooks.h"
+#include "platform/linux/X11PointerSettings.h"
+#include "platform/qt/QtHostLauncher.h"
+#include "platform/qt/QtTimerQueue.h"
+#include "platform/qt/SingleInstance.h"
+#include "platform/sim/SimulatedDeviceMonitor.h"
+#include "platform/sim/SimulatedQx71.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+
+#include <cstdlib>
+#include <iostream>
+
+namespace qx71 {
+
+CQX710DriverApp::CQX710DriverApp(AppOptions options) : options_(std::move(options)) {}
+
+CQX710DriverApp::~CQX710DriverApp()
+{
+    signals_.reset();
+    window_.reset();
+    probe_.reset();
+}
+
+bool CQX710DriverApp::ClaimInstance()
+{
+    // One copy per settings folder: two copies would overwrite each other's files. Copies on
+    // separate folders (tests, other users) do not meet.
+    const QByteArray folder = QByteArray::fromStdString(dataDir_.lexically_normal().string());
+    const QString name =
+        SingleInstance::DefaultName() + QLatin1Char('-') +
+        QString::fromLatin1(
+            QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex().left(12));
+    instance_ = std::make_unique<SingleInstance>(name);
+    switch (instance_->Claim([this] {
+        if (window_) {
+            window_->ShowFromTray();
+        }
+    })) {
+    case SingleInstance::Role::First:
+        return true;
+    case SingleInstance::Role::Second:
+        return false;
+    case SingleInstance::Role::Failed:
+        std::cerr << "qx71: another copy is running but does not answer\n";
+        return false;
+    }
+    return false;
+}
+
+void CQX710DriverApp::CreateBackends()
+{
+    clock_ = std::make_unique<SteadyClock>();
+    files_ = std::make_unique<PosixFileSystem>();
+    codec_ = std::make_unique<IconvTextCodec>();
+    markup_ = std::make_unique<SharedMarkupDocument>(*files_, *codec_);
+    strings_ = std::make_unique<UiStrings>();
+    timers_ = std::make_unique<QtTimerQueue>();
+    const PostTask post = MakeQtPostTask(qApp);
+    if (options_.simulate) {
+        auto sim = std::make_unique<SimulatedQx71>(*clock_);
+        simulator_ = sim.get();
+        hid_ = std::move(sim);
+        auto monitor = std::make_unique<SimulatedDeviceMonitor>(*simulator_, post);
+        simulatedMonitor_ = monitor.get();
+        monitor_ = std::move(monitor);
+    } else {
+        hid_ = std::make_unique<HidapiPlatform>();
+        monitor_ = std::make_unique<UdevDeviceMonitor>(post);
+    }
+    if (!options_.traceFile.empty()) {
+        traced_ = std::make_unique<TracingHidPlatform>(*hid_, options_.traceFile);
+    }
+    inputHooks_ = std::make_unique<X11InputHooks>(post);
+    pointer_ = std::make_unique<X11PointerSettings>();
+    launcher_ = std::make_unique<QtHostLauncher>();
+    starter_ = std::make_unique<PosixProcessStarter>();
+    cursor_ = std::make_unique<X11CursorPosition>();
+}
+
+int CQX710DriverApp::Run()
+{
+    installDir_ = FormInstallDir(ExecutablePath());
+    dataDir_ = options_.dataDir.empty() ? FormDataDir(ReadDataDirEnvironment())
+                                        : std::filesystem::path(options_.dataDir);
+    if (!ClaimInstance()) {
+        return 1;
+    }
+    gui::SetSkinDir(QString::fromStdString((installDir_ / "skins").string()));
+    CreateBackends();
+    // The language's own messages (a Language.cfg that cannot be read) show in the program's
+    // boxes, before the window exists too.
+    languageMessages_ = std::make_unique<gui::QtMessageSink>();
+    language_ = std::make_unique<LanguageSelection>(*files_, *languageMessages_, *markup_,
+                                                    *strings_, installDir_, dataDir_);
+    language_->LoadStartupStrings();
+
+    IHidPlatform& hid = traced_ ? static_cast<IHidPlatform&>(*traced_) : *hid_;
+    window_ = std::make_unique<gui::CQX710DriverDlg>(gui::MainWindowServices{
+        *clock_, *files_, hid, *monitor_, inputHooks_.get(), pointer_.get(), *launcher_, *starter_,
+        cursor_.get(), *timers_, *strings_, *language_, installDir_, dataDir_});
+    QObject::connect(window_.get(), &gui::CQX710DriverDlg::closed, qApp, &QApplication::quit);
+
+    TerminationSignals::Handlers handlers;
+    handlers.terminate = [this] { window_->RequestClose(); };
+    if (simulatedMonitor_ != nullptr) {
+        handlers.unplug = [this] { simulatedMonitor_->Unplug(); };
+        handlers.plug = [this] { simulatedMonitor_->Plug(); };
+    }
+    signals_ = std::make_unique<TerminationSignals>(std::move(handlers));
+
+    if (const char* profile = std::getenv("QX71_PROFILE_FILE"); profile != nullptr && *profile) {
+        probe_ = std::make_unique<StartupProbe>(profile);
+        QObject::connect(window_.get(), &gui::CQX710DriverDlg::firstPainted, probe_.get(),
+                         &StartupProbe::OnFirstPaint);
+    }
+    // The window is not a modal run of its own: the event loop ends when it has closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+    window_->Start();
+    return QApplication::exec();
+}
+
+} // namespace qx71

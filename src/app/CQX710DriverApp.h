@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/AppOptions.h"
+
+#include <filesystem>
+#include <memory>
+
+namespace qx71 {
+
+class IClock;
+class ICursorPosition;
+class IDeviceMonitor;
+class IFileSystem;
+class IHidPlatform;
+class IHostLauncher;
+class IInputHooks;
+class IPointerSettings;
+class IProcessStarter;
+class ITextCodec;
+class LanguageSelection;
+class QtTimerQueue;
+class SharedMarkupDocument;
+class SimulatedDeviceMonitor;
+class SimulatedQx71;
+class SingleInstance;
+class StartupProbe;
+class TerminationSignals;
+class TracingHidPlatform;
+class UiStrings;
+
+namespace gui {
+class CQX710DriverDlg;
+class QtMessageSink;
+} // namespace gui
+
+// The window program: one copy per settings folder, the folders, the system's backends (the
+// real mouse or the simulated one), the first string set, then the main window until it
+// closes. Needs a QApplication.
+class CQX710DriverApp {
+public:
+    explicit CQX710DriverApp(AppOptions options);
+    ~CQX710DriverApp();
+    CQX710DriverApp(const CQX710DriverApp&) = delete;
+    CQX710DriverApp& operator=(const CQX710DriverApp&) = delete;
+
+    // Runs the program; returns the exit code.
+    int Run();
+
+private:
+    bool ClaimInstance();
+    void CreateBackends();
+
+    AppOptions options_;
+    std::filesystem::path installDir_;
+    std::filesystem::path dataDir_;
+    std::unique_ptr<SingleInstance> instance_;
+    std::unique_ptr<IClock> clock_;
+    std::unique_ptr<IFileSystem> files_;
+    std::unique_ptr<ITextCodec> codec_;
+    std::unique_ptr<SharedMarkupDocument> markup_;
+    std::unique_ptr<UiStrings> strings_;
+    std::unique_ptr<gui::QtMessageSink> languageMessages_;
+    std::unique_ptr<LanguageSelection> language_;
+    std::unique_ptr<IHidPlatform> hid_;
+    std::unique_ptr<TracingHidPlatform> traced_;
+    SimulatedQx71* simulator_ = nullptr;
+    SimulatedDeviceMonitor* simulatedMonitor_ = nullptr;
+    std::unique_ptr<QtTimerQueue> timers_;
+    std::unique_ptr<IDeviceMonitor> monitor_;
+    std::unique_ptr<IInputHooks> inputHooks_;
+    std::unique_ptr<IPointerSettings> pointer_;
+    std::unique_ptr<IHostLauncher> launcher_;
+    std::unique_ptr<IProcessStarter> starter_;
+    std::unique_ptr<ICursorPosition> cursor_;
+    std::unique_ptr<gui::CQX710DriverDlg> window_;
+    std::unique_ptr<TerminationSignals> signals_;
+    std::unique_ptr<StartupProbe> probe_;
+};
+
+} // namespace qx71

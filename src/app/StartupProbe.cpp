@@ -1,0 +1,48 @@
+#include "app/StartupProbe.h"
+
+#include <time.h>
+
+namespace qx71 {
+
+namespace {
+
+constexpr int kTickMs = 5;
+
+int64_t MonotonicMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+} // namespace
+
+StartupProbe::StartupProbe(const std::string& file, QObject* parent)
+    : QObject(parent), out_(file, std::ios::trunc)
+{
+    out_ << "start-ms " << MonotonicMs() << '\n' << std::flush;
+    ticker_.setTimerType(Qt::PreciseTimer);
+    connect(&ticker_, &QTimer::timeout, this, &StartupProbe::OnTick);
+    ticker_.start(kTickMs);
+    sinceTick_.start();
+}
+
+StartupProbe::~StartupProbe()
+{
+    out_ << "longest-stall-ms " << longestStallMs_ << '\n' << std::flush;
+}
+
+void StartupProbe::OnFirstPaint()
+{
+    out_ << "first-paint-ms " << MonotonicMs() << '\n' << std::flush;
+}
+
+void StartupProbe::OnTick()
+{
+    const int64_t stall = sinceTick_.restart() - kTickMs;
+    if (stall > longestStallMs_) {
+        longestStallMs_ = stall;
+    }
+}
+
+} // namespace qx71

@@ -1,0 +1,26 @@
+// qx71: the QX71 gaming mouse configuration program.
+#include "app/AppOptions.h"
+#include "app/CQX710DriverApp.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    qx71::AppOptions options;
+    if (const auto exitCode = qx71::ParseAppOptions(argc, argv, options)) {
+        return *exitCode;
+    }
+    if (const auto reason = qx71::NoDisplayReason()) {
+        std::cerr << "qx71: " << *reason << '\n';
+        return 2;
+    }
+    // The input hooks are X11's: under Wayland the program runs through XWayland.
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("qx71"));
+    qx71::CQX710DriverApp app(options);
+    return app.Run();
+}

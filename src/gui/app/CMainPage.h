@@ -1,0 +1,96 @@
+#pragma once
+
+#include "core/app/PageSwitch.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace qx71 {
+class ConfigStore;
+class HookState;
+class ICursorPosition;
+class IHostLauncher;
+class IMessageSink;
+class IProcessStarter;
+class IQuestionSink;
+class ITimerQueue;
+class LanguageSelection;
+class MacroLibrary;
+class StatsModel;
+class UiStrings;
+} // namespace qx71
+
+namespace qx71::gui {
+
+// What the main window shares with its pages. The models live as long as the window.
+struct PageContext {
+    ConfigStore& store;   // currentProfile, buttonMacroIds, the profile files
+    MacroLibrary& macros; // Macro.cfg, read at start
+    StatsModel& stats;    // counted by the window from every hook event, saved at close
+    HookState& hooks;     // recording and the trigger table
+    LanguageSelection& language;
+    const UiStrings& strings;
+    IMessageSink& messages;
+    IQuestionSink& questions;
+    ITimerQueue& timers;
+    IHostLauncher& launcher;
+    IProcessStarter& starter;
+    ICursorPosition* cursor; // null when the system gives no pointer position
+    std::filesystem::path installDir;
+    std::filesystem::path dataDir;
+    // Message 0x805: shows hint `code` in the window's hint line.
+    std::function<void(int code)> showHint;
+    // Message 0x806: restore the defaults and apply them, behind the progress dialog.
+    std::function<void()> restoreDefaults;
+};
+
+// One of the five pages, placed at (15,128)-(940,580) of the main window. The window calls
+// these at the moments its start-up, page switch, language change, hook messages and close
+// say; a page overrides what concerns it.
+class CMainPage : public QWidget {
+    Q_OBJECT
+
+public:
+    CMainPage(MainPage page, PageContext& context, QWidget* parent);
+
+    MainPage Page() const { return page_; }
+
+    // Show `currentProfile` afresh (the assignment and lighting pages).
+    virtual void RefreshFromProfile() {}
+    // The language changed: tooltips and own texts again from the strings and ChineseUi.
+    virtual void RetranslateUi() {}
+    // Another page was chosen, or the window hides: close the game menu and stop a
+    // recording (the macro page).
+    virtual void LeavePage() {}
+    // Start-up step 11: fill the lists for category 21 (the macro page).
+    virtual void PrepareAtStart() {}
+    // Apply was pressed: store pending edits (loop count, wheel lines) before the pass.
+    virtual void BeforeApply() {}
+    // Message 0x4C9: a copy of each hook event (the statistics page; the window has already
+    // counted it in the shared StatsModel).
+    virtual void OnHookEvent(uint32_t /*wParam*/, uint32_t /*lParam*/) {}
+    // The firmware version as text, empty when unknown (the support page).
+    virtual void SetFirmwareVersionText(const std::u16string& /*text*/) {}
+    // Start-up step 20 and the close: the support page starts its firmware update check
+    // thread here, and ends it (without waiting on a download) at the close.
+    virtual void StartUpdateCheck() {}
+    virtual void StopUpdateCheck() {}
+
+protected:
+    PageContext& Context() { return context_; }
+
+private:
+    MainPage page_;
+    PageContext& context_;
+};
+
+// The page of each tab. Each page's own class takes its slot in MakeMainPage
+// (MainPageFactory.cpp); until then the slot holds the skinned empty background.
+CMainPage* MakeMainPage(MainPage page, PageContext& context, QWidget* parent);
+
+} // namespace qx71::gui

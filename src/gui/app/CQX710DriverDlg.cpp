@@ -1,0 +1,813 @@
+#include "gui/app/CQX710DriverDlg.h"
+
+#include "core/app/DeviceNotices.h"
+#include "core/app/KeyboardFilter.h"
+#include "core/app/MainWindowGeometry.h"
+#include "core/app/MainWindowTexts.h"
+#include "core/app/StartupDirs.h"
+#include "core/buttons/ButtonFunction.h"
+#include "core/config/ApplyController.h"
+#include "core/config/ConfigStore.h"
+#include "core/device/CUSBDriver.h"
+#include "core/hooks/HostActionHandler.h"
+#include "core/i18n/LanguageSelection.h"
+#include "core/i18n/UiStrings.h"
+#include "core/macro/MacroLibrary.h"
+#include "core/stats/StatsModel.h"
+#include "core/update/FirmwareVersion.h"
+#include "core/update/FlashingTool.h"
+#include "core/update/IProcessStarter.h"
+#include "core/update/UpdatePaths.h"
+#include "core/widgets/KitColours.h"
+#include "core/widgets/SkinResources.h"
+#include "gui/app/MainTrayIcon.h"
+#include "gui/config/CDlgProgress.h"
+#include "gui/widgets/CGDIBitmapBtn.h"
+#include "gui/widgets/CIrrButton.h"
+#include "gui/widgets/CMenuExA.h"
+#include "gui/widgets/QtConvert.h"
+#include "gui/widgets/QtMessageSink.h"
+#include "gui/widgets/SkinFont.h"
+#include "gui/widgets/Skins.h"
+#include "gui/widgets/UiLanguage.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+namespace qx71::gui {
+
+namespace {
+
+constexpr const char* kStatsFile = "Sts.cfg";
+constexpr int kHintPixelSize = 14;
+
+// Tasks for the window's thread; those still queued when the window goes are dropped.
+PostTask PostToWindow(QObject* window)
+{
+    return [window](std::function<void()> task) {
+        QMetaObject::invokeMethod(window, std::move(task), Qt::QueuedConnection);
+    };
+}
+
+// The hooks' messages, delivered later on the window's thread.
+class WindowHookPoster final : public IHookPoster {
+public:
+    WindowHookPoster(PostTask post, std::function<void(const HookPost&)> deliver)
+        : post_(std::move(post)), deliver_(std::move(deliver))
+    {
+    }
+    void Post(const HookPost& post) override
+    {
+        post_([deliver = deliver_, post] { deliver(post); });
+    }
+
+private:
+    PostTask post_;
+    std::function<void(const HookPost&)> deliver_;
+};
+
+FilterKey FilterKeyOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return FilterKey::Enter;
+    case Qt::Key_Escape:
+        return FilterKey::Escape;
+    case Qt::Key_Space:
+        return FilterKey::Space;
+    case Qt::Key_F4:
+        return FilterKey::F4;
+    default:
+        return FilterKey::Other;
+    }
+}
+
+} // namespace
+
+CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint),
+      services_(std::move(services)), startup_(*this, services_.timers),
+      presence_(*this, services_.timers), close_(*this, services_.timers)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    ownMessages_ = std::make_unique<QtMessageSink>(this);
+    messages_ = services_.messages != nullptr ? services_.messages : ownMessages_.get();
+    questions_ = services_.questions != nullptr ? services_.questions : ownMessages_.get();
+    link_ = std::make_unique<CUSBDriver>(services_.hid, services_.clock);
+    auto chinese = [this] { return ChineseUi(); };
+    SetChineseUiSource(chinese);
+    store_ = std::make_unique<ConfigStore>(services_.files, *messages_, services_.strings,
+                                           services_.dataDir, chinese);
+    macros_ = std::make_unique<MacroLibrary>(services_.files, *messages_, services_.strings,
+                                             services_.dataDir / kMacroFileName);
+    stats_ = std::make_unique<StatsModel>(services_.files, *messages_, services_.strings,
+                                          services_.dataDir / kStatsFile);
+    hookPoster_ = std::make_unique<WindowHookPoster>(
+        PostToWindow(this), [this](const HookPost& post) { OnHookPost(post); });
+    hooks_ = std::make_unique<HookState>(*hookPoster_, services_.inputHooks);
+    hostActions_ = std::make_unique<HostActionHandler>(
+        services_.launcher, [this](uint32_t wParam, uint32_t lParam) {
+            stats_->Count(wParam);
+            if (CMainPage* page = Page(MainPage::Statistics)) {
+                page->OnHookEvent(wParam, lParam);
+            }
+        });
+    WritePassServices pass{*link_,
+                           services_.clock,
+                           hooks_.get(),
+                           services_.pointer,
+                           [this](uint32_t id) { return macros_->FindMacro(id); },
+                           {}};
+    applyController_ =
+        std::make_unique<ApplyController>(*store_, *messages_, pass, PostToWindow(this), kHandle);
+    progress_ = std::make_unique<CDlgProgress>(this);
+    applyController_->SetObserver({[this](int percent) { progress_->OnProgress(percent); },
+                                   [this](std::optional<WriteFailure> failure) {
+                                       apply_->SetSelected(false);
+                                       if (failure) {
+                                           progress_->OnWriteFailed();
+                                       }
+                                   }});
+    pageContext_ = std::unique_ptr<PageContext>(new PageContext{
+        *store_, *macros_, *stats_, *hooks_, services_.language, services_.strings, *messages_,
+        *questions_, services_.timers, services_.launcher, services_.starter, services_.cursor,
+        services_.installDir, services_.dataDir, [this](int code) { ShowHint(code); },
+        [this] {
+            if (applyController_->RestoreDefaults()) {
+                RefreshProfilePages();
+                progress_->exec();
+            }
+        }});
+    qApp->installEventFilter(this);
+}
+
+CQX710DriverDlg::~CQX710DriverDlg()
+{
+    qApp->removeEventFilter(this);
+    if (languageMenu_ != nullptr) {
+        languageMenu_->Close();
+    }
+    StopUpdateCheck();
+    // The pages use the models below: they go first.
+    for (CMainPage*& page : pages_) {
+        delete page;
+        page = nullptr;
+    }
+    startup_.Cancel();
+    presence_.Stop();
+    services_.monitor.Stop();
+    hooks_->Remove();
+    applyController_->Stop();
+}
+
+bool CQX710DriverDlg::ChineseUi() const
+{
+    return services_.language.ChineseUi() == 1;
+}
+
+CMainPage* CQX710DriverDlg::Page(MainPage page) const
+{
+    return pages_[static_cast<size_t>(static_cast<int>(page) - 1)];
+}
+
+void CQX710DriverDlg::Start()
+{
+    startup_.Start();
+}
+
+// ---- start-up steps ----
+
+void CQX710DriverDlg::Run(StartupStep step)
+{
+    switch (step) {
+    case StartupStep::SetIcons:
+        setWindowIcon(QIcon(LoadResourceImage(skins::kWindowIcon)));
+        break;
+    case StartupStep::SeedDataDir:
+        SeedDataDir(services_.files, services_.installDir, services_.dataDir);
+        break;
+    case StartupStep::InstallLanguage:
+        services_.language.ApplyInstallLanguage();
+        break;
+    case StartupStep::SetTitle:
+        setWindowTitle(ToQString(mainwindow::kTitle));
+        setAccessibleName(windowTitle());
+        break;
+    case StartupStep::ReadMacros:
+        macros_->LoadMacroFile();
+        break;
+    case StartupStep::LoadSkin:
+        LoadSheets();
+        CreateButtons();
+        break;
+    case StartupStep::CreatePages:
+        stats_->Load();
+        CreatePages();
+        SelectPage(MainPage::Buttons);
+        break;
+    case StartupStep::AddTrayIcon:
+        tray_ = new MainTrayIcon(this);
+        break;
+    case StartupStep::LoadDirectory:
+        store_->LoadDirectory();
+        ShowProfileSelection();
+        break;
+    case StartupStep::WatchDevices:
+        services_.monitor.Start(UsbIdentity{},
+                                [this](const DeviceChange& change) { presence_.OnChange(change); });
+        break;
+    case StartupStep::FillMacroPage:
+        Page(MainPage::Macros)->PrepareAtStart();
+        break;
+    case StartupStep::TakeMacroIds:
+        // LoadDirectory took the active slot's macro ids with the profile.
+        break;
+    case StartupStep::PlaceFlag:
+        flag_->setGeometry(ToQRect(mainwindow::kFlagPicture));
+        SetFlag();
+        break;
+    case StartupStep::PostStoredLanguage: {
+        const int32_t id = services_.language.ReadLanguageCfg();
+        QMetaObject::invokeMethod(
+            this, [this, id] { OnLanguageMessage(kStartupLanguageCode, id); },
+            Qt::QueuedConnection);
+        break;
+    }
+    case StartupStep::RefreshPages:
+        RefreshProfilePages();
+        break;
+    case StartupStep::StartThreads:
+        applyController_->Start();
+        StartUpdateCheck();
+        break;
+    case StartupStep::ReadFirmwareVersion:
+        ReadFirmwareVersion();
+        break;
+    case StartupStep::ShowWindow:
+        show();
+        raise();
+        activateWindow();
+        break;
+    case StartupStep::InstallHooks:
+        InstallHooks();
+        break;
+    case StartupStep::RegisterTriggers:
+        for (size_t i = 0; i < kProfileButtons; ++i) {
+            if (store_->CurrentProfile().buttons[i].function ==
+                static_cast<int32_t>(ButtonFunction::HostAction)) {
+                hooks_->AddTrigger(ButtonTriggerCode(i));
+            }
+        }
+        break;
+    case StartupStep::AllowMinimise:
+        // The window carries the minimise hint from its creation: changing the flags of a
+        // shown window would hide it again.
+        break;
+    case StartupStep::InitLink:
+    case StartupStep::UpdateModeSearch:
+    case StartupStep::OpenDevice:
+    case StartupStep::ReportNotFound:
+    case StartupStep::StartUpdaterTimer:
+        break;
+    }
+}
+
+bool CQX710DriverDlg::InitLink()
+{
+    linkInitialised_ = link_->InitLink();
+    return linkInitialised_;
+}
+
+bool CQX710DriverDlg::UpdateModePresent()
+{
+    return services_.monitor.IsPresent(UpdateModeIdentity());
+}
+
+bool CQX710DriverDlg::StartFlashTool()
+{
+    const UpdatePaths paths =
+        FormUpdatePaths(services_.installDir, services_.dataDir, /*installDirWritable=*/false);
+    // On success the start-up sequence closes the window.
+    return StartFlashingTool(
+        services_.starter, paths.flashingTool, ChineseUi(),
+        [this](const std::u16string& text) { Notice(text); }, [] {});
+}
+
+bool CQX710DriverDlg::OpenDevice()
+{
+    return link_->OpenDevice();
+}
+
+void CQX710DriverDlg::ReportNotFound()
+{
+    Notice(DeviceNoticeText(DeviceNotice::NotFound, ChineseUi()));
+    RequestClose();
+}
+
+void CQX710DriverDlg::ShowWithoutDevice()
+{
+    show();
+    raise();
+}
+
+void CQX710DriverDlg::LaunchUpdater()
+{
+    // The separate updater is optional: a missing one is no fault.
+    services_.starter.Start(UpdaterPath(services_.installDir), {});
+}
+
+void CQX710DriverDlg::StartUpdateCheck()
+{
+    if (CMainPage* support = Page(MainPage::Support)) {
+        support->StartUpdateCheck();
+    }
+}
+
+void CQX710DriverDlg::StopUpdateCheck()
+{
+    if (CMainPage* support = Page(MainPage::Support)) {
+        support->StopUpdateCheck();
+    }
+}
+
+// ---- presence ----
+
+void CQX710DriverDlg::CloseDevice()
+{
+    link_->CloseDevice();
+}
+
+void CQX710DriverDlg::ReadFirmwareVersion()
+{
+    int version = 0;
+    const bool read = link_->ReadFirmwareVersion(version);
+    if (CMainPage* support = Page(MainPage::Support)) {
+        support->SetFirmwareVersionText(FirmwareVersionText(read, version));
+    }
+}
+
+void CQX710DriverDlg::InstallHooks()
+{
+    hooks_->Install(kHandle);
+    hooks_->SetForwarding(false, true);
+}
+
+void CQX710DriverDlg::RemoveHooks()
+{
+    hooks_->Remove();
+}
+
+bool CQX710DriverDlg::DeviceReady()
+{
+    return !applyController_->Busy();
+}
+
+void CQX710DriverDlg::RestoreDeviceReady()
+{
+    // The cut pass reports its failure on the closed link, and its outcome handler makes the
+    // writer ready again; here only the Apply button shows that it can be used.
+    apply_->SetSelected(true);
+}
+
+void CQX710DriverDlg::ShowFound()
+{
+    Notice(DeviceNoticeText(DeviceNotice::Found, ChineseUi()));
+}
+
+void CQX710DriverDlg::ShowLostThenClose()
+{
+    Notice(DeviceNoticeText(DeviceNotice::NotFound, ChineseUi()));
+    RequestClose();
+}
+
+void CQX710DriverDlg::ShowArrivalFailed()
+{
+    messages_->Show(
+        {MessageKind::InfoBox, {}, DeviceNoticeText(DeviceNotice::NotFound, ChineseUi())});
+}
+
+void CQX710DriverDlg::Notice(const std::u16string& text)
+{
+    messages_->Show({MessageKind::CountDownBox, {}, text});
+}
+
+// ---- close ----
+
+void CQX710DriverDlg::RequestClose()
+{
+    close_.Begin();
+}
+
+void CQX710DriverDlg::Run(CloseStep step)
+{
+    switch (step) {
+    case CloseStep::RemoveTrayIcon:
+        startup_.Cancel();
+        if (tray_ != nullptr) {
+            tray_->Remove();
+        }
+        break;
+    case CloseStep::DestroyPages:
+        StopUpdateCheck();
+        stats_->Save();
+        for (CMainPage*& page : pages_) {
+            delete page;
+            page = nullptr;
+        }
+        break;
+    case CloseStep::CloseDevice:
+        presence_.Stop();
+        services_.monitor.Stop();
+        hooks_->Remove();
+        link_->CloseDevice();
+        break;
+    case CloseStep::StopThreads:
+        // The link is closed, so a pass that still runs fails at its next command and the
+        // thread ends at once.
+        applyController_->Stop();
+        break;
+    case CloseStep::End:
+        hide();
+        emit closed();
+        break;
+    }
+}
+
+// ---- skin, buttons, pages ----
+
+void CQX710DriverDlg::LoadSheets()
+{
+    sheetNormal_ = LoadSkin(mainwindow::kSheetNormal);
+    sheetDown_ = LoadSkin(mainwindow::kSheetDown);
+    sheetOver_ = LoadSkin(mainwindow::kSheetOver);
+    const QSize size = sheetNormal_.isNull() ? ToQSize(mainwindow::kWindowSize)
+                                             : sheetNormal_.deviceIndependentSize().toSize();
+    setFixedSize(size);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect work = screen->availableGeometry();
+        move(work.left() + (work.width() - size.width()) / 2,
+             work.top() + (work.height() - size.height()) / 2);
+    }
+}
+
+void CQX710DriverDlg::CreateButtons()
+{
+    auto smallButton = [this](const Rect& rect) {
+        auto* button = new CGDIBitmapBtn(rect, this);
+        button->SetStateImages(sheetNormal_, sheetOver_, sheetDown_, sheetNormal_, rect);
+        return button;
+    };
+    minimiseButton_ = smallButton(mainwindow::kMinimiseButton);
+    hideButton_ = smallButton(mainwindow::kHideButton);
+    languageButton_ = smallButton(mainwindow::kLanguageButton);
+    connect(minimiseButton_, &CGDIBitmapBtn::clicked, this, [this] { Minimise(); });
+    connect(hideButton_, &CGDIBitmapBtn::clicked, this, [this] { HideToTray(); });
+    connect(languageButton_, &CGDIBitmapBtn::clicked, this, [this] { OpenLanguageMenu(); });
+
+    for (int i = 0; i < mainwindow::kPageCount; ++i) {
+        auto* tab = new CIrrButton(mainwindow::kTabs[static_cast<size_t>(i)], this, i + 1);
+        connect(tab, &CIrrButton::clicked, this, [this](int id) { SelectPage(PageOfTab(id)); });
+        tabs_[static_cast<size_t>(i)] = tab;
+    }
+    for (int i = 0; i < mainwindow::kProfileButtonCount; ++i) {
+        auto* profile =
+            new CIrrButton(mainwindow::kProfileButtons[static_cast<size_t>(i)], this, i + 1);
+        connect(profile, &CIrrButton::clicked, this, [this](int id) { SelectProfile(id); });
+        profiles_[static_cast<size_t>(i)] = profile;
+    }
+    apply_ = new CIrrButton(mainwindow::kApplyButton, this);
+    connect(apply_, &CIrrButton::clicked, this, [this] { Apply(); });
+    flag_ = new QLabel(this);
+    flag_->setGeometry(ToQRect(mainwindow::kFlagPicture));
+    flag_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Retranslate();
+}
+
+void CQX710DriverDlg::ApplyButtonSheets()
+{
+    // The sheets change only with the built-in language; each is a full window's picture.
+    if (sheetsChinese_ == ChineseUi()) {
+        return;
+    }
+    sheetsChinese_ = ChineseUi();
+    const mainwindow::RegionSheets sheets = mainwindow::RegionSheetsFor(ChineseUi());
+    const QPixmap normal = LoadResourceBitmap(sheets.normal);
+    const QPixmap hover = LoadResourceBitmap(sheets.hover);
+    const QPixmap pressed = LoadResourceBitmap(sheets.pressed);
+    auto set = [&](CIrrButton* button) { button->SetSheets(normal, hover, pressed, sheetNormal_); };
+    for (CIrrButton* button : tabs_) {
+        set(button);
+    }
+    for (CIrrButton* button : profiles_) {
+        set(button);
+    }
+    set(apply_);
+}
+
+void CQX710DriverDlg::CreatePages()
+{
+    for (int i = 0; i < mainwindow::kPageCount; ++i) {
+        CMainPage* page = MakeMainPage(PageOfTab(i + 1), *pageContext_, this);
+        page->setVisible(i == 0);
+        pages_[static_cast<size_t>(i)] = page;
+    }
+}
+
+void CQX710DriverDlg::SetFlag()
+{
+    const QPixmap flag = LoadResourceBitmap(skins::FlagBitmapOf(services_.language.FlagShown()));
+    flag_->setPixmap(flag);
+    const LanguageInfo* language = FindLanguage(services_.language.FlagShown());
+    flag_->setAccessibleName(language != nullptr ? ToQString(language->menuText) : QString());
+}
+
+void CQX710DriverDlg::Retranslate()
+{
+    std::array<CIrrButton*, 11> buttons{};
+    std::copy(tabs_.begin(), tabs_.end(), buttons.begin());
+    std::copy(profiles_.begin(), profiles_.end(), buttons.begin() + 5);
+    buttons[10] = apply_;
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        // The buttons' texts are the hints of their codes 1 to 11.
+        const QString text =
+            ToQString(services_.strings.Get(HintKey(kHintFirstTab + static_cast<int>(i))));
+        buttons[i]->SetCaption(text);
+        buttons[i]->SetToolTipText(text);
+    }
+    ApplyButtonSheets();
+    for (CMainPage* page : pages_) {
+        if (page != nullptr) {
+            page->RetranslateUi();
+        }
+    }
+    update();
+}
+
+void CQX710DriverDlg::RefreshProfilePages()
+{
+    for (MainPage page : {MainPage::Buttons, MainPage::Lighting}) {
+        if (CMainPage* p = Page(page)) {
+            p->RefreshFromProfile();
+        }
+    }
+}
+
+void CQX710DriverDlg::ShowProfileSelection()
+{
+    const auto& selected = store_->SelectedButtons();
+    for (size_t i = 0; i < profiles_.size(); ++i) {
+        profiles_[i]->SetSelected(selected[i]);
+    }
+}
+
+// ---- user actions ----
+
+void CQX710DriverDlg::SelectPage(MainPage page)
+{
+    const PageSwitchPlan plan = PlanPageSwitch(page);
+    if (plan.leaveMacroPage) {
+        if (CMainPage* macros = Page(MainPage::Macros)) {
+            macros->LeavePage();
+        }
+    }
+    currentPage_ = plan.page;
+    for (int i = 0; i < mainwindow::kPageCount; ++i) {
+        const bool chosen = i + 1 == static_cast<int>(plan.page);
+        tabs_[static_cast<size_t>(i)]->SetSelected(chosen);
+        if (CMainPage* p = pages_[static_cast<size_t>(i)]) {
+            p->setVisible(chosen);
+        }
+    }
+    for (CIrrButton* profile : profiles_) {
+        profile->setEnabled(plan.profileControlsEnabled);
+    }
+    apply_->setEnabled(plan.profileControlsEnabled);
+    if (plan.refreshPage) {
+        if (CMainPage* p = Page(plan.page)) {
+            p->RefreshFromProfile();
+        }
+    }
+}
+
+void CQX710DriverDlg::SelectProfile(int button)
+{
+    for (int i = 0; i < mainwindow::kProfileButtonCount; ++i) {
+        profiles_[static_cast<size_t>(i)]->SetSelected(i + 1 == button);
+    }
+    store_->SwitchProfile(static_cast<size_t>(button - 1));
+    // A rejected file keeps the previous slot: the buttons show what is in force.
+    ShowProfileSelection();
+    RefreshProfilePages();
+}
+
+void CQX710DriverDlg::Apply()
+{
+    for (CMainPage* page : pages_) {
+        if (page != nullptr) {
+            page->BeforeApply();
+        }
+    }
+    if (!link_->IsOpen() && !applyController_->Busy()) {
+        apply_->SetSelected(false);
+        messages_->Show(
+            {MessageKind::InfoBox, {}, DeviceNoticeText(DeviceNotice::NotFound, ChineseUi())});
+        return;
+    }
+    if (!applyController_->RequestApply()) {
+        apply_->SetSelected(false);
+        return;
+    }
+    apply_->SetSelected(true);
+    progress_->exec();
+}
+
+void CQX710DriverDlg::Minimise()
+{
+    showMinimized();
+    hooks_->SetRecording(false, false);
+}
+
+void CQX710DriverDlg::HideToTray()
+{
+    if (CMainPage* macros = Page(MainPage::Macros)) {
+        macros->LeavePage();
+    }
+    const HidePlan plan = PlanHide(tray_ != nullptr && tray_->Available(), noTrayTold_);
+    if (plan.tellUser) {
+        noTrayTold_ = true;
+        messages_->Show({MessageKind::InfoBox, {}, NoTrayText(ChineseUi())});
+    }
+    if (plan.minimiseInstead) {
+        showMinimized();
+    } else {
+        hide();
+    }
+    hooks_->SetRecording(false, false);
+}
+
+void CQX710DriverDlg::ShowFromTray()
+{
+    if (close_.Closing()) {
+        return;
+    }
+    RefreshProfilePages();
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void CQX710DriverDlg::OpenLanguageMenu()
+{
+    if (languageMenu_ == nullptr) {
+        languageMenu_ = new CMenuExA(this);
+        connect(languageMenu_, &CMenuEx::chosen, this,
+                [this](uint32_t value) { OnLanguageMessage(0, static_cast<int32_t>(value)); });
+    }
+    const Rect& button = mainwindow::kLanguageButton;
+    languageMenu_->Open(mapToGlobal(QPoint(button.left + mainwindow::kLanguageMenuLeftOffset,
+                                           button.bottom + mainwindow::kLanguageMenuTopOffset)));
+}
+
+bool CQX710DriverDlg::LanguageMenuOpen() const
+{
+    return languageMenu_ != nullptr && languageMenu_->IsOpen();
+}
+
+void CQX710DriverDlg::OnLanguageMessage(uint32_t wParam, int32_t lParam)
+{
+    const LanguageMessagePlan plan =
+        services_.language.HandleLanguageMessage(wParam, lParam, LanguageMenuOpen());
+    if (!plan.handled) {
+        return;
+    }
+    if (plan.load) {
+        SetFlag();
+    }
+    if (plan.refreshTooltips) {
+        Retranslate();
+    }
+    if (plan.closeMenu && languageMenu_ != nullptr) {
+        // Posted: the choice arrives from inside the popup's own event handler.
+        QMetaObject::invokeMethod(languageMenu_, &CMenuEx::Close, Qt::QueuedConnection);
+    }
+}
+
+void CQX710DriverDlg::ShowHint(int code)
+{
+    hint_.Show(code);
+    update(ToQRect(mainwindow::kHintArea));
+}
+
+void CQX710DriverDlg::OnHookPost(const HookPost& post)
+{
+    if (post.window != kHandle || post.message != kMsgHookMouse) {
+        return;
+    }
+    hostActions_->Handle(post.wParam, post.lParam, store_->CurrentProfile());
+}
+
+// ---- events ----
+
+bool CQX710DriverDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
+        return QWidget::eventFilter(watched, event);
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    switch (FilterMainWindowKey(FilterKeyOf(key->key()), event->type() == QEvent::KeyPress,
+                                key->modifiers().testFlag(Qt::AltModifier))) {
+    case KeyDecision::Pass:
+        return QWidget::eventFilter(watched, event);
+    case KeyDecision::Swallow:
+        return true;
+    case KeyDecision::Hide:
+        HideToTray();
+        return true;
+    }
+    return true;
+}
+
+void CQX710DriverDlg::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, sheetNormal_);
+    if (!painted_) {
+        painted_ = true;
+        QMetaObject::invokeMethod(this, &CQX710DriverDlg::firstPainted, Qt::QueuedConnection);
+    }
+    const std::u16string& text = services_.strings.Get(hint_.Key());
+    if (hint_.Empty() || text.empty()) {
+        return;
+    }
+    const QFont font = ShellDlgFont(kHintPixelSize);
+    painter.setFont(font);
+    painter.setPen(ToQColor(kitcolours::kHintText));
+    const QRect area = ToQRect(mainwindow::kHintArea);
+    const QFontMetrics metrics(font);
+    // Word-wrapped, vertically centred, an ellipsis when it does not fit.
+    QString shown = ToQString(text);
+    const QRect needed = metrics.boundingRect(area, Qt::TextWordWrap, shown);
+    if (needed.height() > area.height()) {
+        shown = metrics.elidedText(shown, Qt::ElideRight, area.width());
+    }
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, shown);
+}
+
+void CQX710DriverDlg::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragFrom_ && event->buttons().testFlag(Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - *dragFrom_);
+        return;
+    }
+    bool repaint = false;
+    const std::vector<int> codes =
+        hint_.OnMouseMove(FromQPoint(event->position().toPoint()), repaint);
+    if (repaint) {
+        update(ToQRect(mainwindow::kHintArea));
+    }
+    for (int code : codes) {
+        QMetaObject::invokeMethod(
+            this, [this, code] { ShowHint(code); }, Qt::QueuedConnection);
+    }
+}
+
+void CQX710DriverDlg::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    // A press anywhere on the background moves the window, as its caption would.
+    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+        return;
+    }
+    dragFrom_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CQX710DriverDlg::mouseReleaseEvent(QMouseEvent*)
+{
+    dragFrom_.reset();
+}
+
+void CQX710DriverDlg::closeEvent(QCloseEvent* event)
+{
+    // The window manager's close (Alt+F4, a close button) hides, as the hide button does; only
+    // "Exit", a lost mouse and a termination signal close the program.
+    event->ignore();
+    if (!close_.Closing()) {
+        HideToTray();
+    }
+}
+
+} // namespace qx71::gui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+
+namespace qx71 {
+class IClock;
+class ICursorPosition;
+class IDeviceMonitor;
+class IFileSystem;
+class IHidPlatform;
+class IHostLauncher;
+class IInputHooks;
+class IMessageSink;
+class IQuestionSink;
+class IPointerSettings;
+class IProcessStarter;
+class ITimerQueue;
+class LanguageSelection;
+class UiStrings;
+} // namespace qx71
+
+namespace qx71::gui {
+
+// The system behind the main window, chosen by the program's main: the real mouse or the
+// simulated one, the X11 hooks or none. The window sees only these interfaces.
+struct MainWindowServices {
+    IClock& clock;
+    IFileSystem& files;
+    IHidPlatform& hid;
+    IDeviceMonitor& monitor;
+    IInputHooks* inputHooks;   // null: no global hooks
+    IPointerSettings* pointer; // null: the pointer settings are left alone
+    IHostLauncher& launcher;
+    IProcessStarter& starter; // the flashing tool and the separate updater
+    ICursorPosition* cursor;  // null: no pointer position (the statistics' distance)
+    ITimerQueue& timers;
+    UiStrings& strings;
+    LanguageSelection& language;
+    std::filesystem::path installDir;
+    std::filesystem::path dataDir;
+    // Null: the window's own boxes. Tests answer for the user here.
+    IMessageSink* messages = nullptr;
+    IQuestionSink* questions = nullptr;
+};
+
+} // namespace qx71::gui

@@ -1,0 +1,327 @@
+// qx71_xdriver: drives and watches the window program under a private X server for the
+// end-to-end tests, the screenshots and the start-up benchmark. XTest input, window lookup by
+// title, PNG grabs.
+//
+//   wait-window TITLE [SECONDS]   prints "x y width height" once a window of that title shows
+//   wait-gone TITLE [SECONDS]     waits until no window of that title shows
+//   viewable TITLE                exit status 0 when a window of that title shows
+//   click TITLE X Y [BUTTON]      clicks at X,Y inside the window
+//   move TITLE X Y                moves the pointer to X,Y inside the window
+//   key TITLE COMBO               focuses the window and types COMBO ("alt+F4", "Return")
+//   shot TITLE FILE               the window as a PNG
+//   shot-screen FILE              the whole screen as a PNG
+//   tray-host                     runs a notification area (until killed): owns the tray
+//                                 selection and shows the docked icons in a window titled
+//                                 "qx71-tray" at the screen's bottom left
+// Qt before Xlib: Xlib's macros (Status, None, ...) break Qt's headers.
+#include <QImage>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr int kDefaultWaitSeconds = 20;
+constexpr auto kPoll = std::chrono::milliseconds(20);
+
+struct Found {
+    Window window;
+    int x, y, width, height;
+};
+
+std::string TitleOf(Display* display, Window window)
+{
+    static const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
+    static const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::string title;
+    if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count,
+                           &after, &data) == Success &&
+        data != nullptr) {
+        title.assign(reinterpret_cast<char*>(data), count);
+        XFree(data);
+        return title;
+    }
+    char* name = nullptr;
+    if (XFetchName(display, window, &name) != 0 && name != nullptr) {
+        title = name;
+        XFree(name);
+    }
+    return title;
+}
+
+void Collect(Display* display, Window window, const std::string& title, std::vector<Found>& out)
+{
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, window, &attributes) != 0 &&
+        attributes.map_state == IsViewable && TitleOf(display, window) == title) {
+        int x = 0, y = 0;
+        Window child = 0;
+        XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+        out.push_back({window, x, y, attributes.width, attributes.height});
+    }
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display, window, &root, &parent, &children, &count) != 0) {
+        for (unsigned i = 0; i < count; ++i) {
+            Collect(display, children[i], title, out);
+        }
+        if (children != nullptr) {
+            XFree(children);
+        }
+    }
+}
+
+std::optional<Found> FindWindow(Display* display, const std::string& title)
+{
+    std::vector<Found> found;
+    Collect(display, DefaultRootWindow(display), title, found);
+    if (found.empty()) {
+        return std::nullopt;
+    }
+    return found.front();
+}
+
+std::optional<Found> WaitWindow(Display* display, const std::string& title, int seconds)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (true) {
+        if (auto found = FindWindow(display, title)) {
+            return found;
+        }
+        if (std::chrono::steady_clock::now() > deadline) {
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(kPoll);
+    }
+}
+
+void MoveTo(Display* display, int x, int y)
+{
+    XTestFakeMotionEvent(display, DefaultScreen(display), x, y, CurrentTime);
+    XSync(display, False);
+}
+
+void Click(Display* display, unsigned button)
+{
+    XTestFakeButtonEvent(display, button, True, CurrentTime);
+    XSync(display, False);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    XTestFakeButtonEvent(display, button, False, CurrentTime);
+    XSync(display, False);
+}
+
+bool TypeCombo(Display* display, const std::string& combo)
+{
+    std::vector<KeyCode> codes;
+    size_t start = 0;
+    while (start <= combo.size()) {
+        const size_t plus = combo.find('+', start);
+        std::string part =
+            combo.substr(start, plus == std::string::npos ? std::string::npos : plus - start);
+        if (part == "alt") {
+            part = "Alt_L";
+        } else if (part == "ctrl") {
+            part = "Control_L";
+        } else if (part == "shift") {
+            part = "Shift_L";
+        }
+        const KeySym sym = XStringToKeysym(part.c_str());
+        if (sym == NoSymbol) {
+            std::fprintf(stderr, "xdriver: unknown key %s\n", part.c_str());
+            return false;
+        }
+        codes.push_back(XKeysymToKeycode(display, sym));
+        if (plus == std::string::npos) {
+            break;
+        }
+        start = plus + 1;
+    }
+    for (KeyCode code : codes) {
+        XTestFakeKeyEvent(display, code, True, CurrentTime);
+    }
+    XSync(display, False);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    for (auto it = codes.rbegin(); it != codes.rend(); ++it) {
+        XTestFakeKeyEvent(display, *it, False, CurrentTime);
+    }
+    XSync(display, False);
+    return true;
+}
+
+bool Shoot(Display* display, Window window, int width, int height, const char* file)
+{
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return false;
+    }
+    QImage out(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            line[x] = qRgb(static_cast<int>((pixel >> 16) & 0xFF),
+                           static_cast<int>((pixel >> 8) & 0xFF), static_cast<int>(pixel & 0xFF));
+        }
+    }
+    XDestroyImage(image);
+    return out.save(QString::fromLocal8Bit(file), "PNG");
+}
+
+// A minimal notification area: enough of the system tray protocol for Qt to dock its icon.
+int TrayHost(Display* display)
+{
+    const int screen = DefaultScreen(display);
+    const Window root = RootWindow(display, screen);
+    constexpr int kIconSize = 24;
+    constexpr int kWidth = 8 * kIconSize;
+    const Window host =
+        XCreateSimpleWindow(display, root, 0, DisplayHeight(display, screen) - kIconSize, kWidth,
+                            kIconSize, 0, 0, 0x303030);
+    XStoreName(display, host, "qx71-tray");
+    XSelectInput(display, host, SubstructureNotifyMask);
+    XMapWindow(display, host);
+    const std::string selectionName = "_NET_SYSTEM_TRAY_S" + std::to_string(screen);
+    const Atom selection = XInternAtom(display, selectionName.c_str(), False);
+    const Atom opcode = XInternAtom(display, "_NET_SYSTEM_TRAY_OPCODE", False);
+    const Atom manager = XInternAtom(display, "MANAGER", False);
+    const Atom visual = XInternAtom(display, "_NET_SYSTEM_TRAY_VISUAL", False);
+    const Atom orientation = XInternAtom(display, "_NET_SYSTEM_TRAY_ORIENTATION", False);
+    const long horizontal = 0;
+    XChangeProperty(display, host, orientation, XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&horizontal), 1);
+    const long visualId = static_cast<long>(XVisualIDFromVisual(DefaultVisual(display, screen)));
+    XChangeProperty(display, host, visual, XA_VISUALID, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&visualId), 1);
+    XSetSelectionOwner(display, selection, host, CurrentTime);
+    XEvent announce{};
+    announce.xclient.type = ClientMessage;
+    announce.xclient.window = root;
+    announce.xclient.message_type = manager;
+    announce.xclient.format = 32;
+    announce.xclient.data.l[0] = CurrentTime;
+    announce.xclient.data.l[1] = static_cast<long>(selection);
+    announce.xclient.data.l[2] = static_cast<long>(host);
+    XSendEvent(display, root, False, StructureNotifyMask, &announce);
+    XFlush(display);
+    int docked = 0;
+    constexpr long kRequestDock = 0;
+    while (true) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == ClientMessage && event.xclient.message_type == opcode &&
+            event.xclient.data.l[1] == kRequestDock) {
+            const auto icon = static_cast<Window>(event.xclient.data.l[2]);
+            XReparentWindow(display, icon, host, docked * kIconSize, 0);
+            XResizeWindow(display, icon, kIconSize, kIconSize);
+            XMapWindow(display, icon);
+            ++docked;
+            XFlush(display);
+        }
+    }
+}
+
+// Windows come and go while the tree is walked: a window gone meanwhile is simply skipped.
+int IgnoreXErrors(Display*, XErrorEvent*)
+{
+    return 0;
+}
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: qx71_xdriver wait-window|wait-gone|viewable|click|move|key|"
+                         "shot|shot-screen ...\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        return Usage();
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        std::fprintf(stderr, "xdriver: no display\n");
+        return 2;
+    }
+    XSetErrorHandler(IgnoreXErrors);
+    const std::string command = argv[1];
+    const int seconds = [&] {
+        if ((command == "wait-window" || command == "wait-gone") && argc > 3) {
+            return std::atoi(argv[3]);
+        }
+        return kDefaultWaitSeconds;
+    }();
+
+    if (command == "tray-host") {
+        return TrayHost(display);
+    }
+    if (command == "shot-screen" && argc == 3) {
+        const Window root = DefaultRootWindow(display);
+        XWindowAttributes attributes;
+        XGetWindowAttributes(display, root, &attributes);
+        return Shoot(display, root, attributes.width, attributes.height, argv[2]) ? 0 : 1;
+    }
+    if (argc < 3) {
+        return Usage();
+    }
+    const std::string title = argv[2];
+    if (command == "wait-gone") {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        while (FindWindow(display, title)) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                std::fprintf(stderr, "xdriver: \"%s\" still shows\n", title.c_str());
+                return 1;
+            }
+            std::this_thread::sleep_for(kPoll);
+        }
+        return 0;
+    }
+    if (command == "viewable") {
+        return FindWindow(display, title) ? 0 : 1;
+    }
+    const auto found = WaitWindow(display, title, seconds);
+    if (!found) {
+        std::fprintf(stderr, "xdriver: no window \"%s\"\n", title.c_str());
+        return 1;
+    }
+    if (command == "wait-window") {
+        std::printf("%d %d %d %d\n", found->x, found->y, found->width, found->height);
+        return 0;
+    }
+    if ((command == "click" || command == "move") && argc >= 5) {
+        MoveTo(display, found->x + std::atoi(argv[3]), found->y + std::atoi(argv[4]));
+        if (command == "click") {
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            Click(display, argc > 5 ? static_cast<unsigned>(std::atoi(argv[5])) : 1u);
+        }
+        return 0;
+    }
+    if (command == "key" && argc == 4) {
+        XSetInputFocus(display, found->window, RevertToParent, CurrentTime);
+        XSync(display, False);
+        return TypeCombo(display, argv[3]) ? 0 : 1;
+    }
+    if (command == "shot" && argc == 4) {
+        return Shoot(display, found->window, found->width, found->height, argv[3]) ? 0 : 1;
+    }
+    return Usage();
+}

@@ -1,0 +1,298 @@
+// The main window against the simulated mouse, offscreen, with the start-up's waits driven by
+// a fake timer queue: hints, the keyboard filter, page switches, the language message.
+#include "core/common/IQuestionSink.h"
+#include "core/hooks/IHostLauncher.h"
+#include "core/i18n/LanguageSelection.h"
+#include "core/i18n/UiStrings.h"
+#include "core/markup/SharedMarkupDocument.h"
+#include "core/update/IProcessStarter.h"
+#include "gui/app/CQX710DriverDlg.h"
+#include "gui/widgets/CIrrButton.h"
+#include "gui/widgets/UiLanguage.h"
+#include "platform/linux/IconvTextCodec.h"
+#include "platform/linux/PosixFileSystem.h"
+#include "platform/sim/SimulatedDeviceMonitor.h"
+#include "platform/sim/SimulatedQx71.h"
+#include "support/FakeClock.h"
+#include "support/FakeTimerQueue.h"
+#include "support/RecordingMessageSink.h"
+#include "support/TempDir.h"
+#include "support/gui/QtTestHelpers.h"
+
+#include "core/app/StartupDirs.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace qx71::gui {
+namespace {
+
+class NoLauncher final : public IHostLauncher {
+public:
+    bool PlaySound(const std::u16string&) override { return false; }
+    bool StartProgram(const std::u16string&) override { return false; }
+    bool OpenFile(const std::u16string&) override { return false; }
+    bool OpenFolder(const std::u16string&) override { return false; }
+};
+
+class NoStarter final : public IProcessStarter {
+public:
+    bool Start(const std::filesystem::path&, const std::vector<std::string>&) override
+    {
+        return false;
+    }
+};
+
+class AlwaysYes final : public IQuestionSink {
+public:
+    bool Ask(const std::u16string&) override { return true; }
+};
+
+// Counts the keys that reach it.
+class KeySpy : public QWidget {
+public:
+    explicit KeySpy(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
+    int keys = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent*) override { ++keys; }
+};
+
+void WriteLanguageCfg(const std::filesystem::path& file, int32_t id)
+{
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(&id), sizeof id);
+}
+
+int32_t ReadLanguageCfg(const std::filesystem::path& file)
+{
+    int32_t id = -1;
+    std::ifstream in(file, std::ios::binary);
+    in.read(reinterpret_cast<char*>(&id), sizeof id);
+    return id;
+}
+
+void RunEvents()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+    }
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        monitor = std::make_unique<SimulatedDeviceMonitor>(mouse, [](std::function<void()> task) {
+            QMetaObject::invokeMethod(qApp, std::move(task), Qt::QueuedConnection);
+        });
+        language = std::make_unique<LanguageSelection>(files, startupMessages, markup, strings,
+                                                       install, data);
+        language->LoadStartupStrings();
+        window = std::make_unique<CQX710DriverDlg>(MainWindowServices{
+            clock, files, mouse, *monitor, nullptr, nullptr, launcher, starter, nullptr, timers,
+            strings, *language, install, data, &messages, &questions});
+    }
+    void TearDown() override
+    {
+        window.reset();
+        SetChineseUiSource(nullptr);
+    }
+    // The start-up up to the shown window: steps 1 to 15 now, the rest after the waits.
+    void Start()
+    {
+        window->Start();
+        RunEvents();
+        timers.Advance(1000);
+        RunEvents();
+        ASSERT_EQ(window->StartupState(), StartupSequence::Outcome::Started);
+    }
+
+    test::TempDir tmp;
+    std::filesystem::path install = QX71_TEST_INSTALL_DIR_TEXT;
+    std::filesystem::path data = tmp / "data";
+    test::FakeClock clock;
+    test::FakeTimerQueue timers;
+    PosixFileSystem files;
+    IconvTextCodec codec;
+    SharedMarkupDocument markup{files, codec};
+    UiStrings strings;
+    test::RecordingMessageSink startupMessages;
+    test::RecordingMessageSink messages;
+    AlwaysYes questions;
+    NoLauncher launcher;
+    NoStarter starter;
+    SimulatedQx71 mouse{clock};
+    std::unique_ptr<SimulatedDeviceMonitor> monitor;
+    std::unique_ptr<LanguageSelection> language;
+    std::unique_ptr<CQX710DriverDlg> window;
+};
+
+TEST_F(MainWindowTest, ShowsOnlyAfterTheUpdateSearchWithTheSkinsSize)
+{
+    window->Start();
+    RunEvents();
+    timers.Advance(999);
+    RunEvents();
+    EXPECT_FALSE(window->isVisible());
+    timers.Advance(1);
+    RunEvents();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tolvi QX71 Gaming Mouse Driver"));
+    EXPECT_EQ(window->size(), QSize(960, 650));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindowTest, HintOnePixelOutsideProfileButtonThree)
+{
+    Start();
+    test::Mouse(window.get(), QEvent::MouseMove, {570, 607});
+    RunEvents();
+    EXPECT_EQ(window->Hint().Key(), "str_profile3");
+    test::Mouse(window.get(), QEvent::MouseMove, {570, 605});
+    RunEvents();
+    EXPECT_TRUE(window->Hint().Empty());
+}
+
+TEST_F(MainWindowTest, EnterEscapeAndSpaceDoNothingAltF4Hides)
+{
+    Start();
+    auto* spy = new KeySpy(window.get());
+    spy->setFocus();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space}) {
+        QTest::keyClick(spy, key);
+    }
+    RunEvents();
+    EXPECT_EQ(spy->keys, 0);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->CurrentPage(), MainPage::Buttons);
+    QTest::keyClick(spy, Qt::Key_A);
+    EXPECT_EQ(spy->keys, 1) << "other keys reach the controls";
+
+    // Alt+F4 hides as the hide button does; without a notification area (as here) the
+    // window is minimised instead, and the user is told so once.
+    QTest::keyClick(spy, Qt::Key_F4, Qt::AltModifier);
+    RunEvents();
+    EXPECT_TRUE(window->isMinimized() || !window->isVisible());
+    EXPECT_FALSE(window->Closing());
+    window->ShowFromTray();
+    QTest::keyClick(spy, Qt::Key_F4, Qt::AltModifier);
+    RunEvents();
+    EXPECT_EQ(messages.shown.size(), 1u) << "told once";
+}
+
+TEST_F(MainWindowTest, MacroPageDisablesProfileButtonsAndApply)
+{
+    Start();
+    auto clickTab = [&](int tab) {
+        CIrrButton* button = window->TabButton(tab);
+        // A point well inside every tab's polygon, in the button's own coordinates.
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() / 2, 18));
+        RunEvents();
+    };
+    clickTab(3);
+    EXPECT_EQ(window->CurrentPage(), MainPage::Macros);
+    EXPECT_TRUE(window->Page(MainPage::Macros)->isVisible());
+    EXPECT_FALSE(window->Page(MainPage::Buttons)->isVisible());
+    for (int n = 1; n <= 5; ++n) {
+        EXPECT_FALSE(window->ProfileButton(n)->isEnabled()) << n;
+    }
+    EXPECT_FALSE(window->ApplyButton()->isEnabled());
+    clickTab(1);
+    EXPECT_EQ(window->CurrentPage(), MainPage::Buttons);
+    for (int n = 1; n <= 5; ++n) {
+        EXPECT_TRUE(window->ProfileButton(n)->isEnabled()) << n;
+    }
+    EXPECT_TRUE(window->ApplyButton()->isEnabled());
+    EXPECT_TRUE(window->TabButton(1)->IsSelected());
+    EXPECT_FALSE(window->TabButton(3)->IsSelected());
+}
+
+TEST_F(MainWindowTest, LanguageCfgHoldingZeroIsIgnoredAndNotRewritten)
+{
+    SeedDataDir(files, install, data);
+    WriteLanguageCfg(data / "Language.cfg", 0);
+    Start();
+    EXPECT_FALSE(ChineseUi());
+    EXPECT_EQ(language->FlagShown(), kLanguageEnglish) << "the installer's language stays";
+    EXPECT_EQ(ReadLanguageCfg(data / "Language.cfg"), 0);
+}
+
+TEST_F(MainWindowTest, LanguageCfgHoldingThirteenLoadsNothingAndIsWrittenBack)
+{
+    SeedDataDir(files, install, data);
+    WriteLanguageCfg(data / "Language.cfg", 13);
+    Start();
+    EXPECT_FALSE(ChineseUi());
+    EXPECT_EQ(language->FlagShown(), kLanguageEnglish) << "the flag stays";
+    EXPECT_EQ(ReadLanguageCfg(data / "Language.cfg"), 13);
+}
+
+TEST_F(MainWindowTest, TraditionalChineseTakesTheEnglishBuiltInTexts)
+{
+    Start();
+    const std::u16string englishTab = strings.Get("str_main");
+    window->OpenLanguageMenu();
+    ASSERT_TRUE(window->LanguageMenuOpen());
+    window->OnLanguageMessage(0, kLanguageTraditionalChinese);
+    RunEvents();
+    RunEvents();
+    EXPECT_FALSE(ChineseUi());
+    EXPECT_EQ(language->FlagShown(), kLanguageTraditionalChinese);
+    EXPECT_FALSE(strings.Get("str_main").empty());
+    EXPECT_NE(strings.Get("str_main"), englishTab) << "tw.xml is loaded";
+    EXPECT_EQ(window->TabButton(1)->toolTip().toStdU16String(), strings.Get("str_main"));
+    EXPECT_EQ(ReadLanguageCfg(data / "Language.cfg"), kLanguageTraditionalChinese);
+    EXPECT_FALSE(window->LanguageMenuOpen()) << "the menu closes";
+}
+
+TEST_F(MainWindowTest, LanguageMessageWithoutAnOpenMenuIsIgnored)
+{
+    Start();
+    const int32_t stored = ReadLanguageCfg(data / "Language.cfg");
+    const std::u16string before = strings.Get("str_main");
+    window->OnLanguageMessage(0, kLanguageSimplifiedChinese);
+    RunEvents();
+    EXPECT_FALSE(ChineseUi());
+    EXPECT_EQ(strings.Get("str_main"), before);
+    EXPECT_EQ(ReadLanguageCfg(data / "Language.cfg"), stored);
+}
+
+TEST_F(MainWindowTest, MouseNotFoundReportsAndClosesWithoutShowing)
+{
+    mouse.Unplug();
+    bool closed = false;
+    QObject::connect(window.get(), &CQX710DriverDlg::closed, [&] { closed = true; });
+    window->Start();
+    RunEvents();
+    timers.Advance(1000 + 10 * 500);
+    RunEvents();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, u"The QX71 gaming mouse cannot be found.");
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::CountDownBox);
+    EXPECT_FALSE(window->isVisible());
+    timers.Advance(500);
+    EXPECT_TRUE(closed);
+}
+
+TEST_F(MainWindowTest, UnpluggedWhileIdleSaysSoAndCloses)
+{
+    Start();
+    bool closed = false;
+    QObject::connect(window.get(), &CQX710DriverDlg::closed, [&] { closed = true; });
+    monitor->Unplug();
+    RunEvents();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, u"The QX71 gaming mouse cannot be found.");
+    EXPECT_TRUE(window->Closing());
+    timers.Advance(500);
+    EXPECT_TRUE(closed);
+}
+
+} // namespace
+} // namespace qx71::gui
