@@ -1,5 +1,7 @@
 #include "core/app/StartupSequence.h"
 
+#include <iterator>
+
 namespace qx71 {
 
 namespace {
@@ -21,6 +23,7 @@ StartupSequence::StartupSequence(IStartupSteps& steps, ITimerQueue& timers)
 
 StartupSequence::~StartupSequence()
 {
+    timers_.Cancel(windowStep_);
     timers_.Cancel(pending_);
 }
 
@@ -28,8 +31,19 @@ void StartupSequence::Start()
 {
     // The first check before anything else, so that its waits overlap the window's set-up.
     CheckUpdateMode(1);
-    for (StartupStep step : kWindowSteps) {
-        steps_.Run(step);
+    RunWindowStep(0);
+}
+
+void StartupSequence::RunWindowStep(size_t index)
+{
+    if (index < std::size(kWindowSteps)) {
+        steps_.Run(kWindowSteps[index]);
+        // One step per turn of the event loop, so the window thread never stalls long.
+        windowStep_ = timers_.After(0, [this, index] {
+            windowStep_ = ITimerQueue::kNoTimer;
+            RunWindowStep(index + 1);
+        });
+        return;
     }
     linkReady_ = steps_.InitLink();
     if (!linkReady_) {
@@ -40,13 +54,14 @@ void StartupSequence::Start()
         return;
     }
     if (searchFinished_) {
-        // Found at the first check: act once the event loop has run what step 14 posted.
-        Schedule(0, &StartupSequence::OnSearchFinished);
+        OnSearchFinished();
     }
 }
 
 void StartupSequence::Cancel()
 {
+    timers_.Cancel(windowStep_);
+    windowStep_ = ITimerQueue::kNoTimer;
     timers_.Cancel(pending_);
     pending_ = ITimerQueue::kNoTimer;
     if (outcome_ == Outcome::Running) {
@@ -59,9 +74,7 @@ void StartupSequence::CheckUpdateMode(int check)
     if (steps_.UpdateModePresent()) {
         updateModeFound_ = true;
         searchFinished_ = true;
-        if (check > 1) {
-            OnSearchFinished();
-        }
+        OnSearchFinished();
         return;
     }
     if (check < kUpdateModeChecks) {

@@ -2,6 +2,7 @@
 
 #include "core/common/ITimerQueue.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace qx71 {
@@ -66,7 +67,8 @@ public:
 // checks, 500 ms after each that finds nothing) and up to ten tries to open the mouse (500 ms
 // after each failure). The search shows nothing until it finds the update identity, so its
 // first check and its waits run beside steps 1 to 15; its outcome is acted on only after
-// step 15, and the window appears only after both checks (step 22).
+// step 15 (and the language message that step 14 posts), and the window appears only after
+// both checks (step 22).
 class StartupSequence {
 public:
     static constexpr int kUpdateModeChecks = 2;
@@ -89,7 +91,8 @@ public:
     StartupSequence(const StartupSequence&) = delete;
     StartupSequence& operator=(const StartupSequence&) = delete;
 
-    // Runs steps 1 to 15 now; the rest follows on the timers.
+    // Starts the update-mode search and steps 1 to 15, one step per turn of the event loop;
+    // the rest follows on the timers.
     void Start();
     // Stops every pending wait (the window is closing).
     void Cancel();
@@ -99,6 +102,7 @@ public:
     int OpenTries() const { return openTries_; }
 
 private:
+    void RunWindowStep(size_t index);
     void CheckUpdateMode(int check);
     void OnSearchFinished();
     void EnterUpdateMode();
@@ -115,6 +119,7 @@ private:
     bool updateModeFound_ = false;
     int openTries_ = 0;
     ITimerQueue::TimerId pending_ = ITimerQueue::kNoTimer;
+    ITimerQueue::TimerId windowStep_ = ITimerQueue::kNoTimer;
 };
 
 } // namespace qx71
