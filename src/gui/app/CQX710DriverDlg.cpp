@@ -436,7 +436,7 @@ void CQX710DriverDlg::Run(CloseStep step)
         break;
     case CloseStep::End:
         hide();
-        emit closed();
+        Q_EMIT closed();
         break;
     }
 }

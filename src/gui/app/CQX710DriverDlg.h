@@ -93,7 +93,7 @@ public:
     StatsModel& Stats() { return *stats_; }
     bool Closing() const { return close_.Closing(); }
 
-signals:
+Q_SIGNALS:
     // The close sequence has ended: the program ends.
     void closed();
     // The window was drawn for the first time.

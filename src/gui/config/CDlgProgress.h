@@ -26,7 +26,7 @@ public:
     CPngHProgressBar* Bar() const { return bar_; }
     QTimer& CloseTimer() { return closeTimer_; }
 
-public slots:
+public Q_SLOTS:
     // The writer's progress report (0..100; anything else shows 0).
     void OnProgress(int value);
     // The write pass failed: nothing more will come.

@@ -39,7 +39,7 @@ public:
     // How much taller than its images the box is, for a message that wraps far.
     int ExtraHeight() const { return extra_; }
 
-public slots:
+public Q_SLOTS:
     void reject() override;
     void done(int result) override;
 

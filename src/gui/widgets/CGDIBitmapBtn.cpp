@@ -174,7 +174,7 @@ void CGDIBitmapBtn::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint local = event->position().toPoint();
     SetHovering(rect().contains(local));
-    emit mouseMoved(event->buttons(), mapToParent(local));
+    Q_EMIT mouseMoved(event->buttons(), mapToParent(local));
 }
 
 void CGDIBitmapBtn::Press()
@@ -189,7 +189,7 @@ void CGDIBitmapBtn::Press()
     }
     repaint();
     if (notify_) {
-        emit notified(kitmessages::kButtonPress, id_);
+        Q_EMIT notified(kitmessages::kButtonPress, id_);
     }
 }
 
@@ -216,10 +216,10 @@ void CGDIBitmapBtn::mouseReleaseEvent(QMouseEvent* event)
     hovering_ = inside;
     repaint();
     if (notify_) {
-        emit notified(kitmessages::kButtonRelease, id_);
+        Q_EMIT notified(kitmessages::kButtonRelease, id_);
     }
     if (inside) {
-        emit clicked(id_);
+        Q_EMIT clicked(id_);
     }
 }
 

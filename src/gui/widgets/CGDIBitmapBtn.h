@@ -48,7 +48,7 @@ public:
     bool IsHovering() const { return hovering_; }
     ButtonLook CurrentLook() const;
 
-signals:
+Q_SIGNALS:
     void clicked(int id);
     // The 1805 notification: kButtonPress on the press, kButtonRelease on the release.
     void notified(int code, int id);

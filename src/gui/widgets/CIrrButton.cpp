@@ -142,7 +142,7 @@ void CIrrButton::mouseReleaseEvent(QMouseEvent* event)
     hovering_ = inside;
     repaint();
     if (inside) {
-        emit clicked(id_);
+        Q_EMIT clicked(id_);
     }
 }
 

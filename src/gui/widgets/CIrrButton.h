@@ -39,7 +39,7 @@ public:
     // The region, in the button's own coordinates.
     const QRegion& Region() const { return region_; }
 
-signals:
+Q_SIGNALS:
     void clicked(int id);
 
 protected:

@@ -22,7 +22,7 @@ public:
     bool IsOpen() const { return popup_ != nullptr; }
     CWndPopup* Popup() const { return popup_; }
 
-signals:
+Q_SIGNALS:
     void chosen(uint32_t value);
     void closed();
 

@@ -93,7 +93,7 @@ void CPngHProgressBar::mouseReleaseEvent(QMouseEvent* event)
     }
     dragging_ = false;
     DragTo(event->position().toPoint().x());
-    emit dragEnded(value_, id_);
+    Q_EMIT dragEnded(value_, id_);
 }
 
 } // namespace qx71::gui

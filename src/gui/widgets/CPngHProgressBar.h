@@ -31,7 +31,7 @@ public:
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
     int FillWidth() const;
 
-signals:
+Q_SIGNALS:
     // The 1104 notification: the value when a drag ends.
     void dragEnded(int value, int id);
 

@@ -179,7 +179,7 @@ void CWndPopup::OpenSubMenu(int index)
     look.width = 0;
     sub_ = new CWndPopup(this, look, items_[static_cast<size_t>(index)].items);
     connect(sub_, &CWndPopup::chosen, this, [this](uint32_t value) {
-        emit chosen(value);
+        Q_EMIT chosen(value);
         close();
     });
     const int top = pm::kTopMargin + index * look_.itemHeight - pm::kTopMargin;
@@ -221,7 +221,7 @@ void CWndPopup::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     const uint32_t value = item.value;
-    emit chosen(value);
+    Q_EMIT chosen(value);
     close();
 }
 

@@ -52,7 +52,7 @@ public:
     // The popup as it is drawn, before it becomes the window's shape.
     QImage Compose() const;
 
-signals:
+Q_SIGNALS:
     // An item without a sub-menu was chosen.
     void chosen(uint32_t value);
 

@@ -32,7 +32,7 @@ CXPMenu::CXPMenu(QWidget* parent) : QMenu(parent)
 QAction* CXPMenu::AddItem(const QIcon& icon, const QString& text, int command)
 {
     QAction* action = addAction(icon, text);
-    connect(action, &QAction::triggered, this, [this, command] { emit commandChosen(command); });
+    connect(action, &QAction::triggered, this, [this, command] { Q_EMIT commandChosen(command); });
     return action;
 }
 

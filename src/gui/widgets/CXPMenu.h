@@ -15,7 +15,7 @@ public:
     // Adds an item with an icon and the command it reports with triggered(command).
     QAction* AddItem(const QIcon& icon, const QString& text, int command);
 
-signals:
+Q_SIGNALS:
     void commandChosen(int command);
 };
 
