@@ -4,6 +4,7 @@
 #include "Theme.h"
 
 #include "core/macro/GameMenu.h"
+#include "core/macro/MacroPageGeometry.h"
 #include "core/widgets/SkinResources.h"
 
 #include <string>
@@ -11,8 +12,8 @@
 namespace qx71::skins {
 namespace {
 
-// The game menu's items are as wide as the widest title needs; the library stretches them.
-constexpr Size kMenuItemSize{200, static_cast<int>(kGameMenuNumber)};
+// The game menu's items open under the game button, as wide as it.
+constexpr Size kMenuItemSize = macropage::kGameMenuImageSize;
 
 std::string MenuPath(std::string_view name)
 {

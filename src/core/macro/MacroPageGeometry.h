@@ -4,6 +4,7 @@
 #include "core/macro/GameMenu.h"
 #include "core/macro/MacroPageControls.h"
 #include "core/widgets/Geometry.h"
+#include "core/widgets/KitColours.h"
 
 #include <array>
 #include <cstddef>
@@ -19,6 +20,8 @@ inline constexpr Size kPageSize{mainwindow::kPageArea.Width(), mainwindow::kPage
 inline constexpr std::string_view kSheetNormal = "Macro_normal.bmp";
 inline constexpr std::string_view kSheetDown = "Macro_down.bmp";
 inline constexpr std::string_view kSheetOver = "Macro_over.bmp";
+// The buttons' disabled look (while recording), drawn in the sheets' dim faces.
+inline constexpr std::string_view kSheetDisabled = "Macro_disabled.bmp";
 
 // Three columns: the macros of the game title, the events of the macro, and recording with
 // the single-event editor.
@@ -118,8 +121,16 @@ constexpr bool IsField(MacroControl control)
     return control == MacroControl::LoopCount || control == MacroControl::KeyField ||
            control == MacroControl::DelayField;
 }
+// The record button's red dot, left of its caption (button-relative).
+inline constexpr Rect kRecordIcon{12, 12, 28, 28};
 // The game button carries a drop-down arrow at its right end (button-relative).
 inline constexpr int kGameArrowWidth = 28;
+
+// The edits draw their text in the accent blue on a near-black well, drawn in the sheets.
+inline constexpr Rgb kFieldText{21, 140, 185};
+inline constexpr Rgb kFieldWell{15, 15, 15};
+// The lists' rows: the kit's normal text on a dark well.
+inline constexpr Rgb kListWell{20, 22, 26};
 
 // Control identifiers, as the lists and edits report them.
 inline constexpr int kMacroListId = 256;
