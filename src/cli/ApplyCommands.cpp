@@ -2,23 +2,14 @@
 // stats reset.
 #include "cli/CliContext.h"
 #include "cli/CliStores.h"
+#include "cli/CliWritePass.h"
 #include "cli/Commands.h"
 
 #include "core/common/Utf.h"
-#include "core/config/ApplyController.h"
 #include "core/config/ConfigStore.h"
-#include "core/device/CUSBDriver.h"
-#include "core/macro/MacroLibrary.h"
 #include "core/stats/StatsModel.h"
-#include "platform/linux/X11PointerSettings.h"
 
-#include <unistd.h>
-
-#include <condition_variable>
-#include <cstdlib>
-#include <deque>
 #include <iostream>
-#include <mutex>
 
 namespace qx71 {
 
@@ -26,105 +17,10 @@ namespace {
 
 constexpr size_t kProfileSlotsShown = 5;
 
-// The command line's stand-in for the window's thread: the write thread posts here and the
-// main thread runs the tasks until the outcome has been handled.
-class MainThreadQueue {
-public:
-    PostTask Poster()
-    {
-        return [this](std::function<void()> task) {
-            {
-                std::lock_guard lock(mutex_);
-                tasks_.push_back(std::move(task));
-            }
-            posted_.notify_one();
-        };
-    }
-    void RunUntil(const bool& done)
-    {
-        while (!done) {
-            std::function<void()> task;
-            {
-                std::unique_lock lock(mutex_);
-                posted_.wait(lock, [this] { return !tasks_.empty(); });
-                task = std::move(tasks_.front());
-                tasks_.pop_front();
-            }
-            task();
-        }
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable posted_;
-    std::deque<std::function<void()>> tasks_;
-};
-
-} // namespace
-
-void ApplyStore(CliContext& context, ConfigStore& store, bool restoreDefaults)
-{
-    const auto library = OpenLibrary(context);
-    if (!library) {
-        return;
-    }
-    CUSBDriver link(context.Hid(), context.Clock());
-    if (!OpenLink(context, link)) {
-        return;
-    }
-    // The pointer settings belong to the desktop: without one there is nothing to set.
-    std::unique_ptr<X11PointerSettings> pointer;
-    if (const char* display = std::getenv("DISPLAY"); display != nullptr && *display != '\0') {
-        pointer = std::make_unique<X11PointerSettings>();
-    }
-    MainThreadQueue queue;
-    WritePassServices services{link,
-                               context.Clock(),
-                               nullptr,
-                               pointer.get(),
-                               [&](uint32_t id) { return library->FindMacro(id); },
-                               {}};
-    ApplyController apply(store, context.Messages(), services, queue.Poster());
-    const bool showProgress = !context.options.json && ::isatty(STDERR_FILENO) != 0;
-    bool finished = false;
-    std::optional<WriteFailure> failure;
-    apply.SetObserver({[&](int percent) {
-                           if (showProgress) {
-                               std::cerr << "\rWriting to the mouse: " << percent << "%"
-                                         << std::flush;
-                           }
-                       },
-                       [&](std::optional<WriteFailure> f) {
-                           if (showProgress) {
-                               std::cerr << '\n';
-                           }
-                           failure = f;
-                           finished = true;
-                       }});
-    apply.Start();
-    const bool started = restoreDefaults ? apply.RestoreDefaults() : apply.RequestApply();
-    if (!started) {
-        context.Fail("The profile in use is not a valid profile; nothing was sent.");
-        return;
-    }
-    queue.RunUntil(finished);
-    apply.Stop();
-    if (failure) {
-        // The failure's text was shown by the outcome handler.
-        context.exitCode = context.exitCode == 0 ? 1 : context.exitCode;
-        return;
-    }
-    const size_t slot = store.CurrentSlot() + 1;
-    context.Print({{"applied", true}, {"profile", slot}},
-                  [&] { std::cout << "Profile " << slot << " applied to the mouse.\n"; });
-}
-
-namespace {
-
 void Apply(CliContext& context)
 {
     const auto store = OpenStore(context);
-    ApplyStore(context, *store, false);
+    WriteToMouse(context, *store, false);
 }
 
 void Switch(CliContext& context, size_t number)
@@ -135,7 +31,7 @@ void Switch(CliContext& context, size_t number)
         context.Fail("Profile " + std::to_string(number) + " could not be loaded.");
         return;
     }
-    ApplyStore(context, *store, false);
+    WriteToMouse(context, *store, false);
 }
 
 void Import(CliContext& context, const std::string& file)
@@ -145,13 +41,13 @@ void Import(CliContext& context, const std::string& file)
         context.exitCode = 1; // the program's message was printed
         return;
     }
-    ApplyStore(context, *store, false);
+    WriteToMouse(context, *store, false);
 }
 
 void Defaults(CliContext& context)
 {
     const auto store = OpenStore(context);
-    ApplyStore(context, *store, true);
+    WriteToMouse(context, *store, true);
 }
 
 StatsModel OpenStats(CliContext& context)

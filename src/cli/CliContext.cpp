@@ -1,5 +1,8 @@
 #include "cli/CliContext.h"
 
+#include "cli/CliParse.h"
+#include "cli/EditSession.h"
+
 #include "core/app/StartupDirs.h"
 #include "core/common/Utf.h"
 #include "core/i18n/LanguageSelection.h"
@@ -64,6 +67,11 @@ IHidPlatform& CliContext::Hid()
         if (options.simulate) {
             auto sim = std::make_unique<SimulatedQx71>(Clock());
             simulator_ = sim.get();
+            for (const std::string& command : options.simulateFail) {
+                if (const auto byte = ParseCommandByte(command)) {
+                    sim->FailCommand(*byte);
+                }
+            }
             hid_ = std::move(sim);
         } else {
             hid_ = std::make_unique<HidapiPlatform>();

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace qx71 {
 
@@ -22,9 +23,12 @@ class SharedMarkupDocument;
 class LanguageSelection;
 class IHidNodeAccess;
 class IDeviceMonitor;
+class EditSession;
 
 struct CliOptions {
     bool simulate = false;
+    // Commands (0x12, ...) whose feature reports the simulated mouse refuses, to try failures.
+    std::vector<std::string> simulateFail;
     std::string traceFile;
     std::string dataDir;
     bool json = false;
@@ -39,6 +43,8 @@ public:
 
     CliOptions options;
     int exitCode = 0;
+    // Edits of the profile in use not yet written (see EditSession).
+    std::unique_ptr<EditSession> edits;
 
     IClock& Clock();
     IFileSystem& Files();

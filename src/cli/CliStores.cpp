@@ -1,6 +1,7 @@
 #include "cli/CliStores.h"
 
 #include "cli/CliContext.h"
+#include "cli/EditSession.h"
 #include "core/config/ConfigStore.h"
 #include "core/device/CUSBDriver.h"
 #include "core/device/DeviceSurvey.h"
@@ -11,6 +12,12 @@
 namespace qx71 {
 
 std::unique_ptr<ConfigStore> OpenStore(CliContext& context)
+{
+    FlushEdits(context);
+    return LoadStore(context);
+}
+
+std::unique_ptr<ConfigStore> LoadStore(CliContext& context)
 {
     auto store = std::make_unique<ConfigStore>(context.Files(), context.Messages(),
                                                context.Strings(), context.DataDir(),

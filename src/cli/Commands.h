@@ -16,6 +16,7 @@ void RegisterMacroCommands(CLI::App& app, CliContext& context);
 void RegisterApplyCommands(CLI::App& app, CliContext& context);
 void RegisterLightingCommands(CLI::App& app, CliContext& context);
 void RegisterFirmwareCommands(CLI::App& app, CliContext& context);
+void RegisterEditCommands(CLI::App& app, CliContext& context);
 
 inline constexpr CommandRegistrar kCommandGroups[] = {
     RegisterDeviceCommands,
@@ -24,6 +25,7 @@ inline constexpr CommandRegistrar kCommandGroups[] = {
     RegisterMacroCommands,
     RegisterLightingCommands,
     RegisterFirmwareCommands,
+    RegisterEditCommands,
     // Last: it adds to the profile group.
     RegisterApplyCommands,
 };

@@ -3,6 +3,7 @@
 #include "cli/CliStores.h"
 #include "cli/Commands.h"
 #include "cli/DevicesReport.h"
+#include "cli/EditSession.h"
 
 #include "core/common/Hex.h"
 #include "core/device/CUSBDriver.h"
@@ -38,6 +39,7 @@ void Info(CliContext& context)
 
 void DeviceState(CliContext& context)
 {
+    FlushEdits(context);
     SimulatedQx71* sim = context.Simulator();
     if (sim == nullptr) {
         context.Fail("device-state needs the simulated mouse (--simulate)");

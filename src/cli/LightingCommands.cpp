@@ -1,8 +1,9 @@
 // lighting set MODE [--color RRGGBB | --preset 0..25] [--brightness 1..10]
-// [--breath-speed 1..5]: the lighting page's controls, then one write to the mouse.
+// [--breath-speed 1..5]: the lighting page's controls, then one write to the mouse with the
+// call's other edits.
 #include "cli/CliContext.h"
-#include "cli/CliStores.h"
 #include "cli/Commands.h"
+#include "cli/EditSession.h"
 
 #include "core/config/ConfigStore.h"
 #include "core/lighting/LedSetGeometry.h"
@@ -148,8 +149,12 @@ void SetLighting(CliContext& context, const LightingRequest& request)
         return;
     }
 
-    const auto store = OpenStore(context);
-    LedSetModel page(store->CurrentProfile());
+    // The page works on the profile of the call's edits; they are written together.
+    EditSession* session = EditSession::For(context);
+    if (session == nullptr) {
+        return;
+    }
+    LedSetModel page(session->Store().CurrentProfile());
     page.RefreshLighting();
     page.ChooseMode(*mode);
     bool taken = true;
@@ -171,9 +176,8 @@ void SetLighting(CliContext& context, const LightingRequest& request)
     }
     if (!taken) {
         context.Fail("The lighting page did not take these settings; nothing was sent.");
-        return;
+        session->Refuse();
     }
-    ApplyStore(context, *store, false);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // macro list, show, encode, add, delete: the macros in DataDir/Macro.cfg.
 #include "cli/CliContext.h"
+#include "cli/CliParse.h"
 #include "cli/CliStores.h"
 #include "cli/Commands.h"
 
@@ -33,57 +34,6 @@ struct MacroOptions {
     uint32_t loop = 1;
     std::vector<std::string> events;
 };
-
-std::string IdText(uint32_t id)
-{
-    std::ostringstream out;
-    out << "0x" << std::hex << std::uppercase << std::setw(8) << std::setfill('0') << id;
-    return out.str();
-}
-
-// A macro id as printed by "macro list" (0x15000001) or in decimal.
-std::optional<uint32_t> ParseId(const std::string& text)
-{
-    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    const std::string digits = hex ? text.substr(2) : text;
-    if (digits.empty() || digits.size() > (hex ? 8u : 10u)) {
-        return std::nullopt;
-    }
-    uint64_t value = 0;
-    for (char c : digits) {
-        const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                          : hex && std::isxdigit(static_cast<unsigned char>(c))
-                              ? std::tolower(static_cast<unsigned char>(c)) - 'a' + 10
-                              : -1;
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        value = value * (hex ? 16 : 10) + static_cast<uint64_t>(digit);
-    }
-    if (value == 0 || value > UINT32_MAX) {
-        return std::nullopt;
-    }
-    return static_cast<uint32_t>(value);
-}
-
-// A key name as the event list shows it; letters also in lower case.
-std::optional<uint32_t> LookupKeyName(std::u16string_view name)
-{
-    auto fold = [](char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c; };
-    for (const KeyNameEntry& entry : kMacroKeyNames) {
-        if (entry.name == name) {
-            return entry.virtualKey;
-        }
-    }
-    for (const KeyNameEntry& entry : kMacroKeyNames) {
-        if (entry.name.size() == name.size() &&
-            std::equal(name.begin(), name.end(), entry.name.begin(),
-                       [&](char16_t a, char16_t b) { return fold(a) == fold(b); })) {
-            return entry.virtualKey;
-        }
-    }
-    return std::nullopt;
-}
 
 // The stored macro of an id given on the command line, or a failure printed.
 std::optional<MacroRecord> FindListed(CliContext& context, const MacroLibrary& library,

@@ -1,11 +1,17 @@
 // profile list, profile show [N], profile export FILE: the five profiles in DataDir.
 #include "cli/CliContext.h"
+#include "cli/CliParse.h"
 #include "cli/CliStores.h"
 #include "cli/Commands.h"
 
+#include "core/buttons/ButtonFunction.h"
+#include "core/buttons/FunctionCatalogue.h"
+#include "core/buttons/HostActionPage.h"
+#include "core/buttons/MainSetModel.h"
 #include "core/common/Utf.h"
 #include "core/config/ConfigStore.h"
 #include "core/config/FixedText.h"
+#include "core/lighting/LightingMode.h"
 
 #include <iomanip>
 #include <iostream>
@@ -15,10 +21,6 @@
 namespace qx71 {
 
 namespace {
-
-constexpr const char* kButtonNames[kProfileButtons] = {
-    "left", "middle", "right", "forward", "back", "wheel forward", "wheel backward",
-};
 
 std::string Text(const ProfileText& units)
 {
@@ -86,33 +88,105 @@ nlohmann::json ProfileJson(const ConfigStore& store)
     };
 }
 
-void PrintProfile(const nlohmann::json& data)
+// The kind of function an input has, in the words of "button set".
+std::string FunctionKind(const ButtonAssignment& b)
 {
-    std::cout << "Profile " << data["slot"].get<size_t>() << " (" << data["path"].get<std::string>()
-              << ")\n";
-    for (const auto& b : data["buttons"]) {
-        std::cout << "  " << std::left << std::setw(16) << b["button"].get<std::string>()
-                  << std::right << std::setw(4) << b["function"].get<int32_t>() << "  "
-                  << b["displayName"].get<std::string>() << '\n';
+    switch (b.function) {
+    case ToCode(ButtonFunction::Key):
+        return "key";
+    case ToCode(ButtonFunction::Macro):
+        return "macro";
+    case ToCode(ButtonFunction::HostAction):
+        for (size_t row = 0; row < kHostRowCount; ++row) {
+            if (b.hostKind == HostKindOf(static_cast<HostRow>(row))) {
+                return kHostRowNames[row];
+            }
+        }
+        return "host";
+    case ToCode(ButtonFunction::Disable):
+        return "disable";
+    default:
+        return FindCatalogueEntry(b.function) != nullptr ? "basic" : "none";
     }
-    std::cout << "  DPI stages:";
-    for (const auto& dpi : data["dpiStages"]) {
-        if (dpi.get<int32_t>() != 0) {
-            std::cout << ' ' << dpi.get<int32_t>();
+}
+
+std::string FunctionText(const ButtonAssignment& b)
+{
+    switch (b.function) {
+    case ToCode(ButtonFunction::Macro):
+        return Text(b.displayName) + " (" + IdText(b.macroId) + ")";
+    case ToCode(ButtonFunction::HostAction):
+        return Text(b.hostPath);
+    default:
+        return FindCatalogueEntry(b.function) != nullptr ||
+                       b.function == ToCode(ButtonFunction::Key)
+                   ? Text(b.displayName)
+                   : "function code " + std::to_string(b.function);
+    }
+}
+
+std::string ReportRateText(int32_t interval)
+{
+    for (const ReportRateChoice& rate : kReportRates) {
+        if (rate.interval == interval) {
+            return std::to_string(rate.hertz) + " Hz";
         }
     }
-    std::ostringstream colour;
-    colour << "0x" << std::hex << std::setw(6) << std::setfill('0')
-           << data["ledColor"].get<uint32_t>();
-    std::cout << "\n  report rate code: " << data["reportRate"]
-              << "\n  pointer speed: " << data["pointerSpeed"]
-              << ", enhanced precision: " << data["pointerPrecision"]
-              << ", wheel lines: " << data["wheelLines"]
-              << ", sheight level: " << data["sheightLevel"]
-              << "\n  lighting mode: " << data["ledMode"] << ", colour: " << colour.str()
-              << " (custom " << data["ledCustomColor"] << ", preset " << data["ledPresetIndex"]
-              << "), brightness " << data["ledBrightness"] << ", breathing speed "
-              << data["ledBreathSpeed"] << '\n';
+    return "unknown (interval code " + std::to_string(interval) + ")";
+}
+
+std::string WheelText(int32_t lines)
+{
+    if (lines == kWheelOneScreen) {
+        return "one screen per notch";
+    }
+    return std::to_string(lines) + (lines == 1 ? " line" : " lines") + " per notch";
+}
+
+// By the name "lighting set" takes.
+std::string LightingModeText(int32_t stored)
+{
+    if (const auto mode = LightingModeOf(stored)) {
+        return std::string(InfoOf(*mode).commandName);
+    }
+    return "unknown (" + std::to_string(stored) + ")";
+}
+
+// The stored 0x00BBGGRR as #RRGGBB.
+std::string ColourText(uint32_t bgr)
+{
+    std::ostringstream out;
+    out << '#' << std::hex << std::setfill('0') << std::setw(2) << (bgr & 0xFF) << std::setw(2)
+        << ((bgr >> 8) & 0xFF) << std::setw(2) << ((bgr >> 16) & 0xFF);
+    return out.str();
+}
+
+void PrintProfile(const ConfigStore& store)
+{
+    const ProfileRecord& p = store.CurrentProfile();
+    std::cout << "Profile " << store.CurrentSlot() + 1 << " ("
+              << store.SlotPath(store.CurrentSlot()).string() << ")\n";
+    for (size_t i = 0; i < kProfileButtons; ++i) {
+        const ButtonAssignment& b = p.buttons[i];
+        std::cout << "  " << std::left << std::setw(16) << kButtonNames[i] << std::setw(9)
+                  << FunctionKind(b) << std::right << FunctionText(b) << '\n';
+    }
+    std::cout << "  DPI levels:";
+    for (const int32_t dpi : p.dpiStages) {
+        if (dpi != 0) {
+            std::cout << ' ' << dpi;
+        }
+    }
+    std::cout << "\n  report rate: " << ReportRateText(p.reportRate)
+              << "\n  pointer speed: " << p.pointerSpeed
+              << ", enhanced precision: " << (p.pointerPrecision == 1 ? "on" : "off")
+              << "\n  sensor height: " << p.sheightLevel << "\n  wheel: " << WheelText(p.wheelLines)
+              << "\n  lighting: " << LightingModeText(p.ledMode) << ", colour "
+              << ColourText(p.ledColor)
+              << (p.ledCustomColor != 0 ? std::string(" (custom)")
+                                        : " (preset " + std::to_string(p.ledPresetIndex) + ")")
+              << ", brightness " << p.ledBrightness << ", breathing speed " << p.ledBreathSpeed
+              << '\n';
 }
 
 // Without a number: the profile in use. With one: that profile, loaded as its button in the
@@ -130,7 +204,7 @@ void Show(CliContext& context, size_t slotNumber)
         }
     }
     const nlohmann::json data = ProfileJson(*store);
-    context.Print(data, [&] { PrintProfile(data); });
+    context.Print(data, [&] { PrintProfile(*store); });
 }
 
 void Export(CliContext& context, const std::string& file)

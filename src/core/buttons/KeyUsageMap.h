@@ -32,6 +32,8 @@ inline constexpr uint8_t kUsageLeftCtrl = 0xE0;
 inline constexpr uint8_t kUsageLeftShift = 0xE1;
 inline constexpr uint8_t kUsageLeftAlt = 0xE2;
 inline constexpr uint8_t kUsageLeftWin = 0xE3;
+// The mouse's own usages for its buttons (left, right, middle) start here.
+inline constexpr uint8_t kFirstMouseButtonUsage = 0xF0;
 
 // The virtual key of the first pair with this usage; 0 when there is none.
 uint8_t UsageToVk(uint32_t usage);

@@ -141,6 +141,7 @@ public:
     const std::u16string& LinesFieldText() const { return linesText_; }
     bool TabHighlighted(ButtonIndex button) const { return highlighted_[ToIndex(button)]; }
     bool SpotChecked(ButtonIndex button) const { return spots_[ToIndex(button)]; }
+    const ProfileRecord& Profile() const { return profile_; }
     // The input whose chooser is open; -1 otherwise.
     int SelectedTab() const { return selectedTab_; }
 
