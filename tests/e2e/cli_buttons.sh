@@ -153,6 +153,17 @@ fi
 expect_eq "$(cat "$work/err")" "Write mouse DPI failed." "failed pass message"
 expect_eq "$(saved)" "$before" "a failed pass saved"
 
+# The lighting joins the same pass; a failing command of the call drops every edit.
+"$ctl" --simulate --trace "$work/t" rate set 1000 lighting set off > /dev/null
+expect_eq "$(grep -c . "$work/t")" 26 "one pass for the rate and the lighting"
+expect_eq "$(sed -n 22p "$work/t")" "set-feature $(pad 0d01000000 65)" "lighting off in the pass"
+expect_eq "$(sed -n 26p "$work/t")" "set-feature $(pad 0101 65)" "1000 Hz in the pass"
+before=$(saved)
+if "$ctl" --simulate --trace "$work/t" rate set 125 lighting set glow > /dev/null 2>&1; then
+  fail "a call with a bad lighting mode succeeded"
+fi
+expect_eq "$(saved)" "$before" "a call with a failing command saved"
+
 # The left button can be reassigned once another button has Click.
 "$ctl" --simulate button set right basic click > /dev/null
 "$ctl" --simulate button set left basic "Play/Pause" > /dev/null
