@@ -3,6 +3,7 @@
 #include "core/common/IMessageSink.h"
 #include "core/common/Utf.h"
 #include "core/config/ConfigStore.h"
+#include "core/device/CUSBDriver.h"
 
 namespace qx71 {
 
@@ -13,21 +14,26 @@ ApplyController::ApplyController(ConfigStore& store, IMessageSink& messages,
 {
     WriteThread::Callbacks callbacks;
     callbacks.progress = [this](int percent) {
-        post_([this, percent] {
+        PostToOwner([this, percent] {
             if (observer_.progress) {
                 observer_.progress(percent);
             }
         });
     };
-    callbacks.succeeded = [this] { post_([this] { OnSucceeded(); }); };
+    callbacks.succeeded = [this] { PostToOwner([this] { OnSucceeded(); }); };
     callbacks.failed = [this](WriteFailure failure) {
-        post_([this, failure] { OnFailed(failure); });
+        PostToOwner([this, failure] { OnFailed(failure); });
     };
+    // A stop must not wait for the link to finish a long command (a macro stream, a pending
+    // write): the command gives up at its next report.
+    callbacks.interrupt = [this] { services_.link.CancelCommands(); };
     // The pass reads the store's profile while the owner waits for the outcome; the owner does
     // not edit it meanwhile (the progress display is modal).
-    auto pass = [this](const std::function<void(int)>& progress) {
+    auto pass = [this](const std::function<void(int)>& progress,
+                       const std::function<bool()>& stopping) {
         WritePassServices run = services_;
         run.progress = progress;
+        run.stopping = stopping;
         return RunWritePass(store_.CurrentProfile(), store_.ButtonMacroIds(), run);
     };
     thread_ = std::make_unique<WriteThread>(services_.clock, pass, std::move(callbacks));
@@ -40,7 +46,24 @@ ApplyController::~ApplyController()
 
 void ApplyController::Start()
 {
+    if (thread_->Running()) {
+        return;
+    }
+    ++run_;
     thread_->Start();
+}
+
+void ApplyController::PostToOwner(std::function<void()> task)
+{
+    // Called on the write thread, which reads `run_` only while the owner, which writes it,
+    // waits in Start for the thread of the earlier run to end.
+    post_([alive = std::weak_ptr<const bool>(alive_), run = run_.load(), this,
+           task = std::move(task)] {
+        if (alive.expired() || run != run_) {
+            return;
+        }
+        task();
+    });
 }
 
 void ApplyController::Stop()

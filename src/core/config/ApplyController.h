@@ -5,6 +5,7 @@
 #include "core/config/WriteThread.h"
 #include "core/hooks/HookState.h"
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -34,6 +35,8 @@ public:
     void SetObserver(Observer observer) { observer_ = std::move(observer); }
 
     void Start();
+    // Ends the write thread without waiting for a running pass: the pass gives up at its next
+    // step and its outcome is dropped (closing never waits for a whole pass).
     void Stop();
 
     // Starts a pass of the current profile. Refused while a pass runs, when the write thread
@@ -44,6 +47,8 @@ public:
     bool Busy() const { return !thread_->DeviceReady(); }
 
 private:
+    // Runs `task` on the owner's thread unless this controller is gone or was restarted since.
+    void PostToOwner(std::function<void()> task);
     void OnSucceeded();
     void OnFailed(WriteFailure failure);
 
@@ -54,6 +59,11 @@ private:
     WindowHandle mainWindow_;
     Observer observer_;
     std::unique_ptr<WriteThread> thread_;
+    // Posted tasks hold only a weak reference to this: one that runs after the controller was
+    // destroyed finds it expired and does nothing.
+    std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
+    // Counts the starts; a task posted by the thread of an earlier start is stale.
+    std::atomic<uint64_t> run_{0};
 };
 
 } // namespace qx71

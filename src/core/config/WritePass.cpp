@@ -56,6 +56,8 @@ std::string_view WriteFailureText(WriteFailure failure)
         return "Write mouse effect failed.\n";
     case WriteFailure::DpiTable:
         return "Write mouse DPI failed.\n";
+    case WriteFailure::Stopped:
+        break;
     }
     return "";
 }
@@ -121,11 +123,15 @@ RunWritePass(const ProfileRecord& profile,
             s.progress(percent);
         }
     };
+    auto stopping = [&] { return s.stopping && s.stopping(); };
 
     ButtonTable table;
     uint8_t macroSlot = 1;
     int percent = 0;
     for (size_t i = 0; i < kProfileButtons; ++i) {
+        if (stopping()) {
+            return WriteFailure::Stopped;
+        }
         if (s.hooks != nullptr) {
             s.hooks->RemoveTrigger(kWiring[i].trigger);
         }
@@ -149,6 +155,9 @@ RunWritePass(const ProfileRecord& profile,
             const auto macro = s.findMacro ? s.findMacro(buttonMacroIds[i]) : std::nullopt;
             if (macro && macro->size != 0) {
                 const int entries = s.link.WriteMacroStream(macroSlot, &*macro);
+                if (stopping()) {
+                    return WriteFailure::Stopped;
+                }
                 s.clock.SleepMs(WritePassPacing::kAfterMacro);
                 code = MacroDeviceCode(macroSlot, static_cast<uint8_t>(entries));
                 ++macroSlot;
@@ -168,10 +177,16 @@ RunWritePass(const ProfileRecord& profile,
     table.slots[kSlotFixed] = kDeviceCodeSlot3;
 
     const auto tableBytes = table.Bytes();
+    if (stopping()) {
+        return WriteFailure::Stopped;
+    }
     if (!s.link.WriteButtonTable(tableBytes.data(), tableBytes.size())) {
         return WriteFailure::ButtonTable;
     }
     progress(kProgressBeforeLighting);
+    if (stopping()) {
+        return WriteFailure::Stopped;
+    }
     if (!s.link.SetLedColor(profile.ledColor)) {
         return WriteFailure::LedColor;
     }
@@ -180,6 +195,9 @@ RunWritePass(const ProfileRecord& profile,
         return WriteFailure::LedEffect;
     }
     progress(kProgressBeforeDpi);
+    if (stopping()) {
+        return WriteFailure::Stopped;
+    }
     int counted = 0;
     const auto dpiBytes = BuildDpiTable(profile, counted).Bytes();
     if (!s.link.WriteDpiTable(dpiBytes.data(), dpiBytes.size())) {
@@ -188,6 +206,9 @@ RunWritePass(const ProfileRecord& profile,
     // The stage command's result is not checked: the table is what matters.
     s.link.SetDpiStage(static_cast<uint8_t>(std::min(counted, kMaxDpiStageValue)));
     progress(kProgressAfterDpi);
+    if (stopping()) {
+        return WriteFailure::Stopped;
+    }
     if (s.pointer != nullptr) {
         // A setting the system refuses does not stop the pass.
         s.pointer->SetPrecision(profile.pointerPrecision == 1);
@@ -197,6 +218,9 @@ RunWritePass(const ProfileRecord& profile,
     progress(kProgressAfterPointer);
     s.link.SetReportRate(ByteOrZero(profile.reportRate));
     progress(kProgressDone);
+    if (stopping()) {
+        return WriteFailure::Stopped;
+    }
     s.clock.SleepMs(WritePassPacing::kBeforeSuccess);
     return std::nullopt;
 }

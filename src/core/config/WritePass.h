@@ -23,6 +23,9 @@ enum class WriteFailure : int {
     LedColor = 1,
     LedEffect = 2,
     DpiTable = 5,
+    // Not a failure of the mouse: the thread was asked to end and the pass gave up. Never
+    // reported to the user.
+    Stopped = -1,
 };
 
 // The message the window shows for a failure.
@@ -66,6 +69,8 @@ struct WritePassServices {
     IPointerSettings* pointer = nullptr;
     MacroLookup findMacro;
     std::function<void(int percent)> progress;
+    // True once the pass should give up (the write thread stops); checked before each step.
+    std::function<bool()> stopping{};
 };
 
 // One pass: the button table (with the macros it needs), lighting, DPI, the pointer settings

@@ -16,18 +16,35 @@ WriteThread::~WriteThread()
 
 void WriteThread::Start()
 {
-    if (running_.exchange(true)) {
+    if (running_) {
         return;
     }
+    // A thread of an earlier run that was asked to stop but not yet waited for.
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+    // The stop left the event signalled; a stale signal must not start a pass.
+    writeEvent_.Reset();
     deviceReady_ = true;
+    running_ = true;
     thread_ = std::thread([this] { Run(); });
+}
+
+void WriteThread::RequestStop()
+{
+    if (!running_.exchange(false)) {
+        return;
+    }
+    writeEvent_.Set();
+    if (callbacks_.interrupt) {
+        callbacks_.interrupt();
+    }
 }
 
 void WriteThread::Stop()
 {
-    running_ = false;
-    writeEvent_.Set();
-    if (thread_.joinable()) {
+    RequestStop();
+    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) {
         thread_.join();
     }
 }
@@ -49,18 +66,27 @@ bool WriteThread::RequestPass()
 
 void WriteThread::Run()
 {
-    while (running_) {
+    const std::function<bool()> stopping = [this] { return Stopping(); };
+    const std::function<void(int)> progress = [this](int percent) {
+        if (!Stopping() && callbacks_.progress) {
+            callbacks_.progress(percent);
+        }
+    };
+    while (!Stopping()) {
         writeEvent_.Wait();
-        if (!running_) {
+        if (Stopping()) {
             break;
         }
         writeEvent_.Reset();
         clock_.SleepMs(WritePassPacing::kStart);
-        const auto failure = pass_([this](int percent) {
-            if (callbacks_.progress) {
-                callbacks_.progress(percent);
-            }
-        });
+        if (Stopping()) {
+            break;
+        }
+        const auto failure = pass_(progress, stopping);
+        // The owner that asked for the stop no longer waits for an outcome.
+        if (Stopping()) {
+            break;
+        }
         if (failure) {
             if (callbacks_.failed) {
                 callbacks_.failed(*failure);

@@ -73,18 +73,38 @@ bool CUSBDriver::InitLink()
 
 bool CUSBDriver::IsOpen() const
 {
-    std::lock_guard lock(handleMutex_);
+    std::lock_guard lock(linkMutex_);
     return readHandle_ != kInvalidHidHandle && writeHandle_ != kInvalidHidHandle;
+}
+
+uint8_t CUSBDriver::ReportId() const
+{
+    std::lock_guard lock(linkMutex_);
+    return static_cast<uint8_t>(reportId_);
+}
+
+int CUSBDriver::ReportLength() const
+{
+    std::lock_guard lock(linkMutex_);
+    return reportLength_;
 }
 
 void CUSBDriver::CloseDevice()
 {
-    std::lock_guard lock(handleMutex_);
+    std::lock_guard open(openMutex_);
+    std::lock_guard lock(linkMutex_);
     CloseHandlesLocked();
+}
+
+void CUSBDriver::CancelCommands()
+{
+    std::lock_guard lock(linkMutex_);
+    ++generation_;
 }
 
 void CUSBDriver::CloseHandlesLocked()
 {
+    ++generation_;
     if (writeHandle_ != kInvalidHidHandle) {
         platform_.Close(writeHandle_);
         writeHandle_ = kInvalidHidHandle;
@@ -95,123 +115,151 @@ void CUSBDriver::CloseHandlesLocked()
     }
 }
 
+CUSBDriver::Session CUSBDriver::BeginSession() const
+{
+    std::lock_guard lock(linkMutex_);
+    return {generation_, static_cast<uint8_t>(reportId_), static_cast<size_t>(reportLength_) + 1};
+}
+
+bool CUSBDriver::Current(const Session& session) const
+{
+    std::lock_guard lock(linkMutex_);
+    return session.generation == generation_ && writeHandle_ != kInvalidHidHandle;
+}
+
+bool CUSBDriver::Pace(const Session& session, uint32_t ms)
+{
+    if (!Current(session)) {
+        return false;
+    }
+    clock_.SleepMs(ms);
+    return true;
+}
+
 bool CUSBDriver::OpenDevice()
 {
-    std::lock_guard command(commandMutex_);
+    // The walk opens and probes interfaces without holding the link: a sequence on the worker
+    // fails at its next report (the close below ended its session) instead of holding the
+    // window's thread up.
+    std::lock_guard open(openMutex_);
     {
-        std::lock_guard lock(handleMutex_);
+        std::lock_guard lock(linkMutex_);
         CloseHandlesLocked();
     }
     vendorId_ = ParseHexId(identity_.vendorIdText);
     productId_ = ParseHexId(identity_.productIdText);
-    replyBuffer_.fill(0);
 
     for (const std::string& path : platform_.EnumerateInterfaces()) {
-        if (ProbeInterface(path)) {
-            break;
+        if (const auto found = ProbeInterface(path)) {
+            std::lock_guard lock(linkMutex_);
+            ++generation_;
+            reportId_ = found->reportId;
+            reportLength_ = found->reportLength;
+            readHandle_ = found->read;
+            writeHandle_ = found->write;
+            return true;
         }
     }
-    return IsOpen();
+    return false;
 }
 
-// The walk's tests for one interface; true when it passed them all and both handles are open.
-bool CUSBDriver::ProbeInterface(const std::string& path)
+// The walk's tests for one interface; the interface's report and both handles when it passed
+// them all.
+std::optional<CUSBDriver::Probed> CUSBDriver::ProbeInterface(const std::string& path)
 {
     const HidInterfaceProbe probe = ProbeHidInterface(platform_, path, vendorId_, productId_);
     if (probe.verdict != ProbeVerdict::VendorInterface) {
-        return false;
+        return std::nullopt;
     }
-    reportLength_ = probe.vendorCaps.reportCount;
-    reportId_ = probe.vendorCaps.reportId;
-
-    const HidHandle read = platform_.Open(path, HidAccess::Read);
-    const HidHandle write = platform_.Open(path, HidAccess::Write);
-    if (read == kInvalidHidHandle || write == kInvalidHidHandle) {
-        if (read != kInvalidHidHandle) {
-            platform_.Close(read);
+    Probed found;
+    found.reportLength = probe.vendorCaps.reportCount;
+    found.reportId = static_cast<uint8_t>(probe.vendorCaps.reportId);
+    found.read = platform_.Open(path, HidAccess::Read);
+    found.write = platform_.Open(path, HidAccess::Write);
+    if (found.read == kInvalidHidHandle || found.write == kInvalidHidHandle) {
+        if (found.read != kInvalidHidHandle) {
+            platform_.Close(found.read);
         }
-        if (write != kInvalidHidHandle) {
-            platform_.Close(write);
+        if (found.write != kInvalidHidHandle) {
+            platform_.Close(found.write);
         }
-        return false;
+        return std::nullopt;
     }
-    std::lock_guard lock(handleMutex_);
-    readHandle_ = read;
-    writeHandle_ = write;
-    return true;
+    return found;
 }
 
-bool CUSBDriver::SendFeature()
+bool CUSBDriver::SendFeature(const Session& session, uint8_t* buffer)
 {
-    featureBuffer_[0] = static_cast<uint8_t>(reportId_);
-    std::lock_guard lock(handleMutex_);
-    if (writeHandle_ == kInvalidHidHandle) {
+    buffer[0] = session.reportId;
+    std::lock_guard lock(linkMutex_);
+    if (session.generation != generation_ || writeHandle_ == kInvalidHidHandle) {
         return false;
     }
-    return platform_.SetFeature(writeHandle_, featureBuffer_.data(),
-                                static_cast<size_t>(reportLength_) + 1);
+    return platform_.SetFeature(writeHandle_, buffer, session.featureLength);
 }
 
-bool CUSBDriver::ReadBack()
-{
-    replyBuffer_.fill(0);
-    replyBuffer_[0] = static_cast<uint8_t>(reportId_);
-    std::lock_guard lock(handleMutex_);
-    if (readHandle_ == kInvalidHidHandle) {
-        return false;
-    }
-    return platform_.GetFeature(readHandle_, replyBuffer_.data(),
-                                static_cast<size_t>(reportLength_) + 1);
-}
-
-bool CUSBDriver::SendCommand(std::initializer_list<uint8_t> payload)
+bool CUSBDriver::SendCommand(const Session& session, std::initializer_list<uint8_t> payload)
 {
     featureBuffer_.fill(0);
     std::copy(payload.begin(), payload.end(), featureBuffer_.begin() + 1);
-    return SendFeature();
+    return SendFeature(session, featureBuffer_.data());
 }
 
-bool CUSBDriver::WriteOutputReport(const uint8_t* report)
+bool CUSBDriver::WriteOutputReport(const Session& session, uint8_t* report)
 {
+    report[0] = session.reportId;
     HidHandle handle = kInvalidHidHandle;
     HidWriteResult result = HidWriteResult::Failed;
     {
-        std::lock_guard lock(handleMutex_);
-        if (writeHandle_ == kInvalidHidHandle) {
+        std::lock_guard lock(linkMutex_);
+        if (session.generation != generation_ || writeHandle_ == kInvalidHidHandle) {
             return false;
         }
         handle = writeHandle_;
         result = platform_.WriteOutput(handle, report, kOutputReportSize);
     }
-    clock_.SleepMs(DevicePacing::kAfterOutputReport);
+    if (result == HidWriteResult::Failed) {
+        // A write the platform refused at once did not reach the mouse: the caller must know.
+        clock_.SleepMs(DevicePacing::kAfterOutputReport);
+        return false;
+    }
+    if (!Pace(session, DevicePacing::kAfterOutputReport)) {
+        return false;
+    }
     if (result == HidWriteResult::Pending) {
-        // The block counts as sent whether or not the completion comes in time.
-        std::lock_guard lock(handleMutex_);
-        if (writeHandle_ == handle) {
-            platform_.WaitWriteCompletion(handle, DevicePacing::kPendingWriteLimit);
+        // The block counts as sent whether or not the completion comes in time. The wait holds
+        // no lock and goes in steps, so a close or a cancel ends it early.
+        for (uint32_t waited = 0; waited < DevicePacing::kPendingWriteLimit;
+             waited += DevicePacing::kPendingWriteStep) {
+            if (!Current(session)) {
+                return false;
+            }
+            const uint32_t step = std::min(DevicePacing::kPendingWriteStep,
+                                           DevicePacing::kPendingWriteLimit - waited);
+            if (platform_.WaitWriteCompletion(handle, step)) {
+                break;
+            }
         }
     }
-    // A write the platform refused at once did not reach the mouse: the caller must know.
-    return result != HidWriteResult::Failed;
+    return true;
 }
 
 bool CUSBDriver::WriteBlocks(const uint8_t* data, size_t length)
 {
     std::lock_guard command(commandMutex_);
-    return WriteBlocksLocked(data, length);
+    return WriteBlocksLocked(BeginSession(), data, length);
 }
 
-bool CUSBDriver::WriteBlocksLocked(const uint8_t* data, size_t length)
+bool CUSBDriver::WriteBlocksLocked(const Session& session, const uint8_t* data, size_t length)
 {
     if (data == nullptr || length % kBlockSize != 0) {
         return false;
     }
     std::array<uint8_t, kOutputReportSize> report{};
     for (size_t offset = 0; offset < length; offset += kBlockSize) {
-        report[0] = static_cast<uint8_t>(reportId_);
         std::memcpy(report.data() + 1, data + offset, kBlockSize);
-        clock_.SleepMs(DevicePacing::kBeforeOutputReport);
-        if (!WriteOutputReport(report.data())) {
+        if (!Pace(session, DevicePacing::kBeforeOutputReport) ||
+            !WriteOutputReport(session, report.data())) {
             return false;
         }
     }
@@ -220,33 +268,47 @@ bool CUSBDriver::WriteBlocksLocked(const uint8_t* data, size_t length)
 
 bool CUSBDriver::ReadFirmwareVersion(int& version)
 {
-    std::lock_guard command(commandMutex_);
-    if (!SendCommand({static_cast<uint8_t>(DeviceCommand::FirmwareVersion)})) {
+    // Called on the window's thread, possibly while a sequence runs on the worker: it does
+    // not wait for that sequence and uses buffers of its own. A feature exchange between two
+    // output reports of a block transfer is harmless: reports of the two kinds travel apart.
+    const Session session = BeginSession();
+    std::array<uint8_t, kBufferSize> query{};
+    query[1] = static_cast<uint8_t>(DeviceCommand::FirmwareVersion);
+    if (!SendFeature(session, query.data())) {
         return false;
     }
     clock_.SleepMs(DevicePacing::kQueryToReply);
-    if (!ReadBack()) {
-        return false;
+    std::array<uint8_t, kBufferSize> reply{};
+    reply[0] = session.reportId;
+    {
+        std::lock_guard lock(linkMutex_);
+        if (session.generation != generation_ || readHandle_ == kInvalidHidHandle) {
+            return false;
+        }
+        if (!platform_.GetFeature(readHandle_, reply.data(), session.featureLength)) {
+            return false;
+        }
     }
-    if (replyBuffer_[1] != static_cast<uint8_t>(DeviceCommand::FirmwareVersion)) {
+    if (reply[1] != static_cast<uint8_t>(DeviceCommand::FirmwareVersion)) {
         return false;
     }
     // Bytes 2 and 3 are the tens and the units of the version number.
-    version = replyBuffer_[2] * 10 + replyBuffer_[3];
+    version = reply[2] * 10 + reply[3];
     return true;
 }
 
 bool CUSBDriver::SetReportRate(uint8_t rate)
 {
     std::lock_guard command(commandMutex_);
-    return SendCommand(
-        {static_cast<uint8_t>(DeviceCommand::ReportRate), NormaliseReportRate(rate)});
+    return SendCommand(BeginSession(), {static_cast<uint8_t>(DeviceCommand::ReportRate),
+                                        NormaliseReportRate(rate)});
 }
 
 bool CUSBDriver::SetDpiStage(uint8_t value)
 {
     std::lock_guard command(commandMutex_);
-    return SendCommand({static_cast<uint8_t>(DeviceCommand::DpiStage), kSubCommand, value});
+    return SendCommand(BeginSession(),
+                       {static_cast<uint8_t>(DeviceCommand::DpiStage), kSubCommand, value});
 }
 
 bool CUSBDriver::SetLedColor(uint32_t colour)
@@ -255,14 +317,15 @@ bool CUSBDriver::SetLedColor(uint32_t colour)
     const auto green = static_cast<uint8_t>(colour >> 8);
     const auto blue = static_cast<uint8_t>(colour >> 16);
     std::lock_guard command(commandMutex_);
-    return SendCommand(
-        {static_cast<uint8_t>(DeviceCommand::LedColor), kSubCommand, green, red, blue});
+    return SendCommand(BeginSession(), {static_cast<uint8_t>(DeviceCommand::LedColor), kSubCommand,
+                                        green, red, blue});
 }
 
 bool CUSBDriver::SetLedEffect(uint8_t a, uint8_t b, uint8_t c)
 {
     std::lock_guard command(commandMutex_);
-    return SendCommand({static_cast<uint8_t>(DeviceCommand::LedEffect), kSubCommand, a, b, c});
+    return SendCommand(BeginSession(),
+                       {static_cast<uint8_t>(DeviceCommand::LedEffect), kSubCommand, a, b, c});
 }
 
 bool CUSBDriver::WriteDpiTable(const uint8_t* table, size_t length)
@@ -271,15 +334,17 @@ bool CUSBDriver::WriteDpiTable(const uint8_t* table, size_t length)
         return false;
     }
     std::lock_guard command(commandMutex_);
-    if (!SendCommand({static_cast<uint8_t>(DeviceCommand::DpiTable), kSubCommand, kDpiHeaderA,
-                      kDpiHeaderB})) {
+    const Session session = BeginSession();
+    if (!SendCommand(session, {static_cast<uint8_t>(DeviceCommand::DpiTable), kSubCommand,
+                               kDpiHeaderA, kDpiHeaderB})) {
         return false;
     }
-    clock_.SleepMs(DevicePacing::kHeaderToDpiData);
+    if (!Pace(session, DevicePacing::kHeaderToDpiData)) {
+        return false;
+    }
     featureBuffer_.fill(0);
-    featureBuffer_[0] = static_cast<uint8_t>(reportId_);
     std::memcpy(featureBuffer_.data() + 1, table, kDpiTableBytes);
-    return WriteOutputReport(featureBuffer_.data());
+    return WriteOutputReport(session, featureBuffer_.data());
 }
 
 bool CUSBDriver::WriteButtonTable(const uint8_t* table, size_t length)
@@ -288,12 +353,15 @@ bool CUSBDriver::WriteButtonTable(const uint8_t* table, size_t length)
         return false;
     }
     std::lock_guard command(commandMutex_);
-    if (!SendCommand({static_cast<uint8_t>(DeviceCommand::ButtonTable), kSubCommand,
-                      kButtonTableLength[0], kButtonTableLength[1]})) {
+    const Session session = BeginSession();
+    if (!SendCommand(session, {static_cast<uint8_t>(DeviceCommand::ButtonTable), kSubCommand,
+                               kButtonTableLength[0], kButtonTableLength[1]})) {
         return false;
     }
-    clock_.SleepMs(DevicePacing::kHeaderToBlocks);
-    return WriteBlocksLocked(table, kButtonTableBytes);
+    if (!Pace(session, DevicePacing::kHeaderToBlocks)) {
+        return false;
+    }
+    return WriteBlocksLocked(session, table, kButtonTableBytes);
 }
 
 int CUSBDriver::WriteMacroStream(uint32_t slot, const MacroRecord* macro)
@@ -306,11 +374,13 @@ int CUSBDriver::WriteMacroStream(uint32_t slot, const MacroRecord* macro)
         return stream.entries;
     }
     std::lock_guard command(commandMutex_);
-    if (SendCommand({static_cast<uint8_t>(DeviceCommand::MacroStream), kSubCommand,
-                     static_cast<uint8_t>(slot), kMacroStreamLength[0], kMacroStreamLength[1]})) {
-        clock_.SleepMs(DevicePacing::kHeaderToBlocks);
+    const Session session = BeginSession();
+    if (SendCommand(session,
+                    {static_cast<uint8_t>(DeviceCommand::MacroStream), kSubCommand,
+                     static_cast<uint8_t>(slot), kMacroStreamLength[0], kMacroStreamLength[1]}) &&
+        Pace(session, DevicePacing::kHeaderToBlocks)) {
         // The caller binds the button to the slot in any case; the send result is not reported.
-        WriteBlocksLocked(stream.bytes.data(), kMacroStreamBytes);
+        WriteBlocksLocked(session, stream.bytes.data(), kMacroStreamBytes);
     }
     return stream.entries;
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace qx71 {
@@ -25,6 +26,8 @@ struct DevicePacing {
     static constexpr uint32_t kBeforeOutputReport = 50;
     static constexpr uint32_t kAfterOutputReport = 50;
     static constexpr uint32_t kPendingWriteLimit = 1500;
+    // The pending wait is taken in steps of this, so that a cancelled command stops waiting.
+    static constexpr uint32_t kPendingWriteStep = 100;
     static constexpr uint32_t kHeaderToBlocks = 100; // commands 0x12 and 0x13
     static constexpr uint32_t kHeaderToDpiData = 50; // command 0x11
     static constexpr uint32_t kQueryToReply = 50;    // command 0x80
@@ -43,8 +46,13 @@ enum class DeviceCommand : uint8_t {
 };
 
 // The link to the mouse: finds its vendor HID collection and speaks its command set.
-// Commands may run on a worker thread while another thread closes the link: every platform
-// call and the close are serialised, so a command after a close fails cleanly.
+//
+// Threads: the command sequences (buttons, lighting, DPI, macros) run on a worker thread, one
+// at a time. The window's thread opens and closes the link and reads the firmware version;
+// these never wait for a running sequence's pacing or for a pending write, only for a single
+// platform call in progress. Closing or opening the link, or CancelCommands, makes a
+// sequence that runs meanwhile fail at its next report: it never continues on a link that was
+// opened again.
 class CUSBDriver {
 public:
     static constexpr uint16_t kVendorUsagePage = 0xFF01;
@@ -63,6 +71,9 @@ public:
     bool OpenDevice();
     void CloseDevice();
     bool IsOpen() const;
+    // Makes the sequences that run now fail at their next report or pacing wait; later ones
+    // run normally.
+    void CancelCommands();
 
     bool ReadFirmwareVersion(int& version);
     bool SetReportRate(uint8_t rate);
@@ -80,36 +91,55 @@ public:
 
     uint16_t VendorId() const { return vendorId_; }
     uint16_t ProductId() const { return productId_; }
-    uint8_t ReportId() const { return reportId_; }
-    int ReportLength() const { return reportLength_; }
+    uint8_t ReportId() const;
+    int ReportLength() const;
 
 private:
+    // The link's state at the start of a sequence: its commands go to these handles only as
+    // long as the link was not closed, opened or cancelled since.
+    struct Session {
+        uint64_t generation = 0;
+        uint8_t reportId = 0;
+        size_t featureLength = 0;
+    };
+    Session BeginSession() const;
+    bool Current(const Session& session) const;
+    // Sleeps unless the session is over; false when it is.
+    bool Pace(const Session& session, uint32_t ms);
     void CloseHandlesLocked();
-    bool ProbeInterface(const std::string& path);
+    struct Probed {
+        uint8_t reportId = 0;
+        int32_t reportLength = 0;
+        HidHandle read = kInvalidHidHandle;
+        HidHandle write = kInvalidHidHandle;
+    };
+    std::optional<Probed> ProbeInterface(const std::string& path);
     // Fills the payload after zeroing featureBuffer and sends it.
-    bool SendCommand(std::initializer_list<uint8_t> payload);
-    bool SendFeature();
-    bool ReadBack();
+    bool SendCommand(const Session& session, std::initializer_list<uint8_t> payload);
+    bool SendFeature(const Session& session, uint8_t* buffer);
     // One 33-byte output report with the waits around it.
-    bool WriteOutputReport(const uint8_t* report);
-    bool WriteBlocksLocked(const uint8_t* data, size_t length);
+    bool WriteOutputReport(const Session& session, uint8_t* report);
+    bool WriteBlocksLocked(const Session& session, const uint8_t* data, size_t length);
 
     IHidPlatform& platform_;
     IClock& clock_;
     UsbIdentity identity_;
     uint16_t vendorId_ = 0;
     uint16_t productId_ = 0;
+    std::array<uint8_t, kBufferSize> featureBuffer_{};
+
+    // One command sequence (with its waits) at a time; guards featureBuffer_. Only the
+    // worker's sequences take it.
+    std::mutex commandMutex_;
+    // One open or close at a time (the window's thread).
+    std::mutex openMutex_;
+    // Guards the fields below: held for one platform call at a time, never across a wait.
+    mutable std::mutex linkMutex_;
+    uint64_t generation_ = 0;
     uint32_t reportId_ = 0;
     int32_t reportLength_ = 0;
     HidHandle readHandle_ = kInvalidHidHandle;
     HidHandle writeHandle_ = kInvalidHidHandle;
-    std::array<uint8_t, kBufferSize> featureBuffer_{};
-    std::array<uint8_t, kBufferSize> replyBuffer_{};
-
-    // One command (with its waits) at a time; guards the two buffers.
-    std::recursive_mutex commandMutex_;
-    // Guards the handles: held for each platform call, and by CloseDevice.
-    mutable std::mutex handleMutex_;
 };
 
 // Parses four hexadecimal digits as "%X" would; 0 when the text holds none.

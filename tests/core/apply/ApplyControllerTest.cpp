@@ -4,14 +4,22 @@
 #include "core/config/ConfigStore.h"
 #include "core/device/CUSBDriver.h"
 #include "core/i18n/UiStrings.h"
+#include "core/macro/MacroInUse.h"
+#include "core/macro/MacroRecord.h"
+#include "platform/hid/TracingHidPlatform.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/sim/SimulatedQx71.h"
 #include "support/FakeClock.h"
+#include "support/MacroFixtures.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TaskQueue.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <future>
+#include <memory>
+#include <sstream>
 
 namespace qx71 {
 namespace {
@@ -140,6 +148,167 @@ TEST_F(ApplyControllerTest, ARecordThatIsNotAProfileIsNeverSent)
     store.CurrentProfile().magic = 0;
     EXPECT_FALSE(apply.RequestApply());
     EXPECT_EQ(sim.GetState().reportRate, 0);
+}
+
+// Records every wait; at the chosen one (counted from 1) it runs `atSleep`, on the thread
+// that waits.
+class StopAtSleepClock final : public IClock {
+public:
+    void SleepMs(uint32_t ms) override
+    {
+        std::function<void()> action;
+        {
+            std::lock_guard lock(mutex_);
+            sleeps_.push_back(ms);
+            if (sleeps_.size() == stopAt_) {
+                action = atSleep_;
+            }
+        }
+        if (action) {
+            action();
+        }
+    }
+    uint32_t TickMs() override { return 0; }
+    void StopAt(size_t n, std::function<void()> action)
+    {
+        std::lock_guard lock(mutex_);
+        stopAt_ = n;
+        atSleep_ = std::move(action);
+    }
+    std::vector<uint32_t> Sleeps()
+    {
+        std::lock_guard lock(mutex_);
+        return sleeps_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<uint32_t> sleeps_;
+    size_t stopAt_ = 0;
+    std::function<void()> atSleep_;
+};
+
+// An apply of a profile whose middle button plays a macro, on its own clock and trace.
+struct MacroApplyRig {
+    static constexpr uint32_t kMacroId = 0x15000001;
+    MacroApplyRig()
+    {
+        store.LoadDirectory();
+        store.CurrentProfile().buttons[1].function = kMacroButtonFunction;
+        store.ButtonMacroIds()[1] = kMacroId;
+        EXPECT_TRUE(link.OpenDevice());
+        apply = std::make_unique<ApplyController>(
+            store, sink,
+            WritePassServices{
+                link,
+                clock,
+                nullptr,
+                nullptr,
+                [](uint32_t id) -> std::optional<MacroRecord> { return test::PressAMacro(id); },
+                {}},
+            queue.Poster());
+        apply->SetObserver(
+            {[this](int) { ++progressSeen; }, [this](std::optional<WriteFailure>) { ++finished; }});
+    }
+    size_t TraceLines() const
+    {
+        std::istringstream in(trace.str());
+        size_t n = 0;
+        for (std::string line; std::getline(in, line);) {
+            ++n;
+        }
+        return n;
+    }
+
+    test::TempDir tmp;
+    PosixFileSystem fs;
+    test::RecordingMessageSink sink;
+    UiStrings strings;
+    ConfigStore store{fs, sink, strings, tmp.path()};
+    StopAtSleepClock clock;
+    SimulatedQx71 sim{clock};
+    std::ostringstream trace;
+    TracingHidPlatform traced{sim, trace};
+    CUSBDriver link{traced, clock};
+    test::TaskQueue queue;
+    std::unique_ptr<ApplyController> apply;
+    int progressSeen = 0;
+    int finished = 0;
+};
+
+// Closing stops the thread during a pass: whatever wait the pass is in when the stop comes,
+// the pass sends nothing more and waits no longer (at most one pacing wait of the mouse, the
+// one under way), and neither its progress nor its outcome reaches the owner.
+TEST(ApplyControllerStop, AStopDuringAPassEndsItAtTheWaitUnderWay)
+{
+    size_t waitsOfAPass = 0;
+    {
+        MacroApplyRig full;
+        full.apply->Start();
+        ASSERT_TRUE(full.apply->RequestApply());
+        ASSERT_TRUE(full.queue.RunUntil([&] { return full.finished == 1; }));
+        waitsOfAPass = full.clock.Sleeps().size();
+        // The start, seven buttons, the macro's header and 16 blocks, the table's 2 blocks...
+        ASSERT_GT(waitsOfAPass, 40u);
+    }
+    for (size_t stopAt : {size_t{1}, size_t{2}, size_t{4}, size_t{10}, size_t{30}, size_t{38},
+                          waitsOfAPass - 3, waitsOfAPass}) {
+        SCOPED_TRACE("stop at wait " + std::to_string(stopAt));
+        MacroApplyRig rig;
+        size_t linesAtStop = 0;
+        std::promise<void> stopped;
+        rig.clock.StopAt(stopAt, [&] {
+            linesAtStop = rig.TraceLines();
+            rig.apply->Stop(); // on the write thread itself: asks, does not wait
+            stopped.set_value();
+        });
+        rig.apply->Start();
+        ASSERT_TRUE(rig.apply->RequestApply());
+        ASSERT_EQ(stopped.get_future().wait_for(test::kEventTimeout), std::future_status::ready);
+        rig.apply->Stop();
+        EXPECT_EQ(rig.clock.Sleeps().size(), stopAt) << "the pass waited after the stop";
+        EXPECT_EQ(rig.TraceLines(), linesAtStop) << "the pass sent after the stop";
+        const int progressBefore = rig.progressSeen;
+        rig.queue.RunPending();
+        EXPECT_EQ(rig.finished, 0);
+        EXPECT_GE(rig.progressSeen, progressBefore);
+    }
+}
+
+// Outcomes and progress posted by the thread but not yet run when the controller goes away
+// are dropped: nothing runs on the destroyed controller (ASan reports any use), and the
+// profile is not saved by a controller that no longer exists.
+TEST(ApplyControllerStop, PostedOutcomeAfterTheControllerIsGoneIsDropped)
+{
+    MacroApplyRig rig;
+    rig.apply->Start();
+    const auto before = ReadAll(rig.store.SlotPath(rig.store.CurrentSlot()));
+    rig.store.CurrentProfile().reportRate = 8;
+    ASSERT_TRUE(rig.apply->RequestApply());
+    // Twelve progress values and the outcome.
+    ASSERT_TRUE(rig.queue.WaitPending(13));
+    rig.apply.reset();
+    rig.queue.RunPending();
+    EXPECT_EQ(rig.finished, 0);
+    EXPECT_EQ(rig.progressSeen, 0);
+    EXPECT_EQ(ReadAll(rig.store.SlotPath(rig.store.CurrentSlot())), before);
+}
+
+// An outcome of the thread's earlier run that the owner handles only after a restart is
+// stale: it must not mark the new run idle while a new pass runs.
+TEST(ApplyControllerStop, OutcomeOfAnEarlierRunIsDroppedAfterARestart)
+{
+    MacroApplyRig rig;
+    rig.apply->Start();
+    ASSERT_TRUE(rig.apply->RequestApply());
+    ASSERT_TRUE(rig.queue.WaitPending(13));
+    rig.apply->Stop();
+    rig.apply->Start();
+    EXPECT_FALSE(rig.apply->Busy());
+    rig.queue.RunPending();
+    EXPECT_EQ(rig.finished, 0);
+    ASSERT_TRUE(rig.apply->RequestApply());
+    ASSERT_TRUE(rig.queue.RunUntil([&] { return rig.finished == 1; }));
 }
 
 } // namespace

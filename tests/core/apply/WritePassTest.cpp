@@ -9,6 +9,7 @@
 #include "platform/hid/TracingHidPlatform.h"
 #include "platform/sim/SimulatedQx71.h"
 #include "support/FakeClock.h"
+#include "support/MacroFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -57,18 +58,7 @@ struct NoPoster final : IHookPoster {
     void Post(const HookPost&) override {}
 };
 
-MacroRecord PressA(uint32_t id)
-{
-    MacroRecord m;
-    m.size = kMacroRecordSize;
-    m.magic = kMacroMagic;
-    m.id = id;
-    m.loopCount = 1;
-    m.eventCount = 2;
-    m.events[0] = MakeMacroEvent(MacroEventKind::KeyDown, 0x41);
-    m.events[1] = MakeMacroEvent(MacroEventKind::KeyUp, 0x41);
-    return m;
-}
+using test::PressAMacro;
 
 class WritePassTest : public ::testing::Test {
 public:
@@ -165,8 +155,8 @@ TEST_F(WritePassTest, EdgeCasesOfTheButtonsDpiAndLighting)
              t.profile.buttons[3].function = ToCode(ButtonFunction::Macro);
              t.macroIds[1] = 0x15000001;
              t.macroIds[3] = 0x15000002;
-             t.macros[0x15000001] = PressA(0x15000001);
-             auto three = PressA(0x15000002);
+             t.macros[0x15000001] = PressAMacro(0x15000001);
+             auto three = PressAMacro(0x15000002);
              three.eventCount = 3;
              three.events[2] = MakeMacroEvent(MacroEventKind::KeyDown, 0x42);
              t.macros[0x15000002] = three;

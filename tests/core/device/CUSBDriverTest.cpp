@@ -5,12 +5,14 @@
 #include "platform/hid/TracingHidPlatform.h"
 #include "platform/sim/SimulatedQx71.h"
 #include "support/FakeClock.h"
+#include "support/GatedClock.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
 #include <functional>
+#include <future>
 #include <map>
 #include <sstream>
 #include <thread>
@@ -190,7 +192,18 @@ TEST_F(LinkTest, PendingWriteWhoseCompletionNeverComesCostsTheLimitAndCounts)
     const std::vector<uint8_t> data(32, 7);
     ClearTrace();
     EXPECT_TRUE(link.WriteBlocks(data.data(), 32));
-    EXPECT_EQ(clock.Sleeps(), (std::vector<uint32_t>{50, 50, 1500}));
+    // 50 before and after the report, then the pending wait: 1500 in all, taken in steps so
+    // that a close can end it.
+    const auto sleeps = clock.Sleeps();
+    ASSERT_GE(sleeps.size(), 3u);
+    EXPECT_EQ(sleeps[0], 50u);
+    EXPECT_EQ(sleeps[1], 50u);
+    uint32_t pending = 0;
+    for (size_t i = 2; i < sleeps.size(); ++i) {
+        EXPECT_LE(sleeps[i], DevicePacing::kPendingWriteStep);
+        pending += sleeps[i];
+    }
+    EXPECT_EQ(pending, 1500u);
 }
 
 TEST_F(LinkTest, WriteRefusedAtOnceFailsAndStops)
@@ -264,6 +277,105 @@ TEST(Link, CloseOnAnotherThreadIsSafeDuringACommandSequence)
     writer.join();
     EXPECT_TRUE(done);
     EXPECT_EQ(sim.OpenHandleCount(), 0u);
+}
+
+// The window's thread closes, opens and queries the link while the worker is held inside a
+// wait of a command sequence (a pacing wait, a pending write). None of these calls may wait
+// for the worker; and a sequence whose link was closed or opened again meanwhile sends
+// nothing more.
+TEST(LinkLocking, WindowCallsNeverWaitForAWorkersSequence)
+{
+    struct Hold {
+        const char* name;
+        int sleepNumber; // which wait of the button-table sequence holds the worker
+        bool pendingWrites;
+    };
+    const Hold holds[] = {
+        {"header to blocks", 1, false},
+        {"after an output report", 3, false},
+        {"pending write", 4, true},
+    };
+    enum class Call { Close, Open, Version };
+    for (const Hold& hold : holds) {
+        for (const Call call : {Call::Close, Call::Open, Call::Version}) {
+            SCOPED_TRACE(std::string(hold.name) + " / call " +
+                         std::to_string(static_cast<int>(call)));
+            test::GatedClock clock;
+            SimulatedQx71 sim{clock};
+            std::ostringstream traceText;
+            TracingHidPlatform traced{sim, traceText};
+            CUSBDriver link{traced, clock};
+            ASSERT_TRUE(link.OpenDevice());
+            sim.SetWritesNeverComplete(hold.pendingWrites);
+            std::atomic<bool> sent{false};
+            std::thread worker([&] {
+                int count = 0;
+                clock.Arm(std::this_thread::get_id(),
+                          [&count, &hold](uint32_t) { return ++count == hold.sleepNumber; });
+                const std::vector<uint8_t> table(kButtonTableBytes, 1);
+                sent = link.WriteButtonTable(table.data(), table.size());
+            });
+            ASSERT_TRUE(clock.WaitHeld());
+            // The call runs on its own thread so that a wrong lock shows as a failure, not as
+            // a test that hangs.
+            auto done = std::async(std::launch::async, [&] {
+                int version = 0;
+                switch (call) {
+                case Call::Close:
+                    link.CloseDevice();
+                    return !link.IsOpen();
+                case Call::Open:
+                    return link.OpenDevice();
+                case Call::Version:
+                    return link.ReadFirmwareVersion(version) && version == 13;
+                }
+                return false;
+            });
+            const bool finished = done.wait_for(test::kEventTimeout) == std::future_status::ready;
+            const auto traceAtCall = Lines(traceText.str()).size();
+            clock.Release();
+            worker.join();
+            ASSERT_TRUE(finished) << "the call waited for the worker's sequence";
+            EXPECT_TRUE(done.get());
+            if (call == Call::Version) {
+                EXPECT_TRUE(sent); // a query does not disturb the sequence
+            } else {
+                EXPECT_FALSE(sent);
+                // Nothing of the old sequence reached the link opened again.
+                const auto lines = Lines(traceText.str());
+                for (size_t i = traceAtCall; i < lines.size(); ++i) {
+                    EXPECT_NE(lines[i].rfind("output", 0), 0u) << lines[i];
+                }
+            }
+        }
+    }
+}
+
+TEST_F(LinkTest, CancelEndsTheRunningSequenceOnlyAndTheLinkStaysOpen)
+{
+    // The cancel arrives during the wait between the header and the blocks.
+    class CancellingClock final : public IClock {
+    public:
+        std::function<void()> onFirstSleep;
+        std::vector<uint32_t> sleeps;
+        void SleepMs(uint32_t ms) override
+        {
+            sleeps.push_back(ms);
+            if (onFirstSleep) {
+                std::exchange(onFirstSleep, nullptr)();
+            }
+        }
+        uint32_t TickMs() override { return 0; }
+    } cancelling;
+    SimulatedQx71 quiet{cancelling};
+    CUSBDriver cancellable{quiet, cancelling};
+    ASSERT_TRUE(cancellable.OpenDevice());
+    cancelling.onFirstSleep = [&] { cancellable.CancelCommands(); };
+    const std::vector<uint8_t> table(kButtonTableBytes, 1);
+    EXPECT_FALSE(cancellable.WriteButtonTable(table.data(), table.size()));
+    EXPECT_EQ(cancelling.sleeps, (std::vector<uint32_t>{100})); // no block, no further wait
+    EXPECT_TRUE(cancellable.IsOpen());
+    EXPECT_TRUE(cancellable.WriteButtonTable(table.data(), table.size()));
 }
 
 // A platform whose interfaces are scripted, for the walk's skip rules.
