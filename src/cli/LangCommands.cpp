@@ -24,6 +24,8 @@ std::string ReadErrorText(FileError error)
     switch (error) {
     case FileError::NotFound:
         return "the file does not exist";
+    case FileError::FolderMissing:
+        return "its folder does not exist";
     case FileError::AccessDenied:
         return "access is denied";
     case FileError::None:

@@ -7,12 +7,21 @@
 
 namespace qx71 {
 
+// Why a file could not be read or written. The settings files answer a missing file, a
+// missing folder and a refusal each with its own message (or none), so they are told apart.
 enum class FileError {
     None,
-    NotFound,     // the file or a folder of its path does not exist
-    AccessDenied, // no permission
-    Other,        // anything else (disk full, I/O error, ...)
+    NotFound,      // the file does not exist; its folder does
+    FolderMissing, // a folder of its path does not exist
+    AccessDenied,  // no permission
+    Other,         // anything else (disk full, I/O error, ...)
 };
+
+// A file to read is not there: the file itself or a folder of its path is missing.
+inline bool IsMissing(FileError error)
+{
+    return error == FileError::NotFound || error == FileError::FolderMissing;
+}
 
 struct FileReadResult {
     FileError error = FileError::None;
@@ -28,7 +37,7 @@ public:
     // Reads at most `maxBytes` bytes from the start of the file.
     virtual FileReadResult ReadFile(const std::filesystem::path& path, size_t maxBytes) = 0;
     // Replaces (or creates) the file with exactly `bytes`: temp file beside it, flush, sync,
-    // rename. The folder must exist.
+    // rename. The folder must exist (FolderMissing otherwise).
     virtual FileError WriteFileAtomic(const std::filesystem::path& path,
                                       std::span<const uint8_t> bytes) = 0;
     virtual bool Exists(const std::filesystem::path& path) = 0;

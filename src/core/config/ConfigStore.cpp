@@ -90,7 +90,7 @@ bool ConfigStore::LoadDirectory()
     } else {
         clean = false;
         directory_ = ProfileDirectory{};
-        if (read.error == FileError::NotFound) {
+        if (IsMissing(read.error)) {
             ShowInfoBox(FormatWithPath(kMsgOpenFailed, directoryPath));
         }
     }
@@ -149,7 +149,7 @@ ConfigStore::LoadOutcome ConfigStore::ReadProfile(const std::filesystem::path& p
         outcome.result = ProfileLoad::Loaded;
         return outcome;
     }
-    if (read.error == FileError::NotFound && reportMissing) {
+    if (IsMissing(read.error) && reportMissing) {
         ShowInfoBox(FormatWithPath(kMsgOpenFailed, path));
         outcome.defaultsWritten = WriteDefaultProfile(path);
     }

@@ -84,8 +84,8 @@ void HookState::AddTrigger(uint32_t code)
                 break;
             }
         }
+        PublishTriggersLocked();
     }
-    PublishTriggers();
 }
 
 void HookState::RemoveTrigger(uint32_t code)
@@ -97,8 +97,8 @@ void HookState::RemoveTrigger(uint32_t code)
                 entry = 0;
             }
         }
+        PublishTriggersLocked();
     }
-    PublishTriggers();
 }
 
 bool HookState::IsTrigger(uint32_t code) const
@@ -126,7 +126,10 @@ std::vector<uint32_t> HookState::Triggers() const
     return codes;
 }
 
-void HookState::PublishTriggers()
+// Under the writers' lock: two writers (start-up registration, the write pass) hand their
+// sets to the backend in the order of their changes, so the set in force is always the
+// table's.
+void HookState::PublishTriggersLocked()
 {
     if (backend_ != nullptr) {
         backend_->SetSwallowedTriggers(Triggers());

@@ -54,7 +54,8 @@ public:
 //
 // The trigger table is written by the write pass on its own thread while the procedures read
 // it on the window's thread: its entries are atomic words. Every change of the table is
-// handed to the input backend, which keeps those buttons away from other programs.
+// handed to the input backend, which keeps those buttons away from other programs, in the
+// order of the changes.
 class HookState : public IInputEventSink {
 public:
     static constexpr size_t kTriggerSlots = 12;
@@ -94,7 +95,7 @@ private:
     void Report(uint32_t message, uint32_t wParam, uint32_t lParam);
     // The trigger press path shared by buttons, wheel and side buttons.
     bool Press(uint32_t code, uint32_t release);
-    void PublishTriggers();
+    void PublishTriggersLocked();
 
     IHookPoster& poster_;
     IInputHooks* backend_;

@@ -97,7 +97,7 @@ LanguageId LanguageSelection::ReadLanguageCfg()
     const auto path = LanguageCfgPath();
     const FileReadResult read = files_.ReadFile(path, kLanguageCfgSize);
     if (!read.ok()) {
-        if (read.error == FileError::NotFound) {
+        if (IsMissing(read.error)) {
             messages_.Show({MessageKind::InfoBox, u"", FormatWithPath(kReadFailedFormat, path)});
         }
         return kLanguageSimplifiedChinese;

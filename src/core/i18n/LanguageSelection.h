@@ -51,8 +51,9 @@ public:
     // The stored language number; 1 when it cannot be read (a missing file or folder is
     // reported).
     LanguageId ReadLanguageCfg();
-    // Stores the number atomically. A missing folder and a refused write are reported; the
-    // language in force does not change either way.
+    // Stores the number atomically. A file that is not found and a refused write are
+    // reported; a missing folder and other failures are not. The language in force does not
+    // change either way.
     FileError WriteLanguageCfg(int32_t id);
     // Handles a language message: sets ChineseUi, loads the language file and stores the
     // number as the plan says, and returns the plan for the window's part.

@@ -197,12 +197,14 @@ bool MacroEditor::RenameMacro(int index, std::u16string_view text)
     if (events_.Empty()) {
         return true;
     }
+    bool stored = true;
     for (MacroRecord r : library_.RecordsWithId(item.id)) {
         if (IsListedMacro(r) && MacroNameOf(r) != item.text) {
             SetMacroName(r, item.text);
-            library_.StoreMacro(r);
+            stored = library_.StoreMacro(r) != MacroStoreResult::WriteFailed && stored;
         }
     }
+    ReportUnstored(stored);
     return true;
 }
 
@@ -217,7 +219,7 @@ bool MacroEditor::DeleteSelectedMacro()
         Show(kMacroInUseText.chinese, kMacroInUseText.english);
         return false;
     }
-    library_.DeleteMacro(id);
+    ReportUnstored(library_.DeleteMacro(id) == FileError::None);
     macros_.Erase(index);
     macros_.Select(-1);
     // The list moved up under the old index: no macro is shown now, so selecting the item
@@ -619,7 +621,14 @@ void MacroEditor::BuildMacroFromList()
     }
     // A full table or a failed write leaves the page's version on screen; the library has
     // already told the user about a refused write.
-    library_.StoreMacro(built->record);
+    ReportUnstored(library_.StoreMacro(built->record) != MacroStoreResult::WriteFailed);
+}
+
+void MacroEditor::ReportUnstored(bool stored)
+{
+    if (!stored && library_.WriteProtected()) {
+        Show(kMacrosUnreadableText.chinese, kMacrosUnreadableText.english);
+    }
 }
 
 void MacroEditor::Show(std::u16string_view chinese, std::u16string_view english)

@@ -157,6 +157,8 @@ private:
     void HandleKey(uint32_t code, uint32_t flags);
     bool IdTaken(uint32_t id) const;
     void Show(std::u16string_view chinese, std::u16string_view english);
+    // Tells the user when a store or a delete was refused because Macro.cfg could not be read.
+    void ReportUnstored(bool stored);
     std::u16string_view Text(std::u16string_view chinese, std::u16string_view english) const;
 
     MacroLibrary& library_;

@@ -27,7 +27,7 @@ bool MacroLibrary::LoadMacroFile()
         writeProtected_ = false;
         return true;
     }
-    if (read.error == FileError::NotFound) {
+    if (IsMissing(read.error)) {
         writeProtected_ = false;
         messages_.Show({MessageKind::InfoBox, {}, FormatWithPath(strings_.Get("str_msg2"), file_)});
     } else {

@@ -19,6 +19,11 @@ inline constexpr BilingualText kMacroInUseText{
 inline constexpr BilingualText kMacroTruncatedText{
     u"一个宏最多保存 1000 个事件，之后的事件没有保存。",
     u"A macro holds at most 1000 events; the events after the 1000th were not stored."};
+// Shown when a change cannot be stored because Macro.cfg could not be read at start: the file
+// still holds the user's macros, and writing the empty table over them would lose them.
+inline constexpr BilingualText kMacrosUnreadableText{
+    u"无法读取宏文件 Macro.cfg，本次修改没有保存。",
+    u"The macros could not be read from Macro.cfg, so this change was not stored."};
 // Written to the debugger output when a stored macro holds an event of unknown kind.
 inline constexpr std::string_view kInvalidItemDebugLine = "LoadMacroToList:  Not a vaild item";
 

@@ -37,6 +37,8 @@ std::string FileErrorText(FileError error)
     switch (error) {
     case FileError::NotFound:
         return "The system cannot find the file specified. ";
+    case FileError::FolderMissing:
+        return "The system cannot find the path specified. ";
     case FileError::AccessDenied:
         return "Access is denied. ";
     case FileError::None:

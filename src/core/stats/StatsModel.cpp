@@ -54,7 +54,7 @@ bool StatsModel::Load()
     record_ = {};
     const auto read = files_.ReadFile(file_, kStatsFileBytes);
     if (!read.ok()) {
-        if (read.error == FileError::NotFound) {
+        if (IsMissing(read.error)) {
             messages_.Show(
                 {MessageKind::InfoBox, u"",
                  FormatWithPath(u"Failed to open file, check whether there is a %s path?", file_)});
@@ -69,7 +69,10 @@ bool StatsModel::Save()
 {
     const auto bytes = StatsToBytes(record_);
     const FileError error = files_.WriteFileAtomic(file_, bytes);
-    if (error == FileError::AccessDenied) {
+    if (error == FileError::NotFound) {
+        messages_.Show(
+            {MessageKind::SystemBox, u"Info", FormatWithPath(strings_.Get("str_msg2"), file_)});
+    } else if (error == FileError::AccessDenied) {
         messages_.Show({MessageKind::SystemBox, u"Info", strings_.Get("str_msg5")});
     }
     // A missing folder is not reported: the counts stay in memory for the next save.

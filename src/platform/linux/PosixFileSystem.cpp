@@ -14,12 +14,20 @@ namespace {
 
 constexpr size_t kWriteChunk = 64 * 1024;
 
-FileError FromErrno(int error)
+// `path` is the file the failed call named: a missing entry is the file's own absence only
+// when its folder is there.
+FileError FromErrno(int error, const std::filesystem::path& path)
 {
     switch (error) {
-    case ENOENT:
+    case ENOENT: {
+        std::error_code ec;
+        const auto folder =
+            path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+        return std::filesystem::is_directory(folder, ec) ? FileError::NotFound
+                                                         : FileError::FolderMissing;
+    }
     case ENOTDIR:
-        return FileError::NotFound;
+        return FileError::FolderMissing;
     case EACCES:
     case EPERM:
     case EROFS:
@@ -81,7 +89,7 @@ FileReadResult PosixFileSystem::ReadFile(const std::filesystem::path& path, size
     FileReadResult result;
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
-        result.error = FromErrno(errno);
+        result.error = FromErrno(errno, path);
         return result;
     }
     // Start from the file's size rather than the limit, which may be far larger than the file.
@@ -96,13 +104,12 @@ FileReadResult PosixFileSystem::ReadFile(const std::filesystem::path& path, size
         if (done == result.bytes.size()) {
             result.bytes.resize(std::min(maxBytes, 2 * result.bytes.size()));
         }
-        const ssize_t n =
-            ::read(fd.get(), result.bytes.data() + done, result.bytes.size() - done);
+        const ssize_t n = ::read(fd.get(), result.bytes.data() + done, result.bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            result.error = FromErrno(errno);
+            result.error = FromErrno(errno, path);
             result.bytes.clear();
             return result;
         }
@@ -123,18 +130,18 @@ FileError PosixFileSystem::WriteFileAtomic(const std::filesystem::path& path,
     temp += ".tmp-" + std::to_string(::getpid());
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (fd.get() < 0) {
-        return FromErrno(errno);
+        return FromErrno(errno, temp);
     }
     if (!WriteAll(fd.get(), bytes.data(), bytes.size(), 0, writeFault_) || ::fsync(fd.get()) != 0) {
         const int error = errno;
         ::close(fd.release());
         ::unlink(temp.c_str());
-        return FromErrno(error);
+        return FromErrno(error, path);
     }
     if (::close(fd.release()) != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
-        return FromErrno(error);
+        return FromErrno(error, path);
     }
     // Make the rename itself durable.
     Fd dir(::open(path.parent_path().empty() ? "." : path.parent_path().c_str(),

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 namespace qx71 {
@@ -114,6 +115,46 @@ TEST_F(HookStateTest, TriggerTableKeepsOneEntryPerCodeAndAtMostTwelve)
     EXPECT_EQ(hooks.Triggers().size(), HookState::kTriggerSlots);
     EXPECT_FALSE(hooks.IsTrigger(0x1000 + 12)); // the thirteenth code found no room
     EXPECT_FALSE(hooks.IsTrigger(0));
+}
+
+// Start-up registration (the window's thread) and the write pass (its own thread) change the
+// table at the same time. Every set the backend receives is the table as it stands when the
+// set takes effect: a writer never hands over a set that another writer has overtaken.
+TEST(HookStateTriggers, TwoWritersPublishTheirSetsInTheOrderOfTheirChanges)
+{
+    struct CheckingBackend final : IInputHooks {
+        HookState* hooks = nullptr;
+        std::atomic<int> stale{0};
+        std::atomic<int> sets{0};
+        bool Install(IInputEventSink&) override { return true; }
+        void Uninstall() override {}
+        bool SetSwallowedTriggers(const std::vector<uint32_t>& codes) override
+        {
+            if (codes != hooks->Triggers()) {
+                ++stale;
+            }
+            ++sets;
+            return true;
+        }
+    } backend;
+    Poster poster;
+    HookState hooks{poster, &backend};
+    backend.hooks = &hooks;
+    constexpr int kRounds = 200;
+    auto writer = [&](uint32_t code) {
+        for (int i = 0; i < kRounds; ++i) {
+            hooks.AddTrigger(code);
+            hooks.RemoveTrigger(code);
+        }
+        hooks.AddTrigger(code);
+    };
+    std::thread startup(writer, TriggerCode::kRight);
+    std::thread pass(writer, TriggerCode::kForward);
+    startup.join();
+    pass.join();
+    EXPECT_EQ(backend.stale, 0);
+    EXPECT_EQ(backend.sets, 4 * kRounds + 2);
+    EXPECT_EQ(hooks.Triggers().size(), 2u);
 }
 
 TEST_F(HookStateTest, KeyEventsGoToTheRecorderAndPressesToTheStatistics)

@@ -174,7 +174,11 @@ TEST_F(LanguageSelectionTest, WriteFailuresAreReportedWithTheLanguagesTexts)
     selection.HandleLanguageMessage(kStartupLanguageCode, kLanguageEnglish, false);
     EXPECT_TRUE(messages.shown.empty());
 
+    // A missing folder is silent; a file that is not found is reported with its path.
     std::filesystem::remove_all(data);
+    EXPECT_EQ(selection.WriteLanguageCfg(3), FileError::FolderMissing);
+    EXPECT_TRUE(messages.shown.empty());
+    files.writeError = FileError::NotFound;
     EXPECT_EQ(selection.WriteLanguageCfg(3), FileError::NotFound);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, MessageKind::SystemBox);

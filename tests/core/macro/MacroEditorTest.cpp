@@ -551,6 +551,27 @@ TEST_F(MacroEditorTest, DeletedMacroLeavesNothingSelectedAndTheNextItemCanBeShow
     EXPECT_EQ(Describe(editor.EventList()), (Texts{u"+B", u"-B"}));
 }
 
+// Macro.cfg could not be read (not for want of the file): it still holds the user's macros,
+// so nothing is written over it, and each change the editor cannot store says so instead of
+// vanishing silently.
+TEST_F(MacroEditorTest, AChangeThatCannotBeStoredAfterAFailedReadSaysSo)
+{
+    fs.readError = FileError::AccessDenied;
+    EXPECT_FALSE(library.LoadMacroFile());
+    ASSERT_TRUE(library.WriteProtected());
+    fs.readError.reset();
+    const auto onDisk = fs.files[path];
+    sink.shown.clear();
+    const int writesBefore = fs.writes;
+    editor.ShowCategory(kUserMacroCategory);
+    editor.NewMacro();
+    Record({kA});
+    EXPECT_EQ(Shown(), (Texts{std::u16string(kMacrosUnreadableText.english)}));
+    editor.RenameMacro(0, u"renamed");
+    EXPECT_EQ(fs.writes, writesBefore);
+    EXPECT_EQ(fs.files[path], onDisk);
+}
+
 TEST_F(MacroEditorTest, GameTitlesListTheirOwnMacros)
 {
     ASSERT_TRUE(editor.SelectCategory(1));

@@ -5,6 +5,7 @@
 #include "core/i18n/UiStrings.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "support/FakeClock.h"
+#include "support/FaultyFileSystem.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TempDir.h"
 
@@ -112,6 +113,43 @@ TEST_F(StatsTest, SaveWritesTheRecordAndKeepsCountsWhenRefused)
     EXPECT_FALSE(nowhere.Save());
     EXPECT_TRUE(sink.shown.empty());
     EXPECT_EQ(nowhere.Record().leftClicks, 1u);
+}
+
+// A save that fails: a file not found and a refusal are reported, a missing folder and other
+// failures are not; the counts stay in memory in every case.
+TEST(StatsSave, EachCauseOfAFailedSaveHasItsMessage)
+{
+    TempDir tmp;
+    UiStrings strings;
+    strings.Set("str_msg2", u"Cannot find %s.");
+    strings.Set("str_msg5", u"Access denied.");
+    const auto file = tmp / "Sts.cfg";
+    struct Case {
+        FileError error;
+        std::vector<std::string> shown;
+    };
+    const Case cases[] = {
+        {FileError::NotFound, {"Cannot find " + file.string() + "."}},
+        {FileError::AccessDenied, {"Access denied."}},
+        {FileError::FolderMissing, {}},
+        {FileError::Other, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.error));
+        test::FaultyFileSystem files;
+        files.writeError = c.error;
+        test::RecordingMessageSink sink;
+        StatsModel model{files, sink, strings, file};
+        model.Count(0x201);
+        EXPECT_FALSE(model.Save());
+        std::vector<std::string> shown;
+        for (const auto& m : sink.shown) {
+            EXPECT_EQ(m.caption, u"Info");
+            shown.push_back(Utf16ToUtf8(m.text));
+        }
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(model.Record().leftClicks, 1u);
+    }
 }
 
 TEST_F(StatsTest, DistanceIsTheCityBlockSumAndWraps)

@@ -42,9 +42,12 @@ TEST(PosixFileSystem, ReadReportsWhyItFailedAndStopsAtTheLimit)
     TempDir tmp;
     PosixFileSystem fs;
     EXPECT_EQ(fs.ReadFile(tmp / "missing.cfg", 10).error, FileError::NotFound);
-    EXPECT_EQ(fs.ReadFile(tmp / "no/such/folder/x.cfg", 10).error, FileError::NotFound);
+    EXPECT_EQ(fs.ReadFile(tmp / "no/such/folder/x.cfg", 10).error, FileError::FolderMissing);
     EXPECT_EQ(fs.WriteFileAtomic(tmp / "no/such/folder/x.cfg", std::vector<uint8_t>(1)),
-              FileError::NotFound);
+              FileError::FolderMissing);
+    // A file standing where a folder should be.
+    ASSERT_EQ(fs.WriteFileAtomic(tmp / "plain", std::vector<uint8_t>(1)), FileError::None);
+    EXPECT_EQ(fs.ReadFile(tmp / "plain/x.cfg", 10).error, FileError::FolderMissing);
 
     ASSERT_EQ(fs.WriteFileAtomic(tmp / "f", std::vector<uint8_t>{1, 2, 3, 4, 5}), FileError::None);
     EXPECT_EQ(fs.ReadFile(tmp / "f", 3).bytes, (std::vector<uint8_t>{1, 2, 3}));
