@@ -69,7 +69,7 @@ void CColorBtn::mouseReleaseEvent(QMouseEvent* event)
     hovering_ = rect().contains(event->position().toPoint());
     repaint();
     if (hovering_) {
-        emit clicked(id_);
+        Q_EMIT clicked(id_);
     }
 }
 

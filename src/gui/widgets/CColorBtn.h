@@ -20,7 +20,7 @@ public:
     const QColor& Colour() const { return colour_; }
     bool IsHovering() const { return hovering_; }
 
-signals:
+Q_SIGNALS:
     void clicked(int id);
 
 protected:

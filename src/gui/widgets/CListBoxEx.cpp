@@ -77,7 +77,7 @@ CListBoxEx::CListBoxEx(const Rect& rect, QWidget* parent, int id)
     setItemDelegate(new ItemPainter(this));
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!quiet_ && row >= 0) {
-            emit selectionChangedByUser(id_, row);
+            Q_EMIT selectionChangedByUser(id_, row);
         }
     });
 }
@@ -198,7 +198,7 @@ void CListBoxEx::EndEdit(bool keep)
     editor->deleteLater();
     ending_ = false;
     if (keep && row >= 0) {
-        emit editEnded(id_, row);
+        Q_EMIT editEnded(id_, row);
     }
 }
 

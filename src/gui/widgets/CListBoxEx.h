@@ -43,7 +43,7 @@ public:
     QColor Background(bool selected) const { return selected ? selectedBackground_ : background_; }
     QColor TextColour(bool selected) const;
 
-signals:
+Q_SIGNALS:
     // The 1125 notification: the user changed the selection.
     void selectionChangedByUser(int id, int index);
     // The 1136 notification: an in-place edit ended with a new text in the item.

@@ -62,7 +62,7 @@ void CPngHSlider::DragTo(int left)
         ClampToSubRange(SliderValueAt(range_, track_, clampedLeft), lower_, upper_);
     value_ = allowed.value;
     move(allowed.clamped ? SliderPositionOf(range_, track_, value_) : clampedLeft, y());
-    emit moved(value_, id_);
+    Q_EMIT moved(value_, id_);
 }
 
 void CPngHSlider::mousePressEvent(QMouseEvent* event)

@@ -27,7 +27,7 @@ public:
     SliderTrack Track() const { return track_; }
     bool IsDragging() const { return dragging_; }
 
-signals:
+Q_SIGNALS:
     void moved(int value, int id);
 
 protected:

@@ -33,7 +33,7 @@ void CPngHSliderBar::mousePressEvent(QMouseEvent* event)
     const int value =
         TrackClickValue(slider_->Range(), geometry().left(), geometry().left() + width(), x);
     slider_->SetValue(value);
-    emit moved(slider_->Value(), id_);
+    Q_EMIT moved(slider_->Value(), id_);
 }
 
 } // namespace qx71::gui

@@ -22,7 +22,7 @@ public:
     int Id() const { return id_; }
     void SetSlider(CPngHSlider* slider) { slider_ = slider; }
 
-signals:
+Q_SIGNALS:
     void moved(int value, int id);
 
 protected:

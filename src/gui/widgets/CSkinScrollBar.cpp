@@ -149,7 +149,7 @@ void CSkinScrollBar::Step()
         return;
     }
     SetPosition(next);
-    emit scrolled(code, position_, id_);
+    Q_EMIT scrolled(code, position_, id_);
 }
 
 void CSkinScrollBar::Apply(const ScrollRepeat::Actions& actions)
@@ -169,7 +169,7 @@ void CSkinScrollBar::Apply(const ScrollRepeat::Actions& actions)
         repeat_.start();
     }
     if (actions.endScroll) {
-        emit scrolled(km::kEndScroll, position_, id_);
+        Q_EMIT scrolled(km::kEndScroll, position_, id_);
     }
 }
 
@@ -197,7 +197,7 @@ void CSkinScrollBar::mouseMoveEvent(QMouseEvent* event)
     if (pressed_ == Part::Thumb) {
         const int offset = Along(p) - dragOffset_ - sb::kBreadth;
         SetPosition(sb::PositionAt(TrackLength(), minimum_, maximum_, page_, offset));
-        emit scrolled(km::kThumbTrack, position_, id_);
+        Q_EMIT scrolled(km::kThumbTrack, position_, id_);
         return;
     }
     if (pressed_ != Part::None) {
@@ -218,8 +218,8 @@ void CSkinScrollBar::mouseReleaseEvent(QMouseEvent* event)
     pressed_ = Part::None;
     overPressed_ = false;
     if (part == Part::Thumb) {
-        emit scrolled(km::kThumbPosition, position_, id_);
-        emit scrolled(km::kEndScroll, position_, id_);
+        Q_EMIT scrolled(km::kThumbPosition, position_, id_);
+        Q_EMIT scrolled(km::kEndScroll, position_, id_);
     } else {
         Apply(repeatModel_.Release());
     }

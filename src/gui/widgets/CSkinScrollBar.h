@@ -35,7 +35,7 @@ public:
     QTimer& DelayTimer() { return delay_; }
     QTimer& RepeatTimer() { return repeat_; }
 
-signals:
+Q_SIGNALS:
     void scrolled(int code, int position, int id);
 
 protected:

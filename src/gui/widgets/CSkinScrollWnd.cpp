@@ -73,11 +73,11 @@ void CSkinScrollWnd::Sync()
     const bool changed = needVertical != showVertical_ || needHorizontal != showHorizontal_;
     if (needVertical != showVertical_) {
         showVertical_ = needVertical;
-        emit scrollStylesChanged(true, sb::kVerticalBarId);
+        Q_EMIT scrollStylesChanged(true, sb::kVerticalBarId);
     }
     if (needHorizontal != showHorizontal_) {
         showHorizontal_ = needHorizontal;
-        emit scrollStylesChanged(false, sb::kHorizontalBarId);
+        Q_EMIT scrollStylesChanged(false, sb::kHorizontalBarId);
     }
     if (changed) {
         Layout();

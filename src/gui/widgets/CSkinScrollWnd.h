@@ -29,7 +29,7 @@ public:
     QTimer& SyncTimer() { return sync_; }
     void Sync();
 
-signals:
+Q_SIGNALS:
     // The 1124 notification: which bars the hosted list needs changed.
     void scrollStylesChanged(bool vertical, int barId);
 
