@@ -34,6 +34,17 @@ if(QX71_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# ThreadSanitizer: only the test programs whose code starts threads are built in this
+# configuration (tests/CMakeLists.txt), so the run stays short.
+option(QX71_SANITIZE_THREAD "Build with ThreadSanitizer (the threaded test suites only)" OFF)
+if(QX71_SANITIZE_THREAD)
+  if(QX71_SANITIZE)
+    message(FATAL_ERROR "QX71_SANITIZE and QX71_SANITIZE_THREAD cannot be combined")
+  endif()
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
 # libFuzzer targets under fuzz/ (clang only): every target is built with coverage
 # instrumentation and the sanitizers. scripts/fuzz-markup sets this up in its own build folder.
 option(QX71_BUILD_FUZZ "Build the libFuzzer targets (needs clang)" OFF)

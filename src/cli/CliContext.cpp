@@ -13,6 +13,7 @@
 #include "platform/linux/IconvTextCodec.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/ProcessEnvironment.h"
+#include "platform/linux/StaleTempFiles.h"
 #include "platform/linux/SteadyClock.h"
 #include "platform/linux/UdevDeviceMonitor.h"
 #include "platform/sim/SimulatedQx71.h"
@@ -135,6 +136,8 @@ std::filesystem::path CliContext::DataDir()
                                                         : std::filesystem::path(options.dataDir);
     if (!seeded_) {
         SeedDataDir(Files(), InstallDir(), dir);
+        // Temp files of a save that a killed run left behind.
+        RemoveStaleTempFiles(dir);
         seeded_ = true;
     }
     return dir;

@@ -23,7 +23,12 @@ expect_eq "$(cat "$work/out")" "Profile 1 applied to the mouse." "apply output"
 # Switch to profile 2: it is written and becomes the active slot.
 "$ctl" --simulate --trace "$work/t2" profile switch 2 > /dev/null
 [ "$(wc -l < "$work/t2")" = 9 ] || fail "switch did not write the profile"
-"$ctl" --json profile list | grep -q '"active": true' || fail "no active slot"
+list=$("$ctl" --json profile list | tr -d ' \n')
+[[ "$list" == *'"currentSlot":2'* ]] || fail "profile 2 is not the one in use: $list"
+[[ "$list" == *'{"active":true,"current":true,"path":"'"$QX71_DATA_DIR"'/Profile/Profile2.cfg","slot":2'* ]] ||
+  fail "slot 2 is not marked active: $list"
+[[ "$list" == *'{"active":false,"current":false,"path":"'"$QX71_DATA_DIR"'/Profile/Profile1.cfg","slot":1'* ]] ||
+  fail "slot 1 is still marked active: $list"
 
 # A 4-byte file is not a profile: the program's message, nothing sent.
 printf 'abcd' > "$work/bad.cfg"

@@ -4,5 +4,7 @@ ctl="$1"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QX71_DATA_DIR="$work/data"
+# apply, profile switch and profile defaults set the X pointer: never the real display's.
+unset DISPLAY WAYLAND_DISPLAY
 fail() { echo "FAIL: $*" >&2; exit 1; }
 expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }

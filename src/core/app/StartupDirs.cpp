@@ -32,10 +32,24 @@ std::filesystem::path FormInstallDir(const std::filesystem::path& executablePath
     return executablePath.parent_path();
 }
 
+bool HoldsAnySettingsFile(IFileSystem& fs, const std::filesystem::path& dataDir)
+{
+    for (const char* relative : kSeedFiles) {
+        if (fs.Exists(dataDir / relative)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool SeedDataDir(IFileSystem& fs, const std::filesystem::path& installDir,
                  const std::filesystem::path& dataDir)
 {
-    if (fs.Exists(dataDir)) {
+    // A folder that holds none of the files (made by hand, by mktemp, by a backup tool) is
+    // treated as a first start too: otherwise every reader reports its missing file and the
+    // missing Language.cfg switches the interface to Chinese. One that holds some of them is
+    // the user's and stays as it is.
+    if (fs.Exists(dataDir) && HoldsAnySettingsFile(fs, dataDir)) {
         return false;
     }
     fs.CreateDirectories(dataDir);

@@ -35,9 +35,13 @@ inline constexpr const char* kSeedFiles[] = {
     "Profile/Profile5.cfg",
 };
 
-// First-start seeding: only when DataDir does not exist, create it with its Profile folder and
-// copy the seed files that exist in InstallDir, never overwriting. Failures are ignored (the
-// readers supply defaults). Returns true when DataDir was created.
+// True when DataDir holds at least one of the kSeedFiles.
+bool HoldsAnySettingsFile(IFileSystem& fs, const std::filesystem::path& dataDir);
+
+// First-start seeding: when DataDir does not exist, or exists but holds none of the settings
+// files, create it with its Profile folder and copy the seed files that exist in InstallDir,
+// never overwriting. Failures are ignored (the readers supply defaults). Returns true when it
+// seeded.
 bool SeedDataDir(IFileSystem& fs, const std::filesystem::path& installDir,
                  const std::filesystem::path& dataDir);
 

@@ -1,5 +1,7 @@
 #include "platform/linux/PosixFileSystem.h"
 
+#include "platform/linux/StaleTempFiles.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -127,7 +129,7 @@ FileError PosixFileSystem::WriteFileAtomic(const std::filesystem::path& path,
 {
     // The temporary file lives in the same folder so that the rename cannot cross devices.
     std::filesystem::path temp = path;
-    temp += ".tmp-" + std::to_string(::getpid());
+    temp += kTempSuffix + std::to_string(::getpid());
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (fd.get() < 0) {
         return FromErrno(errno, temp);

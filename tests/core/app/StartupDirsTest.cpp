@@ -68,6 +68,28 @@ TEST_F(SeedDataDirTest, ExistingDataDirIsLeftAloneEvenWithFilesMissing)
     EXPECT_FALSE(std::filesystem::exists(data / "Profile/Profile3.cfg"));
 }
 
+// A folder that exists but holds none of the nine files (made by hand, by mktemp, by a backup
+// tool) is seeded like a missing one; other files in it stay.
+TEST_F(SeedDataDirTest, AFolderWithoutAnySettingsFileIsSeededLikeAMissingOne)
+{
+    for (const bool withOtherFiles : {false, true}) {
+        SCOPED_TRACE(withOtherFiles);
+        std::filesystem::remove_all(data);
+        std::filesystem::create_directories(data);
+        if (withOtherFiles) {
+            std::filesystem::create_directories(data / "Profile");
+            WriteText(data / "notes.txt", "mine");
+        }
+        EXPECT_TRUE(SeedDataDir(fs, install, data));
+        for (const char* f : kSeedFiles) {
+            EXPECT_EQ(ReadAll(data / f), ReadAll(install / f)) << f;
+        }
+        if (withOtherFiles) {
+            EXPECT_EQ(ReadAll(data / "notes.txt"), std::vector<uint8_t>({'m', 'i', 'n', 'e'}));
+        }
+    }
+}
+
 TEST_F(SeedDataDirTest, MissingSeedFilesAreSkippedAndTheRestCopied)
 {
     std::filesystem::remove(install / "Sts.cfg");

@@ -265,6 +265,96 @@ TEST_F(WritePassTest, EdgeCasesOfTheButtonsDpiAndLighting)
     }
 }
 
+// A macro that the mouse refused does not stop the pass: the button still gets the macro's
+// code, and the next macro takes the next slot.
+TEST_F(WritePassTest, AFailedMacroSendDoesNotStopThePass)
+{
+    profile.buttons[1].function = ToCode(ButtonFunction::Macro);
+    macroIds[1] = 0x15000001;
+    macros[0x15000001] = PressAMacro(0x15000001);
+    sim.FailCommand(0x13);
+    EXPECT_EQ(Run(), std::nullopt);
+    EXPECT_EQ(Slot(kSlotMiddle), 0x03010009u);
+    EXPECT_EQ(sim.GetState().macroSlots[1], (std::array<uint8_t, 512>{}));
+    EXPECT_EQ(sim.GetState().reportRate, 1);
+    EXPECT_EQ(progress.back(), 100);
+}
+
+// A function code outside the catalogue leaves its slot 0 and costs no wait.
+TEST_F(WritePassTest, AFunctionOutsideTheCatalogueLeavesItsSlotEmptyWithoutAWait)
+{
+    for (const int32_t function : {0, 3, 7, 41, 200, -1}) {
+        SCOPED_TRACE(function);
+        profile = DefaultProfile(false);
+        profile.buttons[4].function = function;
+        clock.ClearSleeps();
+        ASSERT_EQ(Run(), std::nullopt);
+        EXPECT_EQ(Slot(kSlotBack), 0u);
+        const auto sleeps = clock.Sleeps();
+        // Six button codes of 50 ms before the table's header: one fewer than the default.
+        const auto header = std::find(sleeps.begin(), sleeps.end(), 100u);
+        EXPECT_EQ(std::count(sleeps.begin(), header, 50u), 6);
+    }
+}
+
+// Waits and reports in one log, in the order they happen: a wait moved from before a report
+// to after it shows.
+TEST(WritePassPacing, WaitsAndReportsInterleaveAsTheMouseNeeds)
+{
+    std::ostringstream log;
+    class LoggingClock final : public IClock {
+    public:
+        explicit LoggingClock(std::ostringstream& out) : out_(out) {}
+        void SleepMs(uint32_t ms) override { out_ << "sleep " << ms << "\n"; }
+        uint32_t TickMs() override { return 0; }
+
+    private:
+        std::ostringstream& out_;
+    } clock{log};
+    SimulatedQx71 sim{clock};
+    TracingHidPlatform traced{sim, log};
+    CUSBDriver link{traced, clock};
+    ASSERT_TRUE(link.OpenDevice());
+    log.str("");
+    ProfileRecord profile = DefaultProfile(false);
+    profile.buttons[1].function = ToCode(ButtonFunction::Macro);
+    std::array<uint32_t, kProfileButtons> ids{};
+    ids[1] = 0x15000001;
+    WritePassServices s{link,
+                        clock,
+                        nullptr,
+                        nullptr,
+                        [](uint32_t id) -> std::optional<MacroRecord> { return PressAMacro(id); },
+                        {}};
+    ASSERT_EQ(RunWritePass(profile, ids, s), std::nullopt);
+    std::vector<std::string> kinds;
+    std::istringstream in(log.str());
+    for (std::string line; std::getline(in, line);) {
+        // A wait as it is, a feature report by its command, an output report by its kind.
+        kinds.push_back(line.rfind("sleep", 0) == 0    ? line
+                        : line.rfind("output", 0) == 0 ? std::string("output")
+                                                       : line.substr(0, line.find(' ') + 5));
+    }
+    std::vector<std::string> expected = {"sleep 50"}; // left button's code
+    expected.push_back("set-feature 0213");           // macro header (middle button)
+    expected.push_back("sleep 100");
+    for (int block = 0; block < 16; ++block) {
+        expected.insert(expected.end(), {"sleep 50", "output", "sleep 50"});
+    }
+    expected.insert(expected.end(), {"sleep 50", "sleep 50"}); // after the macro, its code
+    for (int button = 2; button < 7; ++button) {
+        expected.push_back("sleep 50");
+    }
+    expected.insert(expected.end(), {"set-feature 0212", "sleep 100"});
+    for (int block = 0; block < 2; ++block) {
+        expected.insert(expected.end(), {"sleep 50", "output", "sleep 50"});
+    }
+    expected.insert(expected.end(),
+                    {"set-feature 020c", "set-feature 020d", "set-feature 0211", "sleep 50",
+                     "output", "sleep 50", "set-feature 020b", "set-feature 0201", "sleep 300"});
+    EXPECT_EQ(kinds, expected);
+}
+
 TEST_F(WritePassTest, FirstFailingCheckedCommandStopsThePass)
 {
     const std::pair<uint8_t, WriteFailure> cases[] = {

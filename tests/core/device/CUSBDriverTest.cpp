@@ -433,7 +433,13 @@ public:
         return caps;
     }
     bool SetFeature(HidHandle, const uint8_t*, size_t) override { return true; }
-    bool GetFeature(HidHandle, uint8_t*, size_t) override { return true; }
+    // The reply's bytes from byte 1 on; byte 0 stays the report ID the caller set.
+    std::vector<uint8_t> reply;
+    bool GetFeature(HidHandle, uint8_t* data, size_t length) override
+    {
+        std::copy_n(reply.begin(), std::min(reply.size(), length - 1), data + 1);
+        return true;
+    }
     HidWriteResult WriteOutput(HidHandle, const uint8_t*, size_t) override
     {
         return HidWriteResult::Done;
@@ -486,6 +492,30 @@ TEST(LinkWalk, NoMatchingInterfaceLeavesTheLinkClosed)
     EXPECT_FALSE(link.OpenDevice());
     EXPECT_FALSE(link.IsOpen());
     EXPECT_TRUE(hid.handles.empty());
+}
+
+// The firmware version is taken only from a reply to the version query: byte 1 echoes 0x80.
+TEST(LinkFirmwareVersion, AReplyThatIsNotTheQuerysEchoFails)
+{
+    const HidValueCaps vendor{0xFF01, 0x22, 2, 64};
+    struct Case {
+        uint8_t echo;
+        bool read;
+    };
+    for (const Case c : {Case{0x80, true}, Case{0x00, false}, Case{0x7F, false}, Case{0x81, false},
+                         Case{0x13, false}, Case{0xFF, false}}) {
+        SCOPED_TRACE(static_cast<int>(c.echo));
+        FakeClock clock;
+        ScriptedHid hid;
+        hid.ifaces = {{"mouse", ParseHexId(QX71_VENDOR_ID_TEXT), ParseHexId(QX71_PRODUCT_ID_TEXT),
+                       1, std::vector{vendor}}};
+        hid.reply = {c.echo, 1, 7};
+        CUSBDriver link{hid, clock};
+        ASSERT_TRUE(link.OpenDevice());
+        int version = -1;
+        EXPECT_EQ(link.ReadFirmwareVersion(version), c.read);
+        EXPECT_EQ(version, c.read ? 17 : -1);
+    }
 }
 
 TEST(ParseHexId, ReadsHexDigitsLikeScanf)

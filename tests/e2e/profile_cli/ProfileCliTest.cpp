@@ -15,7 +15,9 @@ using test::WriteAll;
 
 RunResult RunCtl(const TempDir& tmp, const std::string& args)
 {
-    return test::RunProgram(std::string(QX71CTL_PATH) + " " + args, tmp.path());
+    // Commands that apply a profile set the X pointer: never on the real display.
+    return test::RunProgram(
+        "env -u DISPLAY -u WAYLAND_DISPLAY " + std::string(QX71CTL_PATH) + " " + args, tmp.path());
 }
 
 std::vector<uint8_t> DefaultBytes()
