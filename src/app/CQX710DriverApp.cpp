@@ -20,6 +20,7 @@
 #include "platform/linux/X11CursorPosition.h"
 #include "platform/linux/X11InputHooks.h"
 #include "platform/linux/X11PointerSettings.h"
+#include "platform/net/CurlDownloader.h"
 #include "platform/qt/QtHostLauncher.h"
 #include "platform/qt/QtTimerQueue.h"
 #include "platform/qt/SingleInstance.h"
@@ -97,6 +98,7 @@ void CQX710DriverApp::CreateBackends()
     launcher_ = std::make_unique<QtHostLauncher>();
     starter_ = std::make_unique<PosixProcessStarter>();
     cursor_ = std::make_unique<X11CursorPosition>();
+    downloader_ = std::make_unique<CurlDownloader>();
 }
 
 int CQX710DriverApp::Run()
@@ -117,9 +119,10 @@ int CQX710DriverApp::Run()
     language_->LoadStartupStrings();
 
     IHidPlatform& hid = traced_ ? static_cast<IHidPlatform&>(*traced_) : *hid_;
-    window_ = std::make_unique<gui::CQX710DriverDlg>(gui::MainWindowServices{
-        *clock_, *files_, hid, *monitor_, inputHooks_.get(), pointer_.get(), *launcher_, *starter_,
-        cursor_.get(), *timers_, *strings_, *language_, installDir_, dataDir_});
+    window_ = std::make_unique<gui::CQX710DriverDlg>(
+        gui::MainWindowServices{*clock_, *files_, hid, *monitor_, inputHooks_.get(), pointer_.get(),
+                                *launcher_, *starter_, cursor_.get(), *downloader_, *markup_,
+                                *timers_, *strings_, *language_, installDir_, dataDir_});
     QObject::connect(window_.get(), &gui::CQX710DriverDlg::closed, qApp, &QApplication::quit);
 
     TerminationSignals::Handlers handlers;

@@ -10,6 +10,7 @@ namespace qx71 {
 class IClock;
 class ICursorPosition;
 class IDeviceMonitor;
+class IDownloader;
 class IFileSystem;
 class IHidPlatform;
 class IHostLauncher;
@@ -72,6 +73,7 @@ private:
     std::unique_ptr<IHostLauncher> launcher_;
     std::unique_ptr<IProcessStarter> starter_;
     std::unique_ptr<ICursorPosition> cursor_;
+    std::unique_ptr<IDownloader> downloader_;
     std::unique_ptr<gui::CQX710DriverDlg> window_;
     std::unique_ptr<TerminationSignals> signals_;
     std::unique_ptr<StartupProbe> probe_;

@@ -138,7 +138,11 @@ void HookState::PublishTriggersLocked()
 
 void HookState::Report(uint32_t message, uint32_t wParam, uint32_t lParam)
 {
-    poster_.Post({target_, message, wParam, lParam});
+    // Only the recorded keys follow the capturing window. Mouse events and forwarded key
+    // presses stay the main window's: it counts them and runs the buttons' host actions, which
+    // must go on while a page records.
+    const WindowHandle window = message == kMsgHookKey ? target_ : mainWindow_;
+    poster_.Post({window, message, wParam, lParam});
 }
 
 bool HookState::Press(uint32_t code, uint32_t release)

@@ -11,4 +11,11 @@ CMainPage::CMainPage(MainPage page, PageContext& context, QWidget* parent)
     setGeometry(area.left, area.top, area.Width(), area.Height());
 }
 
+WindowHandle CMainPage::Handle() const
+{
+    // The main window is handle 1; the pages follow it.
+    constexpr WindowHandle kFirstPageHandle = 2;
+    return kFirstPageHandle + static_cast<WindowHandle>(page_);
+}
+
 } // namespace qx71::gui

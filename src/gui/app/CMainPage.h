@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/PageSwitch.h"
+#include "core/hooks/HookState.h"
 
 #include <QString>
 #include <QWidget>
@@ -12,6 +13,8 @@
 
 namespace qx71 {
 class ConfigStore;
+class IClock;
+class IDownloader;
 class HookState;
 class ICursorPosition;
 class IHostLauncher;
@@ -21,6 +24,7 @@ class IQuestionSink;
 class ITimerQueue;
 class LanguageSelection;
 class MacroLibrary;
+class SharedMarkupDocument;
 class StatsModel;
 class UiStrings;
 } // namespace qx71
@@ -41,12 +45,17 @@ struct PageContext {
     IHostLauncher& launcher;
     IProcessStarter& starter;
     ICursorPosition* cursor; // null when the system gives no pointer position
+    IClock& clock;
+    IDownloader& downloader;      // the update check's fetches
+    SharedMarkupDocument& markup; // one thread at a time: the language files, the update check
     std::filesystem::path installDir;
     std::filesystem::path dataDir;
     // Message 0x805: shows hint `code` in the window's hint line.
     std::function<void(int code)> showHint;
     // Message 0x806: restore the defaults and apply them, behind the progress dialog.
     std::function<void()> restoreDefaults;
+    // Ends the program through the window's normal close (the hand-over to the flashing tool).
+    std::function<void()> closeWindow;
 };
 
 // One of the five pages, placed at (15,128)-(940,580) of the main window. The window calls
@@ -59,6 +68,8 @@ public:
     CMainPage(MainPage page, PageContext& context, QWidget* parent);
 
     MainPage Page() const { return page_; }
+    // The page's own address for the hooks: key capture posts 0x40A here.
+    WindowHandle Handle() const;
 
     // Show `currentProfile` afresh (the assignment and lighting pages).
     virtual void RefreshFromProfile() {}
@@ -74,6 +85,9 @@ public:
     // Message 0x4C9: a copy of each hook event (the statistics page; the window has already
     // counted it in the shared StatsModel).
     virtual void OnHookEvent(uint32_t /*wParam*/, uint32_t /*lParam*/) {}
+    // Message 0x40A posted to Handle() while the page captures keys: wParam the virtual-key
+    // code, lParam the key flags (bit 7 set = released).
+    virtual void OnKeyEvent(uint32_t /*wParam*/, uint32_t /*lParam*/) {}
     // The firmware version as text, empty when unknown (the support page).
     virtual void SetFirmwareVersionText(const std::u16string& /*text*/) {}
     // Start-up step 20 and the close: the support page starts its firmware update check

@@ -136,16 +136,32 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
                                            progress_->OnWriteFailed();
                                        }
                                    }});
-    pageContext_ = std::unique_ptr<PageContext>(new PageContext{
-        *store_, *macros_, *stats_, *hooks_, services_.language, services_.strings, *messages_,
-        *questions_, services_.timers, services_.launcher, services_.starter, services_.cursor,
-        services_.installDir, services_.dataDir, [this](int code) { ShowHint(code); },
-        [this] {
-            if (applyController_->RestoreDefaults()) {
-                RefreshProfilePages();
-                progress_->exec();
-            }
-        }});
+    pageContext_ =
+        std::unique_ptr<PageContext>(new PageContext{*store_,
+                                                     *macros_,
+                                                     *stats_,
+                                                     *hooks_,
+                                                     services_.language,
+                                                     services_.strings,
+                                                     *messages_,
+                                                     *questions_,
+                                                     services_.timers,
+                                                     services_.launcher,
+                                                     services_.starter,
+                                                     services_.cursor,
+                                                     services_.clock,
+                                                     services_.downloader,
+                                                     services_.markup,
+                                                     services_.installDir,
+                                                     services_.dataDir,
+                                                     [this](int code) { ShowHint(code); },
+                                                     [this] {
+                                                         if (applyController_->RestoreDefaults()) {
+                                                             RefreshProfilePages();
+                                                             progress_->exec();
+                                                         }
+                                                     },
+                                                     [this] { RequestClose(); }});
     qApp->installEventFilter(this);
 }
 
@@ -708,6 +724,14 @@ void CQX710DriverDlg::ShowHint(int code)
 
 void CQX710DriverDlg::OnHookPost(const HookPost& post)
 {
+    if (post.message == kMsgHookKey) {
+        for (CMainPage* page : pages_) {
+            if (page != nullptr && page->Handle() == post.window) {
+                page->OnKeyEvent(post.wParam, post.lParam);
+            }
+        }
+        return;
+    }
     if (post.window != kHandle || post.message != kMsgHookMouse) {
         return;
     }

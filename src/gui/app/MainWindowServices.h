@@ -6,6 +6,7 @@ namespace qx71 {
 class IClock;
 class ICursorPosition;
 class IDeviceMonitor;
+class IDownloader;
 class IFileSystem;
 class IHidPlatform;
 class IHostLauncher;
@@ -16,6 +17,7 @@ class IPointerSettings;
 class IProcessStarter;
 class ITimerQueue;
 class LanguageSelection;
+class SharedMarkupDocument;
 class UiStrings;
 } // namespace qx71
 
@@ -33,6 +35,8 @@ struct MainWindowServices {
     IHostLauncher& launcher;
     IProcessStarter& starter; // the flashing tool and the separate updater
     ICursorPosition* cursor;  // null: no pointer position (the statistics' distance)
+    IDownloader& downloader;  // the firmware update check
+    SharedMarkupDocument& markup;
     ITimerQueue& timers;
     UiStrings& strings;
     LanguageSelection& language;

@@ -43,5 +43,24 @@ TEST(HookKeyCaptureTest, KeysReachThePageOnlyWhileItCaptures)
     EXPECT_EQ(poster.posts, (std::vector<HookPost>{{kPage, 0x40A, 0x43, 0}}));
 }
 
+TEST(HookKeyCaptureTest, MouseEventsAndForwardedPressesStayWithTheMainWindowDuringCapture)
+{
+    Poster poster;
+    HookState hooks(poster);
+    ASSERT_TRUE(hooks.Install(kMain));
+    hooks.SetForwarding(true, true);
+    hooks.AddTrigger(TriggerCode::kRight);
+    HookKeyCapture capture(hooks, kPage);
+    capture.CaptureKeys();
+
+    EXPECT_TRUE(hooks.OnMouse({0x204, 0}));
+    EXPECT_FALSE(hooks.OnMouse({0x201, 0}));
+    hooks.OnKey({0x41, 0});
+    EXPECT_EQ(poster.posts, (std::vector<HookPost>{{kMain, 0x7EB, 0x204, 0},
+                                                   {kMain, 0x7EB, 0x201, 0},
+                                                   {kMain, 0x7EB, 1, 0},
+                                                   {kPage, 0x40A, 0x41, 0}}));
+}
+
 } // namespace
 } // namespace qx71

@@ -16,6 +16,7 @@
 #include "support/FakeClock.h"
 #include "support/FakeTimerQueue.h"
 #include "support/RecordingMessageSink.h"
+#include "support/ScriptedDownloader.h"
 #include "support/TempDir.h"
 #include "support/gui/QtTestHelpers.h"
 
@@ -95,8 +96,8 @@ protected:
                                                        install, data);
         language->LoadStartupStrings();
         window = std::make_unique<CQX710DriverDlg>(MainWindowServices{
-            clock, files, mouse, *monitor, nullptr, nullptr, launcher, starter, nullptr, timers,
-            strings, *language, install, data, &messages, &questions});
+            clock, files, mouse, *monitor, nullptr, nullptr, launcher, starter, nullptr, downloader,
+            markup, timers, strings, *language, install, data, &messages, &questions});
     }
     void TearDown() override
     {
@@ -127,6 +128,7 @@ protected:
     AlwaysYes questions;
     NoLauncher launcher;
     NoStarter starter;
+    test::ScriptedDownloader downloader;
     SimulatedQx71 mouse{clock};
     std::unique_ptr<SimulatedDeviceMonitor> monitor;
     std::unique_ptr<LanguageSelection> language;

@@ -1,67 +1,25 @@
 // GoogleTest and the core's headers first: Xlib's macros (None, Bool) would break them.
 #include <gtest/gtest.h>
 
-#include "core/common/IClock.h"
 #include "core/i18n/UiStrings.h"
 #include "core/stats/CursorSampler.h"
 #include "core/stats/StatsModel.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/X11CursorPosition.h"
 #include "support/RecordingMessageSink.h"
+#include "support/SteppedClock.h"
 #include "support/TempDir.h"
 
 #include "X11TestSupport.h"
 
-#include <condition_variable>
-#include <mutex>
 #include <vector>
 
 namespace qx71 {
 namespace {
 
+using test::SteppedClock;
 using test::TaskQueue;
 using test::XTestInjector;
-
-// A clock whose sleeps last until the test lets one pass, so the sampler takes exactly one
-// sample per step however loaded the machine is.
-class SteppedClock final : public IClock {
-public:
-    void SleepMs(uint32_t ms) override
-    {
-        std::unique_lock lock(mutex_);
-        sleeps_.push_back(ms);
-        passed_.wait(lock, [&] { return steps_ > 0 || open_; });
-        if (steps_ > 0) {
-            --steps_;
-        }
-    }
-    uint32_t TickMs() override { return 0; }
-    void Step()
-    {
-        std::lock_guard lock(mutex_);
-        ++steps_;
-        passed_.notify_all();
-    }
-    // Every sleep from now on returns at once.
-    void Open()
-    {
-        std::lock_guard lock(mutex_);
-        open_ = true;
-        passed_.notify_all();
-    }
-    std::vector<uint32_t> Sleeps()
-    {
-        std::lock_guard lock(mutex_);
-        return sleeps_;
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable passed_;
-    std::vector<uint32_t> sleeps_;
-    int steps_ = 0;
-    bool open_ = false;
-};
 
 TEST(X11CursorPosition, ReadsWherePointerIs)
 {
