@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace qx71::ledset {
 
@@ -14,6 +15,11 @@ namespace qx71::ledset {
 // _down, _over) are drawn at exactly kPageSize from this table, and each control's images are
 // cut from them at its rectangle.
 inline constexpr Size kPageSize{mainwindow::kPageArea.Width(), mainwindow::kPageArea.Height()};
+
+// The page sheets under skins/.
+inline constexpr std::string_view kSheetNormal = "Light/LedSet_normal.bmp";
+inline constexpr std::string_view kSheetDown = "Light/LedSet_down.bmp";
+inline constexpr std::string_view kSheetOver = "Light/LedSet_over.bmp";
 
 // Indexed by mode code - 1 (Always, NormalBreath, ApmBreath, Spe, Off).
 inline constexpr std::array<Rect, kLightingModes> kModeButtons{{

@@ -6,12 +6,18 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace qx71::stats {
 
 // The statistics page's layout in page client pixels. Sts_Normal, Sts_Down and Sts_Over are
 // drawn at exactly kPageSize; each control's images are cut from them at its rectangle.
 inline constexpr Size kPageSize{mainwindow::kPageArea.Width(), mainwindow::kPageArea.Height()};
+
+// The page sheets under skins/; the large pictures are TrophyPictureFile(level).
+inline constexpr std::string_view kSheetNormal = "Sts_Normal.bmp";
+inline constexpr std::string_view kSheetDown = "Sts_Down.bmp";
+inline constexpr std::string_view kSheetOver = "Sts_Over.bmp";
 
 inline constexpr Rect kLargeTrophy{309, 0, 607, 451};
 inline constexpr Rect kResetButton{703, 379, 832, 410};

@@ -1,17 +1,22 @@
 // The page of each tab. A page's class replaces its placeholder line here.
+#include "core/i18n/LanguageSelection.h"
 #include "gui/app/CMainPage.h"
 #include "gui/app/CPagePlaceholder.h"
+#include "gui/lighting/CDlgLEDSet.h"
+#include "gui/stats/CDlgSts.h"
 
 namespace qx71::gui {
 
 CMainPage* MakeMainPage(MainPage page, PageContext& context, QWidget* parent)
 {
     switch (page) {
-    case MainPage::Buttons:    // CDlgMainSet
-    case MainPage::Lighting:   // CDlgLEDSet
-    case MainPage::Macros:     // CDlgMacro
-    case MainPage::Statistics: // CDlgSts
-    case MainPage::Support:    // CDlgSupport
+    case MainPage::Lighting:
+        return new CDlgLEDSet(context, parent);
+    case MainPage::Statistics:
+        return new CDlgSts(context, context.language.InstallChinese() != 0, parent);
+    case MainPage::Buttons: // CDlgMainSet
+    case MainPage::Macros:  // CDlgMacro
+    case MainPage::Support: // CDlgSupport
         break;
     }
     return new CPagePlaceholder(page, context, parent);
