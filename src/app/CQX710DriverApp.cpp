@@ -15,6 +15,7 @@
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/PosixProcessStarter.h"
 #include "platform/linux/ProcessEnvironment.h"
+#include "platform/linux/StaleTempFiles.h"
 #include "platform/linux/SteadyClock.h"
 #include "platform/linux/UdevDeviceMonitor.h"
 #include "platform/linux/X11CursorPosition.h"
@@ -109,6 +110,9 @@ int CQX710DriverApp::Run()
     if (!ClaimInstance()) {
         return 1;
     }
+    // Temp files of a save that a killed run left behind; only the one copy on this folder
+    // may tidy it.
+    RemoveStaleTempFiles(dataDir_);
     gui::SetSkinDir(QString::fromStdString((installDir_ / "skins").string()));
     CreateBackends();
     // The language's own messages (a Language.cfg that cannot be read) show in the program's

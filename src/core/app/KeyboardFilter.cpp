@@ -2,13 +2,13 @@
 
 namespace qx71 {
 
-KeyDecision FilterMainWindowKey(FilterKey key, bool keyDown, bool altHeld)
+KeyDecision FilterMainWindowKey(FilterKey key, bool keyDown, bool altHeld, bool inTextField)
 {
     switch (key) {
     case FilterKey::Enter:
     case FilterKey::Escape:
     case FilterKey::Space:
-        return KeyDecision::Swallow;
+        return inTextField ? KeyDecision::Pass : KeyDecision::Swallow;
     case FilterKey::F4:
         return keyDown && altHeld ? KeyDecision::Hide : KeyDecision::Pass;
     case FilterKey::Other:

@@ -35,8 +35,13 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScreen>
+#include <QSessionManager>
+#include <QSpinBox>
+#include <QTextEdit>
 #include <QWindow>
 
 namespace qx71::gui {
@@ -86,6 +91,15 @@ FilterKey FilterKeyOf(int key)
     default:
         return FilterKey::Other;
     }
+}
+
+// Widgets that take typed text.
+bool IsTextField(const QWidget* widget)
+{
+    return qobject_cast<const QLineEdit*>(widget) != nullptr ||
+           qobject_cast<const QAbstractSpinBox*>(widget) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(widget) != nullptr ||
+           qobject_cast<const QTextEdit*>(widget) != nullptr;
 }
 
 } // namespace
@@ -163,6 +177,13 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
                                                      },
                                                      [this] { RequestClose(); }});
     qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager&) { SaveSessionData(); });
+}
+
+void CQX710DriverDlg::SaveSessionData()
+{
+    stats_->Save();
 }
 
 CQX710DriverDlg::~CQX710DriverDlg()
@@ -751,7 +772,7 @@ bool CQX710DriverDlg::eventFilter(QObject* watched, QEvent* event)
     }
     const auto* key = static_cast<QKeyEvent*>(event);
     switch (FilterMainWindowKey(FilterKeyOf(key->key()), event->type() == QEvent::KeyPress,
-                                key->modifiers().testFlag(Qt::AltModifier))) {
+                                key->modifiers().testFlag(Qt::AltModifier), IsTextField(widget))) {
     case KeyDecision::Pass:
         return QWidget::eventFilter(watched, event);
     case KeyDecision::Swallow:

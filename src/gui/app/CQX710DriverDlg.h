@@ -64,6 +64,9 @@ public:
     void RequestClose();
     // Hide button and Alt+F4.
     void HideToTray();
+    // The desktop session ends (log out, shut down): the counts are saved as at a close, since
+    // the session may end the program without one.
+    void SaveSessionData();
     // A language message (1025).
     void OnLanguageMessage(uint32_t wParam, int32_t lParam);
     // A hint message (0x805).

@@ -114,18 +114,22 @@ TEST(PlanPageSwitch, OnlyTheProfilePagesKeepProfileButtonsAndApply)
     EXPECT_EQ(PageOfTab(6), MainPage::Buttons);
 }
 
-TEST(FilterMainWindowKey, EnterEscapeSpaceSwallowedAltF4Hides)
+TEST(FilterMainWindowKey, EnterEscapeSpaceSwallowedOutsideTextFieldsAltF4Hides)
 {
     for (FilterKey key : {FilterKey::Enter, FilterKey::Escape, FilterKey::Space}) {
         for (bool down : {true, false}) {
-            EXPECT_EQ(FilterMainWindowKey(key, down, false), KeyDecision::Swallow);
-            EXPECT_EQ(FilterMainWindowKey(key, down, true), KeyDecision::Swallow);
+            EXPECT_EQ(FilterMainWindowKey(key, down, false, false), KeyDecision::Swallow);
+            EXPECT_EQ(FilterMainWindowKey(key, down, true, false), KeyDecision::Swallow);
+            EXPECT_EQ(FilterMainWindowKey(key, down, false, true), KeyDecision::Pass);
         }
     }
-    EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, true, true), KeyDecision::Hide);
-    EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, false, true), KeyDecision::Pass);
-    EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, true, false), KeyDecision::Pass);
-    EXPECT_EQ(FilterMainWindowKey(FilterKey::Other, true, true), KeyDecision::Pass);
+    for (bool inTextField : {false, true}) {
+        EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, true, true, inTextField), KeyDecision::Hide);
+        EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, false, true, inTextField), KeyDecision::Pass);
+        EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, true, false, inTextField), KeyDecision::Pass);
+        EXPECT_EQ(FilterMainWindowKey(FilterKey::Other, true, true, inTextField),
+                  KeyDecision::Pass);
+    }
 }
 
 TEST(PlanHide, WithoutTrayMinimisesAndTellsOnce)

@@ -86,11 +86,19 @@ wait_exit "$pid" 2 || fail "SIGTERM did not end the program within 2 s"
 clicks=$(le32 "$work/D/Sts.cfg" 0)
 [ "$clicks" -ge 3 ] || fail "Sts.cfg holds $clicks left clicks, expected at least 3"
 
-# 6. Unplugged while idle: the "cannot be found" box, then the program ends.
+# 6. A folder with only the temp files of saves: the one of an ended writer goes at start, the
+# one of a running writer (this script) stays. Unplugged while idle: the "cannot be found"
+# box, then the program ends.
+mkdir -p "$work/D2/Profile"
+printf x > "$work/D2/Profile/Profile2.cfg.tmp-999999999"
+printf x > "$work/D2/Sts.cfg.tmp-$$"
 "$qx71" --simulate --data-dir "$work/D2" > "$work/unplug.log" 2>&1 &
 pid=$!
 pids+=("$pid")
 "$xd" wait-window "$title" 60 > /dev/null || fail "second run: no window"
+[ ! -e "$work/D2/Profile/Profile2.cfg.tmp-999999999" ] || fail "a stale temp file stayed"
+[ -e "$work/D2/Sts.cfg.tmp-$$" ] || fail "the temp file of a running writer was removed"
+[ -e "$work/D2/Profile/Profile1.cfg" ] || fail "the folder of temp files was not seeded"
 kill -USR1 "$pid"
 "$xd" wait-window "$box" 20 > /dev/null || fail "no box after unplugging"
 "$xd" click "$box" 270 140

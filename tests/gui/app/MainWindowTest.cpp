@@ -5,6 +5,7 @@
 #include "core/i18n/LanguageSelection.h"
 #include "core/i18n/UiStrings.h"
 #include "core/markup/SharedMarkupDocument.h"
+#include "core/stats/StatsModel.h"
 #include "core/update/IProcessStarter.h"
 #include "gui/app/CQX710DriverDlg.h"
 #include "gui/widgets/CIrrButton.h"
@@ -24,6 +25,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -186,6 +188,32 @@ TEST_F(MainWindowTest, EnterEscapeAndSpaceDoNothingAltF4Hides)
     QTest::keyClick(spy, Qt::Key_F4, Qt::AltModifier);
     RunEvents();
     EXPECT_EQ(messages.shown.size(), 1u) << "told once";
+}
+
+TEST_F(MainWindowTest, SessionEndSavesTheCounts)
+{
+    Start();
+    window->Stats().Count(0x201);
+    window->Stats().Count(0x201);
+    window->SaveSessionData();
+    std::ifstream in(data / "Sts.cfg", std::ios::binary);
+    uint32_t leftClicks = 0;
+    in.read(reinterpret_cast<char*>(&leftClicks), sizeof leftClicks);
+    EXPECT_EQ(leftClicks, 2u);
+}
+
+TEST_F(MainWindowTest, ATextFieldKeepsSpaceEnterAndEscape)
+{
+    Start();
+    auto* field = new QLineEdit(window.get());
+    field->show();
+    field->setFocus();
+    int returns = 0;
+    QObject::connect(field, &QLineEdit::returnPressed, [&returns] { ++returns; });
+    QTest::keyClicks(field, "Fire 2");
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(field->text(), QStringLiteral("Fire 2"));
+    EXPECT_EQ(returns, 1);
 }
 
 TEST_F(MainWindowTest, MacroPageDisablesProfileButtonsAndApply)
