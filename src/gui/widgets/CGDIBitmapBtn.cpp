@@ -3,6 +3,7 @@
 #include "core/widgets/KitColours.h"
 #include "core/widgets/KitMessages.h"
 #include "core/widgets/SkinFonts.h"
+#include "gui/widgets/FittedText.h"
 #include "gui/widgets/QtConvert.h"
 #include "gui/widgets/SkinFont.h"
 #include "gui/widgets/Skins.h"
@@ -157,9 +158,10 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*)
     }
     const int left = icon_ ? icon_->right + kCaptionAfterIcon : kCaptionLeft;
     const QRect box(left, 0, std::max(0, width() - left - kCaptionRight), height());
-    const QString text = QFontMetrics(font()).elidedText(caption_, Qt::ElideRight, box.width());
+    const FittedText fitted = FitText(caption_, font(), box.width());
+    painter.setFont(fitted.font);
     painter.setPen(colour);
-    painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, text);
+    painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, fitted.text);
 }
 
 void CGDIBitmapBtn::SetHovering(bool hovering)

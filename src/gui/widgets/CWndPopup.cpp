@@ -46,6 +46,13 @@ void DrawNineSlice(QPainter& p, const QPixmap& image, QSize size, int corner)
 
 } // namespace
 
+QBitmap ShapeOutsideKey(const QImage& image, QRgb key)
+{
+    // The mask image's set bits are the key's pixels, and they become QBitmap's colour 0,
+    // the transparent one.
+    return QBitmap::fromImage(image.createMaskFromColor(key, Qt::MaskInColor));
+}
+
 CWndPopup::CWndPopup(QWidget* owner, Look look, std::vector<Item> items)
     : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint),
       look_(std::move(look)), items_(std::move(items)), colourKey_(UseColourKey())
@@ -79,8 +86,7 @@ void CWndPopup::OpenAt(QPoint topLeft)
     move(topLeft);
     if (colourKey_) {
         const QImage image = Compose();
-        setMask(QBitmap::fromImage(
-            image.createMaskFromColor(ToQColor(kitcolours::kPopupKey).rgb(), Qt::MaskOutColor)));
+        setMask(ShapeOutsideKey(image, ToQColor(kitcolours::kPopupKey).rgb()));
     }
     show();
 }

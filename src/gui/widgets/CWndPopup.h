@@ -2,7 +2,9 @@
 
 #include "core/widgets/Geometry.h"
 
+#include <QBitmap>
 #include <QColor>
+#include <QImage>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -10,6 +12,9 @@
 #include <vector>
 
 namespace qx71::gui {
+
+// The shape of a popup painted on a colour key: every pixel but the key's.
+QBitmap ShapeOutsideKey(const QImage& image, QRgb key);
 
 // A popup window that shows a column of items over a nine-slice background and acts as a
 // menu: a click on an item reports the item's value and closes it; so does losing the

@@ -155,6 +155,22 @@ TEST(MenuExLibrary, NestedItemsOpenAsSubMenus)
     EXPECT_EQ(owner.choices[0], 11u);
 }
 
+// On X11 the popup's window is cut to its painted pixels: the key colour outside the rounded
+// frame is not part of it, everything painted is.
+TEST(PopupShape, KeyPixelsAreOutsideAndPaintedPixelsInside)
+{
+    const QRgb key = ToQColor(kitcolours::kPopupKey).rgb();
+    QImage image(8, 4, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(40, 40, 40));
+    image.setPixel(0, 0, key);
+    image.setPixel(7, 3, key);
+    const QRegion shape(ShapeOutsideKey(image, key));
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+    EXPECT_FALSE(shape.contains(QPoint(7, 3)));
+    EXPECT_TRUE(shape.contains(QPoint(1, 0)));
+    EXPECT_TRUE(shape.contains(QPoint(4, 2)));
+}
+
 TEST(LanguageMenu, TwelveFlaggedItemsIn116By273AndTheChosenNumber)
 {
     QWidget window;

@@ -1,0 +1,32 @@
+#include "gui/widgets/FittedText.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+
+namespace qx71::gui {
+
+namespace {
+// Below three quarters of the face's own size, or 9 px, a caption no longer reads as the
+// same control's text.
+constexpr int kSmallestPercent = 75;
+constexpr int kSmallestPixels = 9;
+} // namespace
+
+FittedText FitText(const QString& text, const QFont& font, int width)
+{
+    QFont fitted = font;
+    const int start = font.pixelSize();
+    if (start > 0) {
+        const int smallest = std::max(kSmallestPixels, start * kSmallestPercent / 100);
+        for (int size = start; size >= smallest; --size) {
+            fitted.setPixelSize(size);
+            if (QFontMetrics(fitted).horizontalAdvance(text) <= width) {
+                return {fitted, text};
+            }
+        }
+    }
+    return {fitted, QFontMetrics(fitted).elidedText(text, Qt::ElideRight, width)};
+}
+
+} // namespace qx71::gui
