@@ -1,10 +1,12 @@
 #include "gui/macro/CDlgMacro.h"
 
 #include "core/buttons/MacroKeyNames.h"
-#include "core/common/ITimerQueue.h"
 #include "core/i18n/UiStrings.h"
 #include "core/macro/GameMenu.h"
-#include "core/macro/MacroPageGeometry.h"
+#include "core/widgets/KitColours.h"
+#include "core/widgets/KitMessages.h"
+#include "core/widgets/ScrollBarSheet.h"
+#include "core/widgets/SkinFonts.h"
 #include "gui/widgets/CBitmapEdit.h"
 #include "gui/widgets/CGDIBitmapBtn.h"
 #include "gui/widgets/CListBoxEx.h"
@@ -32,32 +34,36 @@ constexpr size_t Index(MacroControl control)
     return static_cast<size_t>(control);
 }
 
+// The three edits, in the order of fields_.
+constexpr std::array<MacroControl, 3> kFields = {MacroControl::LoopCount, MacroControl::KeyField,
+                                                 MacroControl::DelayField};
 
-size_t FieldIndex(MacroControl control)
+// The buttons that are off while a recording runs.
+constexpr std::array<MacroControl, 5> kEditButtons = {
+    MacroControl::NewMacro, MacroControl::DeleteMacro, MacroControl::Insert,
+    MacroControl::DeleteEvent, MacroControl::Modify};
+
+// The two areas over the painted labels carry only a hint: nothing of theirs is drawn.
+constexpr bool IsLabelArea(MacroControl control)
+{
+    return control == MacroControl::CategoryLabel || control == MacroControl::EventListLabel;
+}
+
+std::optional<PageMouseButton> PageMouseButtonOf(MacroControl control)
 {
     switch (control) {
-    case MacroControl::LoopCount:
-        return 0;
-    case MacroControl::KeyField:
-        return 1;
+    case MacroControl::LeftButton:
+        return PageMouseButton::Left;
+    case MacroControl::MiddleButton:
+        return PageMouseButton::Middle;
+    case MacroControl::RightButton:
+        return PageMouseButton::Right;
     default:
-        return 2;
+        return std::nullopt;
     }
 }
 
-int FieldId(MacroControl control)
-{
-    switch (control) {
-    case MacroControl::LoopCount:
-        return mp::kLoopCountId;
-    case MacroControl::KeyField:
-        return mp::kKeyFieldId;
-    default:
-        return mp::kDelayFieldId;
-    }
-}
-
-void SetListColours(CListBoxEx* list)
+void SetListLook(CListBoxEx* list)
 {
     list->SetColours(ToQColor(mp::kListWell), ToQColor(kitcolours::kTextNormal),
                      ToQColor(kitcolours::kAccentBlue), Qt::white);
@@ -66,19 +72,22 @@ void SetListColours(CListBoxEx* list)
 } // namespace
 
 CDlgMacro::CDlgMacro(PageContext& context, QWidget* parent)
-    : CMainPage(MainPage::Macros, context, parent), capture_(context.hooks, kHookHandle),
+    : CMainPage(MainPage::Macros, context, parent), capture_(context.hooks, Handle()),
       usage_(context.store)
 {
     editor_ = std::make_unique<MacroEditor>(context.macros, context.clock, context.messages,
                                             capture_, usage_, MacroKeyName);
     editor_->SetChinese(ChineseUi());
-    editor_->SetDebugOutput(
-        [](std::string_view line) { qDebug().noquote() << ToQString(line); });
+    editor_->SetDebugOutput([](std::string_view line) { qDebug().noquote() << ToQString(line); });
     setMouseTracking(true);
-    background_ = LoadSkin(mp::kSheetNormal);
-    CreateControls();
+    normalSheet_ = LoadSkin(mp::kSheetNormal);
+    overSheet_ = LoadSkin(mp::kSheetOver);
+    downSheet_ = LoadSkin(mp::kSheetDown);
+    disabledSheet_ = LoadSkin(mp::kSheetDisabled);
+    CreateButtons();
+    CreateFields();
+    CreateLists();
     RetranslateUi();
-    Sync();
     StartLoopTimer();
 }
 
@@ -86,7 +95,6 @@ CDlgMacro::~CDlgMacro()
 {
     Context().timers.Cancel(loopTimer_);
     DestroyMenuEx(this);
-    editor_->SuspendCapture();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -99,19 +107,23 @@ CGDIBitmapBtn* CDlgMacro::Button(MacroControl control) const
 
 QLineEdit* CDlgMacro::Field(MacroControl control) const
 {
-    return mp::IsField(control) ? fields_[FieldIndex(control)] : nullptr;
+    for (size_t i = 0; i < kFields.size(); ++i) {
+        if (kFields[i] == control) {
+            return fields_[i];
+        }
+    }
+    return nullptr;
 }
 
 CGDIBitmapBtn* CDlgMacro::MakeButton(MacroControl control)
 {
-    const QPixmap over = LoadSkin(mp::kSheetOver);
-    const QPixmap down = LoadSkin(mp::kSheetDown);
-    const QPixmap disabled = LoadSkin(mp::kSheetDisabled);
     const Rect& r = mp::ControlRectOf(control);
     auto* button = new CGDIBitmapBtn(r, this, static_cast<int>(Index(control)));
-    button->SetStateImages(background_, over, down, disabled, r);
+    if (!IsLabelArea(control)) {
+        button->SetStateImages(normalSheet_, overSheet_, downSheet_, disabledSheet_, r);
+    }
     if (mp::IsCheckButton(control)) {
-        button->SetCheckedImages(down, QPixmap(), r);
+        button->SetCheckedImages(downSheet_, QPixmap(), r);
         button->SetUseCheckedImages(true);
         button->SetIconRect(mp::kCheckBox);
     }
@@ -122,23 +134,7 @@ CGDIBitmapBtn* CDlgMacro::MakeButton(MacroControl control)
     return button;
 }
 
-QLineEdit* CDlgMacro::MakeField(MacroControl control, int maxLength, bool digitsOnly)
-{
-    const Rect& r = mp::ControlRectOf(control);
-    auto* field = new CBitmapEdit(r, CutSheet(background_, r), this, FieldId(control));
-    field->setMaxLength(maxLength);
-    field->SetTextColour(ToQColor(mp::kFieldText));
-    field->setTextMargins(4, 0, 4, 0);
-    if (digitsOnly) {
-        field->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
-    }
-    field->setMouseTracking(true);
-    fields_[FieldIndex(control)] = field;
-    return field;
-}
-
-void CDlgMacro::CreateControls()
+void CDlgMacro::CreateButtons()
 {
     for (size_t i = 0; i < mp::kControlCount; ++i) {
         const auto control = static_cast<MacroControl>(i);
@@ -147,83 +143,111 @@ void CDlgMacro::CreateControls()
             continue;
         }
         CGDIBitmapBtn* button = MakeButton(control);
-        if (control == MacroControl::NoDelay) {
-            button->SetToggle(true);
-        }
         if (control == MacroControl::Record) {
             button->SetIconRect(mp::kRecordIcon);
         }
-        if (control == MacroControl::GameButton) {
-            button->setAccessibleName(QStringLiteral("game"));
+        if (const std::optional<PageMouseButton> which = PageMouseButtonOf(control)) {
+            button->SetNotify(true);
+            connect(button, &CGDIBitmapBtn::notified, this, [this, which](int code, int) {
+                editor_->MouseButtonInput(*which, static_cast<uint32_t>(code));
+                Sync();
+            });
         }
     }
-    const std::pair<MacroControl, PageMouseButton> mouse[] = {
-        {MacroControl::LeftButton, PageMouseButton::Left},
-        {MacroControl::MiddleButton, PageMouseButton::Middle},
-        {MacroControl::RightButton, PageMouseButton::Right},
-    };
-    for (const auto& [control, which] : mouse) {
-        CGDIBitmapBtn* button = Button(control);
-        button->SetNotify(true);
-        connect(button, &CGDIBitmapBtn::notified, this, [this, which](int code, int) {
-            editor_->MouseButtonInput(which, static_cast<uint32_t>(code));
-            Sync();
-        });
-    }
+}
 
-    QLineEdit* loop = MakeField(MacroControl::LoopCount, mp::kLoopCountMaxLength, true);
+QLineEdit* CDlgMacro::MakeField(MacroControl control, int id, int maxLength, bool digitsOnly)
+{
+    const Rect& r = mp::ControlRectOf(control);
+    auto* field = new CBitmapEdit(r, CutSheet(normalSheet_, r), this, id);
+    if (maxLength > 0) {
+        field->setMaxLength(maxLength);
+    }
+    field->SetTextColour(ToQColor(mp::kFieldText));
+    field->setTextMargins(4, 0, 4, 0);
+    if (digitsOnly) {
+        field->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
+    }
+    field->setMouseTracking(true);
+    field->installEventFilter(this);
+    for (size_t i = 0; i < kFields.size(); ++i) {
+        if (kFields[i] == control) {
+            fields_[i] = field;
+        }
+    }
+    return field;
+}
+
+void CDlgMacro::CreateFields()
+{
+    QLineEdit* loop =
+        MakeField(MacroControl::LoopCount, mp::kLoopCountId, mp::kLoopCountMaxLength, true);
     loop->setAlignment(Qt::AlignCenter);
     connect(loop, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!syncing_) {
             editor_->SetLoopCountText(ToU16(text));
+            Sync();
         }
     });
-    QLineEdit* key = MakeField(MacroControl::KeyField, mp::kKeyFieldMaxLength, false);
-    // The key comes from the keyboard hook; typing never changes the field.
+    // The key comes from the keyboard hook and the page's mouse buttons, and the field shows
+    // its name, which may be longer than the one character a user could type.
+    QLineEdit* key = MakeField(MacroControl::KeyField, mp::kKeyFieldId, 0, false);
     key->setReadOnly(true);
-    QLineEdit* delay = MakeField(MacroControl::DelayField, mp::kDelayFieldMaxLength, true);
+    QLineEdit* delay =
+        MakeField(MacroControl::DelayField, mp::kDelayFieldId, mp::kDelayFieldMaxLength, true);
     connect(delay, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!syncing_) {
             editor_->SetDelayFieldText(ToU16(text));
         }
     });
+}
+
+void CDlgMacro::CreateLists()
+{
+    const QPixmap scrollSheet = LoadSkin(scrollbar::kSheet);
 
     macroList_ = new CListBoxEx(mp::ControlRectOf(MacroControl::MacroList), this, mp::kMacroListId);
-    SetListColours(macroList_);
+    SetListLook(macroList_);
+    macroList_->SetIconsShown(false);
     connect(macroList_, &CListBoxEx::selectionChangedByUser, this, [this](int, int index) {
-        if (syncing_) {
-            return;
+        if (!syncing_) {
+            editor_->SelectMacro(index);
+            Sync();
         }
-        editor_->SelectMacro(index);
-        Sync();
     });
+    connect(macroList_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { macroList_->BeginEdit(macroList_->row(item)); });
     connect(macroList_, &CListBoxEx::editEnded, this, [this](int, int index) {
         const QListWidgetItem* item = macroList_->item(index);
         editor_->RenameMacro(index, item != nullptr ? ToU16(item->text()) : std::u16string());
-        // A refused name: the list shows the editor's text again.
-        shownMacros_.clear();
+        // A refused name: the list shows the editor's name again.
         Sync();
     });
+    macroScroll_ = new CSkinScrollWnd(this);
+    macroScroll_->Attach(macroList_, scrollSheet);
 
-    const Rect& events = mp::ControlRectOf(MacroControl::EventList);
-    eventList_ = new CListBoxEx(events, this, mp::kEventListId);
+    eventList_ = new CListBoxEx(mp::ControlRectOf(MacroControl::EventList), this, mp::kEventListId);
     eventList_->SetIconSize(mp::kListIconSize);
-    SetListColours(eventList_);
+    SetListLook(eventList_);
     connect(eventList_, &CListBoxEx::selectionChangedByUser, this, [this](int, int index) {
-        if (syncing_) {
-            return;
+        if (!syncing_) {
+            editor_->SelectEvent(index);
+            Sync();
         }
-        editor_->SelectEvent(index);
-        Sync();
     });
     eventScroll_ = new CSkinScrollWnd(this);
-    eventScroll_->Attach(eventList_, LoadSkin(scrollbar::kSheet));
+    eventScroll_->Attach(eventList_, scrollSheet);
+
+    for (CListBoxEx* list : {macroList_, eventList_}) {
+        list->viewport()->setMouseTracking(true);
+        list->viewport()->installEventFilter(this);
+    }
 }
 
 void CDlgMacro::RetranslateUi()
 {
-    const bool chinese = ChineseUi();
-    editor_->SetChinese(chinese);
+    editor_->SetChinese(ChineseUi());
     const UiStrings& strings = Context().strings;
     for (size_t i = 0; i < buttons_.size(); ++i) {
         CGDIBitmapBtn* button = buttons_[i];
@@ -257,12 +281,6 @@ void CDlgMacro::LeavePage()
     Sync();
 }
 
-void CDlgMacro::SuspendCapture()
-{
-    DestroyMenuEx(this);
-    editor_->SuspendCapture();
-}
-
 void CDlgMacro::PrepareAtStart()
 {
     editor_->ShowCategory(editor_->Category());
@@ -275,9 +293,9 @@ void CDlgMacro::BeforeApply()
     Sync();
 }
 
-void CDlgMacro::OnHookKey(uint32_t code, uint32_t flags)
+void CDlgMacro::OnKeyEvent(uint32_t wParam, uint32_t lParam)
 {
-    editor_->RecordInput(code, flags);
+    editor_->RecordInput(wParam, lParam);
     Sync();
 }
 
@@ -309,9 +327,7 @@ void CDlgMacro::OnButton(MacroControl control)
         break;
     case MacroControl::Modify:
         editor_->BeginModify();
-        Sync();
-        FocusFromEditor();
-        return;
+        break;
     case MacroControl::Record:
         editor_->ToggleRecording();
         break;
@@ -323,23 +339,23 @@ void CDlgMacro::OnButton(MacroControl control)
         break;
     case MacroControl::DelayOption:
         editor_->ChooseDelayOption();
-        Sync();
-        FocusFromEditor();
-        return;
+        break;
     case MacroControl::KeyConfirm:
         editor_->ConfirmKey();
-        Sync();
-        FocusFromEditor();
-        return;
+        break;
     case MacroControl::DelayConfirm:
         editor_->ConfirmDelay();
-        Sync();
-        FocusFromEditor();
+        break;
+    case MacroControl::CategoryLabel:
+    case MacroControl::EventListLabel:
+        // A click on the page's background.
+        DestroyMenuEx(this);
         return;
     default:
         return;
     }
     Sync();
+    FocusFromEditor();
 }
 
 void CDlgMacro::FocusFromEditor()
@@ -347,7 +363,7 @@ void CDlgMacro::FocusFromEditor()
     const MacroControl focus = editor_->View().focus;
     QWidget* target = mp::IsField(focus) ? static_cast<QWidget*>(Field(focus))
                                          : static_cast<QWidget*>(Button(focus));
-    if (target != nullptr && target->isVisible()) {
+    if (target != nullptr && target->isVisible() && !target->hasFocus()) {
         target->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -356,13 +372,13 @@ void CDlgMacro::OpenGameMenu()
 {
     const GameMenuItems items = BuildGameMenuItems(ChineseUi());
     const CGDIBitmapBtn* game = Button(MacroControl::GameButton);
-    // The window rectangle's left and bottom (outside) in screen coordinates.
+    // The left edge and the bottom (the first row below the button) in screen coordinates.
     const QPoint corner = game->mapToGlobal(QPoint(0, game->height()));
     const MenuPoint at = GameMenuPoint(corner.x(), corner.y());
     const auto paths = GameMenuImagePaths(Context().installDir);
-    QStringList images;
-    for (const auto& path : paths) {
-        images << QString::fromStdString(path.string());
+    std::array<QString, 8> images;
+    for (size_t i = 0; i < paths.size(); ++i) {
+        images[i] = QString::fromStdString(paths[i].string());
     }
     CreateMenuEx(this, static_cast<int>(kGameMenuNumber), QPoint(at.x, at.y), kGameMenuColours[0],
                  kGameMenuColours[1], kGameMenuColours[2], images[0], images[1], images[2],
@@ -390,20 +406,22 @@ void CDlgMacro::OnLoopTimer()
 {
     const std::u16string before = editor_->View().loopCountText;
     editor_->NormaliseLoopCount();
-    Sync();
-    if (editor_->View().loopCountText != before) {
-        QLineEdit* loop = Field(MacroControl::LoopCount);
-        loop->setCursorPosition(static_cast<int>(loop->text().size()));
+    if (editor_->View().loopCountText == before) {
+        return;
     }
+    Sync();
+    QLineEdit* loop = Field(MacroControl::LoopCount);
+    loop->setCursorPosition(static_cast<int>(loop->text().size()));
 }
 
 void CDlgMacro::ShowHints(QPoint pagePoint)
 {
+    if (!Context().showHint) {
+        return;
+    }
     static constexpr auto kRects = mp::HintRects();
     for (uint32_t hint : editor_->HintsAt(kRects, pagePoint.x(), pagePoint.y())) {
-        if (Context().showHint) {
-            Context().showHint(static_cast<int>(hint));
-        }
+        Context().showHint(static_cast<int>(hint));
     }
 }
 
@@ -414,6 +432,18 @@ bool CDlgMacro::event(QEvent* event)
         return true;
     }
     return CMainPage::event(event);
+}
+
+bool CDlgMacro::eventFilter(QObject* watched, QEvent* event)
+{
+    // The lists and the edits pass their mouse moves on to the page's hints, as its buttons do.
+    if (event->type() == QEvent::MouseMove) {
+        if (auto* widget = qobject_cast<QWidget*>(watched)) {
+            const auto* move = static_cast<QMouseEvent*>(event);
+            ShowHints(widget->mapTo(this, move->position().toPoint()));
+        }
+    }
+    return CMainPage::eventFilter(watched, event);
 }
 
 void CDlgMacro::mousePressEvent(QMouseEvent* event)
@@ -433,12 +463,15 @@ void CDlgMacro::mouseMoveEvent(QMouseEvent* event)
 void CDlgMacro::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, background_);
-    p.setFont(ShellDlgFont(14));
+    p.drawPixmap(0, 0, normalSheet_);
+    p.setFont(ShellDlgFont(kKitTextHeight));
     p.setPen(ToQColor(kitcolours::kTextNormal));
+    const QFontMetrics metrics(p.font());
     for (const mp::PaintedLabel& label : mp::kPaintedLabels) {
-        p.drawText(ToQRect(label.rect), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   ToQString(Context().strings.Get(label.textKey)));
+        const QRect box = ToQRect(label.rect);
+        const QString text = metrics.elidedText(ToQString(Context().strings.Get(label.textKey)),
+                                                Qt::ElideRight, box.width());
+        p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     }
 }
 
@@ -451,8 +484,7 @@ void CDlgMacro::Sync()
     const MacroPageView& view = editor_->View();
     Button(MacroControl::GameButton)->SetCaption(ToQString(view.gameCaption));
     Button(MacroControl::Record)->SetCaption(ToQString(view.recordCaption));
-    for (MacroControl c : {MacroControl::NewMacro, MacroControl::DeleteMacro, MacroControl::Insert,
-                           MacroControl::DeleteEvent, MacroControl::Modify}) {
+    for (MacroControl c : kEditButtons) {
         Button(c)->setEnabled(view.editButtonsEnabled);
     }
     Button(MacroControl::NoDelay)->SetChecked(view.noDelayChecked);
@@ -462,50 +494,73 @@ void CDlgMacro::Sync()
     Button(MacroControl::DelayOption)->setVisible(view.delayOptionVisible);
     Button(MacroControl::DelayOption)->SetChecked(view.delayOptionChecked);
     Button(MacroControl::DelayConfirm)->setVisible(view.delayConfirmVisible);
-    const auto setField = [](QLineEdit* field, const std::u16string& text, bool visible) {
+    SyncFields();
+    SyncMacroList();
+    SyncEventList();
+    syncing_ = false;
+}
+
+void CDlgMacro::SyncFields()
+{
+    const MacroPageView& view = editor_->View();
+    const auto show = [](QLineEdit* field, const std::u16string& text, bool visible) {
         const QString q = ToQString(text);
         if (field->text() != q) {
             field->setText(q);
         }
         field->setVisible(visible);
     };
-    setField(Field(MacroControl::LoopCount), view.loopCountText, true);
-    setField(Field(MacroControl::KeyField), view.keyFieldText, view.keyFieldVisible);
-    setField(Field(MacroControl::DelayField), view.delayFieldText, view.delayFieldVisible);
-
-    std::vector<std::pair<std::u16string, uint32_t>> macros;
-    for (const MacroItem& item : editor_->MacroList().Items()) {
-        macros.emplace_back(item.text, item.id);
-    }
-    SyncList(macroList_, macros, editor_->MacroList().Selection(), shownMacros_);
-    std::vector<std::pair<std::u16string, uint32_t>> events;
-    for (const EventItem& item : editor_->EventList().Items()) {
-        events.emplace_back(item.text, item.Data());
-    }
-    SyncList(eventList_, events, editor_->EventList().Selection(), shownEvents_);
-    syncing_ = false;
+    show(Field(MacroControl::LoopCount), view.loopCountText, true);
+    show(Field(MacroControl::KeyField), view.keyFieldText, view.keyFieldVisible);
+    show(Field(MacroControl::DelayField), view.delayFieldText, view.delayFieldVisible);
 }
 
-void CDlgMacro::SyncList(CListBoxEx* list,
-                         const std::vector<std::pair<std::u16string, uint32_t>>& items,
-                         int selection, std::vector<std::pair<std::u16string, uint32_t>>& shown)
+namespace {
+
+// Makes the list hold exactly these items (text and data) with this selection, refilling it
+// only when the items differ, so that an unchanged list keeps its scroll position.
+template <typename Items, typename DataOf>
+void ShowItems(CListBoxEx* list, const Items& items, int selection, DataOf dataOf)
 {
-    if (items != shown || list->Count() != static_cast<int>(items.size())) {
+    bool same = list->count() == static_cast<int>(items.size());
+    for (int i = 0; same && i < list->count(); ++i) {
+        const auto& item = items[static_cast<size_t>(i)];
+        same = list->ItemData(i) == dataOf(item) && list->item(i)->text() == ToQString(item.text);
+    }
+    if (!same) {
         list->setUpdatesEnabled(false);
         list->clear();
-        for (const auto& [text, data] : items) {
-            list->AddItem(ToQString(text), static_cast<uint8_t>(data >> kItemKindShift),
+        for (const auto& item : items) {
+            const uint32_t data = dataOf(item);
+            list->AddItem(ToQString(item.text), static_cast<uint8_t>(data >> kItemKindShift),
                           data & kItemValueMask);
         }
         list->setUpdatesEnabled(true);
-        shown = items;
     }
-    if (list->currentRow() != selection) {
+    if (list->currentRow() != selection || selection < 0) {
         list->setCurrentRow(selection);
     }
-    if (selection >= 0) {
+    if (selection < 0) {
+        list->clearSelection();
+    } else {
         list->scrollToItem(list->item(selection));
     }
+}
+
+} // namespace
+
+void CDlgMacro::SyncMacroList()
+{
+    // A macro item's data is its id; the list draws no icons, so its top byte (the category)
+    // is never taken for an event kind.
+    ShowItems(macroList_, editor_->MacroList().Items(), editor_->MacroList().Selection(),
+              [](const MacroItem& item) { return item.id; });
+}
+
+void CDlgMacro::SyncEventList()
+{
+    ShowItems(eventList_, editor_->EventList().Items(), editor_->EventList().Selection(),
+              [](const EventItem& item) { return item.Data(); });
 }
 
 } // namespace qx71::gui

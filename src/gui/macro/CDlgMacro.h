@@ -1,17 +1,17 @@
 #pragma once
 
+#include "core/common/ITimerQueue.h"
 #include "core/config/StoreMacroUsage.h"
 #include "core/hooks/HookKeyCapture.h"
 #include "core/macro/MacroEditor.h"
 #include "core/macro/MacroPageControls.h"
+#include "core/macro/MacroPageGeometry.h"
 #include "gui/app/CMainPage.h"
 
 #include <QPixmap>
 
 #include <array>
 #include <memory>
-#include <string>
-#include <vector>
 
 class QLineEdit;
 
@@ -29,37 +29,37 @@ class CDlgMacro : public CMainPage {
     Q_OBJECT
 
 public:
-    // The window handle the hooks post this page's key events to.
-    static constexpr WindowHandle kHookHandle = 3;
-
     CDlgMacro(PageContext& context, QWidget* parent);
     ~CDlgMacro() override;
 
     void RetranslateUi() override;
     void LeavePage() override;
-    void SuspendCapture() override;
     void PrepareAtStart() override;
     void BeforeApply() override;
-    void OnHookKey(uint32_t code, uint32_t flags) override;
+    void OnKeyEvent(uint32_t wParam, uint32_t lParam) override;
 
     const MacroEditor& Editor() const { return *editor_; }
+    // The page's controls, for the window's tests: null for a control that is not a button.
     CGDIBitmapBtn* Button(MacroControl control) const;
+    QLineEdit* Field(MacroControl control) const;
     CListBoxEx* MacroList() const { return macroList_; }
     CListBoxEx* EventList() const { return eventList_; }
-    QLineEdit* Field(MacroControl control) const;
+    CSkinScrollWnd* EventScroll() const { return eventScroll_; }
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void CreateControls();
+    void CreateButtons();
+    void CreateFields();
+    void CreateLists();
     CGDIBitmapBtn* MakeButton(MacroControl control);
-    QLineEdit* MakeField(MacroControl control, int maxLength, bool digitsOnly);
+    QLineEdit* MakeField(MacroControl control, int id, int maxLength, bool digitsOnly);
     void OnButton(MacroControl control);
-    void OnMouseButton(MacroControl control, int code);
     void OpenGameMenu();
     void OnGameChoice(uint32_t lParam);
     void StartLoopTimer();
@@ -68,20 +68,20 @@ private:
     void FocusFromEditor();
     // Draws the editor's state into the controls.
     void Sync();
-    void SyncList(CListBoxEx* list, const std::vector<std::pair<std::u16string, uint32_t>>& items,
-                  int selection, std::vector<std::pair<std::u16string, uint32_t>>& shown);
+    void SyncFields();
+    void SyncMacroList();
+    void SyncEventList();
 
     HookKeyCapture capture_;
     StoreMacroUsage usage_;
     std::unique_ptr<MacroEditor> editor_;
-    QPixmap background_;
-    std::array<CGDIBitmapBtn*, kMacroHintControls + 3> buttons_{};
+    QPixmap normalSheet_, overSheet_, downSheet_, disabledSheet_;
+    std::array<CGDIBitmapBtn*, macropage::kControlCount> buttons_{};
     std::array<QLineEdit*, 3> fields_{};
     CListBoxEx* macroList_ = nullptr;
     CListBoxEx* eventList_ = nullptr;
+    CSkinScrollWnd* macroScroll_ = nullptr;
     CSkinScrollWnd* eventScroll_ = nullptr;
-    std::vector<std::pair<std::u16string, uint32_t>> shownMacros_;
-    std::vector<std::pair<std::u16string, uint32_t>> shownEvents_;
     ITimerQueue::TimerId loopTimer_ = ITimerQueue::kNoTimer;
     bool syncing_ = false;
 };
