@@ -3,6 +3,7 @@
 #include "gui/app/CMainPage.h"
 #include "gui/app/CPagePlaceholder.h"
 #include "gui/lighting/CDlgLEDSet.h"
+#include "gui/macro/CDlgMacro.h"
 #include "gui/stats/CDlgSts.h"
 
 namespace qx71::gui {
@@ -12,10 +13,11 @@ CMainPage* MakeMainPage(MainPage page, PageContext& context, QWidget* parent)
     switch (page) {
     case MainPage::Lighting:
         return new CDlgLEDSet(context, parent);
+    case MainPage::Macros:
+        return new CDlgMacro(context, parent);
     case MainPage::Statistics:
         return new CDlgSts(context, context.language.InstallChinese() != 0, parent);
     case MainPage::Buttons: // CDlgMainSet
-    case MainPage::Macros:  // CDlgMacro
     case MainPage::Support: // CDlgSupport
         break;
     }
