@@ -29,7 +29,7 @@ flag_item() { echo "61 $((365 + 22 * ($1 - 1)))"; }
 export QX71_DATA_DIR=$work/data
 ctl() { "$bin/qx71ctl" --simulate "$@" > /dev/null; }
 ctl macro add --name Jump down:Space 50ms up:Space
-ctl macro add --name "Twenty characters!!!" down:Shift 30ms down:W 400ms up:W up:Shift
+ctl macro add --name "Twenty characters!!!" down:L_Shift 30ms down:W 400ms up:W up:L_Shift
 long=()
 for key in Q W E R A S D F Z X C V; do
   long+=("down:$key" 35ms "up:$key" 120ms)

@@ -14,7 +14,6 @@ namespace {
 
 namespace mp = macropage;
 
-constexpr Rgb kColumnFill{31, 34, 40};
 constexpr Rgb kRecordDot{214, 48, 40};
 
 QColor GlyphColour(Face face)
@@ -24,6 +23,9 @@ QColor GlyphColour(Face face)
         return Q(kitcolours::kTextHover);
     case Face::Pressed:
         return Q(kitcolours::kTextPressed);
+    case Face::Dim:
+        // The buttons that are off while a recording runs must look off.
+        return Q(theme::kLine);
     default:
         return Q(theme::kGlyph);
     }
@@ -246,7 +248,7 @@ void DrawColumn(QPainter& p, const Rect& r)
 {
     p.save();
     p.setPen(QPen(Q(theme::kLine), 1));
-    p.setBrush(Q(kColumnFill));
+    p.setBrush(Q(mp::kColumnFill));
     p.drawRoundedRect(Inner(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
     p.restore();
 }

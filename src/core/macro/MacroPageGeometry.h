@@ -115,6 +115,22 @@ constexpr bool IsGlyphButton(MacroControl control)
         return false;
     }
 }
+// The controls of the edit panel, hidden while no event is inserted or modified. The sheets
+// draw them, and their wells reach one pixel beyond their rectangles.
+constexpr bool IsEditPanelControl(MacroControl control)
+{
+    switch (control) {
+    case MacroControl::KeyOption:
+    case MacroControl::KeyField:
+    case MacroControl::KeyConfirm:
+    case MacroControl::DelayOption:
+    case MacroControl::DelayField:
+    case MacroControl::DelayConfirm:
+        return true;
+    default:
+        return false;
+    }
+}
 // The edits, drawn as wells in the sheets.
 constexpr bool IsField(MacroControl control)
 {
@@ -129,6 +145,8 @@ inline constexpr int kGameArrowWidth = 28;
 // The edits draw their text in the accent blue on a near-black well, drawn in the sheets.
 inline constexpr Rgb kFieldText{21, 140, 185};
 inline constexpr Rgb kFieldWell{15, 15, 15};
+// The three columns' face; the parts of the edit panel whose controls are hidden show it.
+inline constexpr Rgb kColumnFill{31, 34, 40};
 // The lists' rows: the kit's normal text on a dark well.
 inline constexpr Rgb kListWell{20, 22, 26};
 

@@ -464,6 +464,16 @@ void CDlgMacro::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, normalSheet_);
+    // The sheet draws every control; a hidden one of the edit panel leaves the column's face.
+    for (size_t i = 0; i < mp::kControlCount; ++i) {
+        const auto control = static_cast<MacroControl>(i);
+        const QWidget* widget = mp::IsField(control) ? static_cast<QWidget*>(Field(control))
+                                                     : static_cast<QWidget*>(Button(control));
+        if (mp::IsEditPanelControl(control) && widget != nullptr && widget->isHidden()) {
+            p.fillRect(ToQRect(mp::kControlRects[i]).adjusted(-1, -1, 1, 1),
+                       ToQColor(mp::kColumnFill));
+        }
+    }
     p.setFont(ShellDlgFont(kKitTextHeight));
     p.setPen(ToQColor(kitcolours::kTextNormal));
     const QFontMetrics metrics(p.font());
@@ -495,6 +505,8 @@ void CDlgMacro::Sync()
     Button(MacroControl::DelayOption)->SetChecked(view.delayOptionChecked);
     Button(MacroControl::DelayConfirm)->setVisible(view.delayConfirmVisible);
     SyncFields();
+    // The page's background shows where the edit panel's controls are hidden.
+    update(ToQRect(mp::kEditPanel));
     SyncMacroList();
     SyncEventList();
     syncing_ = false;

@@ -131,6 +131,14 @@ void CListBoxEx::SetColours(const QColor& background, const QColor& text,
     text_ = text;
     selectedBackground_ = selectedBackground;
     selectedText_ = selectedText;
+    // The rows paint themselves; the part of the list below the last row, and the in-place
+    // editor, take the same colours from the palette.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, background);
+    colours.setColor(QPalette::Text, text);
+    colours.setColor(QPalette::Highlight, selectedBackground);
+    colours.setColor(QPalette::HighlightedText, selectedText);
+    setPalette(colours);
     viewport()->update();
 }
 

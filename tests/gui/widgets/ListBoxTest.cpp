@@ -108,6 +108,10 @@ TEST_F(ListBox, SelectedItemDrawnInTheOwnersColours)
     const QRect plain = list.visualItemRect(list.item(0));
     EXPECT_EQ(drawn.pixelColor(selected.right() - 2, selected.center().y()), QColor(0, 120, 200));
     EXPECT_EQ(drawn.pixelColor(plain.right() - 2, plain.center().y()), QColor(10, 20, 30));
+    // Below the last row the list keeps the owner's background, not the system's white.
+    const QRect last = list.visualItemRect(list.item(list.count() - 1));
+    ASSERT_LT(last.bottom() + 5, list.viewport()->height());
+    EXPECT_EQ(drawn.pixelColor(last.center().x(), last.bottom() + 5), QColor(10, 20, 30));
 }
 
 } // namespace
