@@ -24,6 +24,13 @@ if(NOT QX71_UPDATE_SERVER STREQUAL "" AND NOT QX71_UPDATE_SERVER MATCHES "^[Hh][
   message(FATAL_ERROR "QX71_UPDATE_SERVER must be an http or https address without a path, got '${QX71_UPDATE_SERVER}'")
 endif()
 
+# The maker's web site that the support page's web-site button opens (http or https). Empty:
+# the button is disabled.
+set(QX71_WEB_SITE "" CACHE STRING "Web site the support page opens (http or https)")
+if(NOT QX71_WEB_SITE STREQUAL "" AND NOT QX71_WEB_SITE MATCHES "^[Hh][Tt][Tt][Pp][Ss]?://[^/]")
+  message(FATAL_ERROR "QX71_WEB_SITE must be an http or https address, got '${QX71_WEB_SITE}'")
+endif()
+
 option(QX71_WERROR "Treat compiler warnings as errors" ON)
 option(QX71_BUILD_TESTS "Build the tests" ON)
 option(QX71_BUILD_BENCH "Build the benchmarks" OFF)

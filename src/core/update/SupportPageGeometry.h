@@ -2,6 +2,7 @@
 
 #include "core/app/MainWindowGeometry.h"
 #include "core/widgets/Geometry.h"
+#include "core/widgets/KitColours.h"
 
 #include <array>
 #include <cstddef>
@@ -14,6 +15,12 @@ namespace qx71::support {
 // support_over are drawn at exactly kPageSize; each control's images are cut from them at its
 // rectangle.
 inline constexpr Size kPageSize{mainwindow::kPageArea.Width(), mainwindow::kPageArea.Height()};
+inline constexpr std::string_view kSheetNormal = "support_normal.bmp";
+inline constexpr std::string_view kSheetDown = "support_down.bmp";
+inline constexpr std::string_view kSheetOver = "support_over.bmp";
+// The web-site button has nothing to open when the program was built without an address; it
+// is then disabled and cut from this sheet, which draws the buttons dimmed.
+inline constexpr std::string_view kSheetDisabled = "support_disabled.bmp";
 
 enum class Control : size_t {
     Update,
@@ -61,6 +68,11 @@ struct LayoutBox {
 inline constexpr LayoutBox kProgramVersionBox{127, 169, 247, 192};
 inline constexpr LayoutBox kFirmwareVersionBox{440, 169, 515, 192};
 inline constexpr int kVersionFontPoints = 12;
-inline constexpr std::array<uint8_t, 3> kVersionTextRgb{193, 210, 238};
+inline constexpr Rgb kVersionText{193, 210, 238};
+// The opaque background of the version texts. The sheets draw a well of this colour under
+// each text, so the text's background and the page meet without a seam.
+inline constexpr Rgb kVersionBackground{18, 20, 24};
+inline constexpr Rect kProgramVersionWell{87, 158, 264, 200};
+inline constexpr Rect kFirmwareVersionWell{390, 158, 549, 200};
 
 } // namespace qx71::support

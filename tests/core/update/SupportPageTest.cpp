@@ -1,4 +1,5 @@
 #include "core/update/SupportPage.h"
+#include "core/update/WebSite.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,25 @@ TEST(SupportPage, HintsComeFromTheControlRectanglesGrownByOnePixel)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SupportHintsAt(c.point), c.hints) << c.point.x << "," << c.point.y;
+    }
+}
+
+TEST(SupportPage, WebSiteButtonOpensOnlyAWebAddress)
+{
+    const struct {
+        std::string_view configured;
+        std::string opened;
+    } cases[] = {
+        {"https://www.example.com/qx71", "https://www.example.com/qx71"},
+        {"HTTP://example.com", "HTTP://example.com"},
+        {"", ""},
+        {"www.example.com", ""},
+        {"file:///etc/passwd", ""},
+        {"javascript:alert(1)", ""},
+        {"https://", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WebSiteToOpen(c.configured), c.opened) << c.configured;
     }
 }
 
