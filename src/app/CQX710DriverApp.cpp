@@ -6,6 +6,7 @@
 #include "core/i18n/LanguageSelection.h"
 #include "core/i18n/UiStrings.h"
 #include "core/markup/SharedMarkupDocument.h"
+#include "core/update/UpdatePaths.h"
 #include "gui/app/CQX710DriverDlg.h"
 #include "gui/widgets/QtMessageSink.h"
 #include "gui/widgets/Skins.h"
@@ -123,10 +124,14 @@ int CQX710DriverApp::Run()
     language_->LoadStartupStrings();
 
     IHidPlatform& hid = traced_ ? static_cast<IHidPlatform&>(*traced_) : *hid_;
-    window_ = std::make_unique<gui::CQX710DriverDlg>(
-        gui::MainWindowServices{*clock_, *files_, hid, *monitor_, inputHooks_.get(), pointer_.get(),
-                                *launcher_, *starter_, cursor_.get(), *downloader_, *markup_,
-                                *timers_, *strings_, *language_, installDir_, dataDir_});
+    gui::MainWindowServices services{*clock_,           *files_,        hid,         *monitor_,
+                                     inputHooks_.get(), pointer_.get(), *launcher_,  *starter_,
+                                     cursor_.get(),     *downloader_,   *markup_,    *timers_,
+                                     *strings_,         *language_,     installDir_, dataDir_};
+    services.updateServer = UpdateServer(ReadUpdateServerEnvironment());
+    services.installDirWritable =
+        CanWriteUnder(FormUpdatePaths(installDir_, dataDir_, true).image.parent_path());
+    window_ = std::make_unique<gui::CQX710DriverDlg>(std::move(services));
     QObject::connect(window_.get(), &gui::CQX710DriverDlg::closed, qApp, &QApplication::quit);
 
     TerminationSignals::Handlers handlers;

@@ -1,6 +1,22 @@
 #include "core/update/SupportPage.h"
 
+#include "core/app/HintLine.h"
+
 namespace qx71 {
+
+bool IsDisplayOnly(support::Control control)
+{
+    return control == support::Control::ProgramVersion ||
+           control == support::Control::FirmwareVersion;
+}
+
+std::string_view CaptionKey(support::Control control)
+{
+    if (!IsDisplayOnly(control)) {
+        return {};
+    }
+    return HintKey(static_cast<int>(support::Spec(control).hint));
+}
 
 std::vector<uint32_t> SupportHintsAt(Point point)
 {

@@ -25,6 +25,12 @@ inline constexpr std::string_view kProfileFileSuffix = "cfg";
 // The message to the main window that restores the defaults and applies them.
 inline constexpr uint32_t kRestoreDefaultsMessage = 0x806;
 
+// The two version areas only show: they stay checked and a click does nothing.
+bool IsDisplayOnly(support::Control control);
+// The caption a control carries: the version areas are labelled with the texts of their hints
+// ("str_driver_version", "str_firmware_version"); the action buttons show glyphs (empty).
+std::string_view CaptionKey(support::Control control);
+
 // The hint codes a cursor at `point` (page pixels) posts, in posting order: each control whose
 // rectangle grown by one pixel on every side holds the point.
 std::vector<uint32_t> SupportHintsAt(Point point);

@@ -15,6 +15,7 @@ namespace qx71 {
 class ConfigStore;
 class IClock;
 class IDownloader;
+class IFileSystem;
 class HookState;
 class ICursorPosition;
 class IHostLauncher;
@@ -56,6 +57,11 @@ struct PageContext {
     std::function<void()> restoreDefaults;
     // Ends the program through the window's normal close (the hand-over to the flashing tool).
     std::function<void()> closeWindow;
+    // The firmware update check: the files it reads and writes, the update server (empty: no
+    // online check), and whether its downloads may go under installDir (else under dataDir).
+    IFileSystem& files;
+    std::string updateServer = {};
+    bool installDirWritable = false;
 };
 
 // One of the five pages, placed at (15,128)-(940,580) of the main window. The window calls

@@ -175,7 +175,10 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
                                                              progress_->exec();
                                                          }
                                                      },
-                                                     [this] { RequestClose(); }});
+                                                     [this] { RequestClose(); },
+                                                     services_.files,
+                                                     services_.updateServer,
+                                                     services_.installDirWritable});
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { SaveSessionData(); });

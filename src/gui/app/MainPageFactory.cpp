@@ -5,6 +5,7 @@
 #include "gui/lighting/CDlgLEDSet.h"
 #include "gui/macro/CDlgMacro.h"
 #include "gui/stats/CDlgSts.h"
+#include "gui/update/CDlgSupport.h"
 
 namespace qx71::gui {
 
@@ -18,8 +19,9 @@ CMainPage* MakeMainPage(MainPage page, PageContext& context, QWidget* parent)
     case MainPage::Statistics:
         return new CDlgSts(context, context.language.InstallChinese() != 0, parent);
     case MainPage::Buttons: // CDlgMainSet
-    case MainPage::Support: // CDlgSupport
         break;
+    case MainPage::Support:
+        return new CDlgSupport(context, parent);
     }
     return new CPagePlaceholder(page, context, parent);
 }

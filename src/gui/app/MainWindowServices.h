@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace qx71 {
 class IClock;
@@ -45,6 +46,10 @@ struct MainWindowServices {
     // Null: the window's own boxes. Tests answer for the user here.
     IMessageSink* messages = nullptr;
     IQuestionSink* questions = nullptr;
+    // The firmware update check: the update server (empty: no online check), and whether its
+    // downloads may go under installDir (else under dataDir).
+    std::string updateServer = {};
+    bool installDirWritable = false;
 };
 
 } // namespace qx71::gui

@@ -21,6 +21,7 @@ public:
     ~CDlgInfo() override;
 
     void SetText(const QString& text) { text_ = text; }
+    const QString& Text() const { return text_; }
     void SetStyle(infobox::Style style) { style_ = style; }
     void SetCountDown(bool countDown) { countDown_ = countDown; }
     // Replaces the title "Tips" / "提示" (the "Info" box of the system messages).

@@ -34,6 +34,20 @@ TEST(SupportPage, HintsComeFromTheControlRectanglesGrownByOnePixel)
     }
 }
 
+TEST(SupportPage, VersionAreasAreCaptionedWithTheirHintTextsAndOnlyShow)
+{
+    using support::Control;
+    EXPECT_EQ(CaptionKey(Control::ProgramVersion), "str_driver_version");
+    EXPECT_EQ(CaptionKey(Control::FirmwareVersion), "str_firmware_version");
+    for (Control action :
+         {Control::Update, Control::WebSite, Control::Import, Control::Export, Control::Defaults}) {
+        EXPECT_EQ(CaptionKey(action), "") << static_cast<int>(action);
+        EXPECT_FALSE(IsDisplayOnly(action));
+    }
+    EXPECT_TRUE(IsDisplayOnly(Control::ProgramVersion));
+    EXPECT_TRUE(IsDisplayOnly(Control::FirmwareVersion));
+}
+
 TEST(SupportPage, WebSiteButtonOpensOnlyAWebAddress)
 {
     const struct {

@@ -13,7 +13,6 @@
 #include "core/markup/SharedMarkupDocument.h"
 #include "core/stats/ICursorPosition.h"
 #include "core/stats/StatsModel.h"
-#include "core/update/IProcessStarter.h"
 #include "platform/linux/IconvTextCodec.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "support/FakeTimerQueue.h"
@@ -21,6 +20,7 @@
 #include "support/ScriptedDownloader.h"
 #include "support/SteppedClock.h"
 #include "support/TempDir.h"
+#include "support/UpdateFakes.h"
 
 #include "gui/app/CMainPage.h"
 
@@ -36,12 +36,6 @@ public:
         bool StartProgram(const std::u16string&) override { return false; }
         bool OpenFile(const std::u16string&) override { return false; }
         bool OpenFolder(const std::u16string&) override { return false; }
-    };
-    struct NoStarter final : IProcessStarter {
-        bool Start(const std::filesystem::path&, const std::vector<std::string>&) override
-        {
-            return false;
-        }
     };
     struct NoPoster final : IHookPoster {
         void Post(const HookPost&) override {}
@@ -67,6 +61,13 @@ public:
         int32_t px = 0;
         int32_t py = 0;
     };
+
+    static FakeProcessStarter StarterThatFails()
+    {
+        FakeProcessStarter starter;
+        starter.starts = false;
+        return starter;
+    }
 
     // Lets a sampler thread end before the page that owns it goes.
     ~PageContextFixture() { clock.Open(); }
@@ -102,7 +103,8 @@ public:
                                  data,
                                  [this](int code) { hints.push_back(code); },
                                  [this] { ++defaultsRestored; },
-                                 [this] { ++closed; }});
+                                 [this] { ++closed; },
+                                 files});
         }
         return *context;
     }
@@ -124,7 +126,8 @@ public:
     Questions questions;
     FakeTimerQueue timers;
     NoLauncher launcher;
-    NoStarter starter;
+    // Records every start; a start succeeds only when the test says so.
+    FakeProcessStarter starter = StarterThatFails();
     Cursor cursor;
     SteppedClock clock;
     ScriptedDownloader downloader;

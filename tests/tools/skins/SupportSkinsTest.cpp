@@ -1,0 +1,47 @@
+// The support page's images: present at the page's size, and the texts the page draws on them
+// (the version areas' captions, the two versions) readable on the face under them.
+#include "SkinCheck.h"
+
+#include "core/update/SupportPageGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace qx71::test {
+namespace {
+
+namespace sp = support;
+
+constexpr double kMinimumContrast = 4.5;
+
+TEST(SupportSkins, EveryFileThePageLoadsExistsWithItsSize)
+{
+    for (std::string_view sheet :
+         {sp::kSheetNormal, sp::kSheetDown, sp::kSheetOver, sp::kSheetDisabled}) {
+        ExpectSkinFile(sheet, {925, 452});
+    }
+}
+
+Rect Inside(const Rect& r, int by)
+{
+    return {r.left + by, r.top + by, r.right - by, r.bottom - by};
+}
+
+TEST(SupportSkins, VersionCaptionsAndVersionsAreReadable)
+{
+    // The version areas are always checked: their captions are drawn on the pressed sheet.
+    const QImage down = LoadSkinFile(sp::kSheetDown);
+    ASSERT_FALSE(down.isNull());
+    for (sp::Control area : {sp::Control::ProgramVersion, sp::Control::FirmwareVersion}) {
+        EXPECT_GE(MinContrast(down, Inside(sp::Spec(area).rect, 3), kitcolours::kTextPressed),
+                  kMinimumContrast)
+            << static_cast<int>(area);
+    }
+    const QImage page = LoadSkinFile(sp::kSheetNormal);
+    ASSERT_FALSE(page.isNull());
+    for (const Rect& well : {sp::kProgramVersionWell, sp::kFirmwareVersionWell}) {
+        EXPECT_GE(MinContrast(page, Inside(well, 2), sp::kVersionText), kMinimumContrast);
+    }
+}
+
+} // namespace
+} // namespace qx71::test
