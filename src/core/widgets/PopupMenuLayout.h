@@ -50,4 +50,21 @@ constexpr int WidthFor(int widestText, int iconWidth, bool hasSubMenus)
            kTextGap + (hasSubMenus ? kSubMenuArrowWidth : 0);
 }
 
+// Where a popup of `size` opens when asked to open at `topLeft` on `screen`: moved left and up
+// by what would stick out past the screen's right and bottom edges, so that every item can be
+// reached, but never past the screen's left and top edges.
+constexpr Point KeepOnScreen(Point topLeft, Size size, const Rect& screen)
+{
+    Point p = topLeft;
+    if (p.x + size.width > screen.right) {
+        p.x = screen.right - size.width;
+    }
+    if (p.y + size.height > screen.bottom) {
+        p.y = screen.bottom - size.height;
+    }
+    p.x = p.x < screen.left ? screen.left : p.x;
+    p.y = p.y < screen.top ? screen.top : p.y;
+    return p;
+}
+
 } // namespace qx71::popupmenu

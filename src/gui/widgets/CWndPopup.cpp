@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -83,6 +84,15 @@ CWndPopup::CWndPopup(QWidget* owner, Look look, std::vector<Item> items)
 
 void CWndPopup::OpenAt(QPoint topLeft)
 {
+    // A menu that would run off the screen (the game menu below its button on a short
+    // screen) is moved back onto it.
+    if (const QScreen* screen = QGuiApplication::screenAt(topLeft); screen != nullptr) {
+        const QRect area = screen->availableGeometry();
+        const Point at = pm::KeepOnScreen(
+            FromQPoint(topLeft), {width(), height()},
+            {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()});
+        topLeft = ToQPoint(at);
+    }
     move(topLeft);
     if (colourKey_) {
         const QImage image = Compose();

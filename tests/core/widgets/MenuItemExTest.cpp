@@ -68,5 +68,31 @@ TEST(PopupMenuLayout, LanguageMenuSizeAndHitTest)
     EXPECT_EQ(popupmenu::ItemAt({112, 50}, 12, 116), 2);
 }
 
+TEST(PopupMenuLayout, APopupThatWouldLeaveTheScreenIsMovedBackOntoIt)
+{
+    // The game menu (21 items of 24 pixels) below its button on a 1024 x 768 screen.
+    const Rect screen{0, 0, 1024, 768};
+    const Size menu{238, 6 + 21 * 24 + 3};
+    struct Case {
+        Point asked;
+        Point opened;
+    };
+    const Case cases[] = {
+        {{68, 100}, {68, 100}},   // fits
+        {{68, 257}, {68, 255}},   // two pixels too low: up by two
+        {{900, 100}, {786, 100}}, // past the right edge
+        {{-20, -5}, {0, 0}},      // past the left and top edges
+        {{990, 700}, {786, 255}}, // past the right and bottom edges
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(popupmenu::KeepOnScreen(c.asked, menu, screen), c.opened)
+            << c.asked.x << "," << c.asked.y;
+    }
+    // Taller than the screen: the top items stay reachable.
+    EXPECT_EQ(popupmenu::KeepOnScreen({10, 100}, {100, 900}, screen), (Point{10, 0}));
+    // A screen that does not start at the origin (a second monitor).
+    EXPECT_EQ(popupmenu::KeepOnScreen({1500, 700}, menu, {1024, 0, 2048, 768}), (Point{1500, 255}));
+}
+
 } // namespace
 } // namespace qx71

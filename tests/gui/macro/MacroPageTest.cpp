@@ -118,8 +118,13 @@ TEST_F(MacroPage, RecordsTypedKeysAndPageClicksWithTheirPausesIntoTheShownMacro)
     ASSERT_EQ(Texts(p.MacroList()), std::vector<std::string>{"target"});
     EXPECT_EQ(Texts(p.EventList()), (std::vector<std::string>{"A", "A"}));
 
-    Mouse(Button(MacroControl::Record), QEvent::MouseMove, QPoint(5, 5));
+    // Hints for the controls under the pointer, also over the lists and the edits.
+    Mouse(p.EventList()->viewport(), QEvent::MouseMove, QPoint(5, 5));
     ASSERT_FALSE(fixture.hints.empty());
+    EXPECT_EQ(fixture.hints.back(), 88);
+    Mouse(p.Field(MacroControl::LoopCount), QEvent::MouseMove, QPoint(5, 5));
+    EXPECT_EQ(fixture.hints.back(), 48);
+    Mouse(Button(MacroControl::Record), QEvent::MouseMove, QPoint(5, 5));
     EXPECT_EQ(fixture.hints.back(), 45);
     Click(Button(MacroControl::Record));
     EXPECT_EQ(Button(MacroControl::Record)->Caption(), QStringLiteral("Stop Record"));

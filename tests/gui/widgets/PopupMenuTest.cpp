@@ -10,6 +10,8 @@
 #include "support/gui/QtTestHelpers.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -46,7 +48,7 @@ MenuItemEx Item(uint32_t parent, uint32_t id, std::u16string_view text)
     return item;
 }
 
-int Open(Owner& owner, const MenuItemEx* items, int count)
+int Open(Owner& owner, const MenuItemEx* items, int count, QPoint at = QPoint(100, 100))
 {
     const auto paths =
         GameMenuImagePaths(std::filesystem::path(SkinDir().toStdString()).parent_path());
@@ -54,9 +56,9 @@ int Open(Owner& owner, const MenuItemEx* items, int count)
     for (size_t i = 0; i < 8; ++i) {
         p[i] = QString::fromStdString(paths[i].string());
     }
-    return CreateMenuEx(&owner, static_cast<int>(kGameMenuNumber), QPoint(100, 100),
-                        kGameMenuColours[0], kGameMenuColours[1], kGameMenuColours[2], p[0], p[1],
-                        p[2], p[3], p[4], p[5], p[6], p[7], items, count);
+    return CreateMenuEx(&owner, static_cast<int>(kGameMenuNumber), at, kGameMenuColours[0],
+                        kGameMenuColours[1], kGameMenuColours[2], p[0], p[1], p[2], p[3], p[4],
+                        p[5], p[6], p[7], items, count);
 }
 
 std::vector<CWndPopup*> VisiblePopups(QWidget& owner)
@@ -113,6 +115,20 @@ TEST(MenuExLibrary, ChoiceReachesTheOwnerAsAnEventWithTheItemId)
     EXPECT_EQ(owner.choices[0], 14u);
     EXPECT_FALSE(HasMenuEx(&owner));
     DestroyMenuEx(&owner); // after a choice: harmless
+}
+
+TEST(MenuExLibrary, AMenuAskedToOpenNearTheScreensCornerStaysOnTheScreen)
+{
+    Owner owner;
+    owner.show();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const GameMenuItems items = BuildGameMenuItems(false);
+    ASSERT_EQ(Open(owner, items.data(), 21, screen.bottomRight() - QPoint(10, 10)), 1);
+    const std::vector<CWndPopup*> popups = VisiblePopups(owner);
+    ASSERT_EQ(popups.size(), 1u);
+    EXPECT_TRUE(screen.contains(popups[0]->geometry())) << screen.width() << "x" << screen.height();
+    EXPECT_EQ(popups[0]->geometry().bottomRight(), screen.bottomRight());
+    DestroyMenuEx(&owner);
 }
 
 TEST(MenuExLibrary, AtMostOneMenuPerOwnerAndDestroyCloses)
