@@ -529,20 +529,29 @@ void CDlgMacro::SyncFields()
 
 namespace {
 
-// Makes the list hold exactly these items (text and data) with this selection, refilling it
-// only when the items differ, so that an unchanged list keeps its scroll position.
+// Makes the list hold exactly these items (text and data) with this selection. Only the rows
+// from the first that differs are replaced, so a recording appends its new rows alone and an
+// unchanged list keeps its scroll position.
 template <typename Items, typename DataOf>
 void ShowItems(CListBoxEx* list, const Items& items, int selection, DataOf dataOf)
 {
-    bool same = list->count() == static_cast<int>(items.size());
-    for (int i = 0; same && i < list->count(); ++i) {
-        const auto& item = items[static_cast<size_t>(i)];
-        same = list->ItemData(i) == dataOf(item) && list->item(i)->text() == ToQString(item.text);
+    const int wanted = static_cast<int>(items.size());
+    int same = 0;
+    while (same < list->count() && same < wanted) {
+        const auto& item = items[static_cast<size_t>(same)];
+        if (list->ItemData(same) != dataOf(item) ||
+            list->item(same)->text() != ToQString(item.text)) {
+            break;
+        }
+        ++same;
     }
-    if (!same) {
+    if (same < list->count() || same < wanted) {
         list->setUpdatesEnabled(false);
-        list->clear();
-        for (const auto& item : items) {
+        while (list->count() > same) {
+            delete list->takeItem(list->count() - 1);
+        }
+        for (int i = same; i < wanted; ++i) {
+            const auto& item = items[static_cast<size_t>(i)];
             const uint32_t data = dataOf(item);
             list->AddItem(ToQString(item.text), static_cast<uint8_t>(data >> kItemKindShift),
                           data & kItemValueMask);

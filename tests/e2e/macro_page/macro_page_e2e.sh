@@ -32,7 +32,8 @@ id=$("$ctl" --simulate macro add --name target down:Z up:Z) || fail "macro add f
 pid=$!
 pids+=("$pid")
 "$xd" wait-window "$title" 60 > /dev/null || fail "the window did not appear"
-sleep 1
+# The hooks are installed just after the window shows.
+sleep 2
 # shellcheck disable=SC2086
 "$xd" click "$title" $macro_tab
 sleep 1
