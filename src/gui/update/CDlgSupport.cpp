@@ -278,7 +278,10 @@ void CDlgSupport::Ask(const std::u16string& text, BoxOwner owner,
 
 void CDlgSupport::CloseProgram()
 {
-    Context().closeWindow();
+    // The close destroys the pages, this one too: it runs from the window's queue once the
+    // page's own call (a click, a task of the update thread) has returned.
+    QMetaObject::invokeMethod(
+        window(), [close = Context().closeWindow] { close(); }, Qt::QueuedConnection);
 }
 
 void CDlgSupport::OpenUpdateBox(const std::u16string& text, bool question,

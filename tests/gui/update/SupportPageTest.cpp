@@ -74,7 +74,7 @@ protected:
     CDlgSupport& Page()
     {
         if (!page) {
-            page = std::make_unique<CDlgSupport>(fixture.Context(), nullptr);
+            page = std::make_unique<CDlgSupport>(fixture.Context(), &window);
         }
         return *page;
     }
@@ -96,6 +96,7 @@ protected:
 
     test::TempDir install;
     PageContextFixture fixture;
+    QWidget window; // the main window's place: the page's parent
     std::unique_ptr<CDlgSupport> page;
 };
 
@@ -279,6 +280,53 @@ TEST_F(SupportPageTest, ExportWritesTheCurrentProfileAndCancelDoesNothing)
               QString::fromStdString(gone.string()) + " export failed!");
 }
 
+TEST_F(SupportPageTest, LocalOfferHandsOverAndClosesOnlyAfterThePagesClickReturned)
+{
+    const std::filesystem::path offered = install.path() / "FWUpdate" / "new_version";
+    std::filesystem::create_directories(offered);
+    test::WriteText(offered / "update.xml", Description("14"));
+    test::WriteText(offered / "TolviGameDevice.bin", "image");
+    fixture.starter.starts = true;
+    // The window's close destroys the pages.
+    fixture.Context().closeWindow = [this] {
+        ++fixture.closed;
+        page.reset();
+    };
+    Page().SetFirmwareVersionText(u"13");
+    Click(Button(sp::Control::Update));
+    const std::vector<std::u16string> asked{
+        u"A new version of firmware is available for the gaming mouse, whether to update or "
+        u"not?"};
+    EXPECT_EQ(fixture.questions.asked, asked);
+    ASSERT_EQ(fixture.starter.calls.size(), 1u);
+    EXPECT_EQ(fixture.starter.calls[0].arguments, std::vector<std::string>{"0"});
+    // Still there when the click has returned; closed from the window's queue.
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(fixture.closed, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fixture.closed, 1);
+    EXPECT_EQ(page, nullptr);
+    EXPECT_TRUE(fixture.downloader.Calls().empty());
+}
+
+TEST_F(SupportPageTest, FlashingToolThatCannotStartIsReportedAndNothingCloses)
+{
+    const std::filesystem::path offered = install.path() / "FWUpdate" / "new_version";
+    std::filesystem::create_directories(offered);
+    test::WriteText(offered / "update.xml", Description("14"));
+    test::WriteText(offered / "TolviGameDevice.bin", "image");
+    Page().SetFirmwareVersionText(u"13");
+    Click(Button(sp::Control::Update));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(fixture.starter.calls.size(), 1u);
+    EXPECT_EQ(fixture.closed, 0);
+    ASSERT_EQ(fixture.messages.shown.size(), 1u);
+    EXPECT_EQ(ToQString(fixture.messages.shown[0].text),
+              "The firmware update tool " +
+                  QString::fromStdString((install.path() / "FWUpdate" / "BuringFW").string()) +
+                  " cannot be started.");
+}
+
 class SupportUpdateTest : public SupportPageTest {
 protected:
     void SetUp() override
@@ -314,8 +362,13 @@ TEST_F(SupportUpdateTest, NewerOnlineFirmwareIsAskedForDownloadedAndHandedOver)
     EXPECT_EQ(fixture.timers.PendingCount(), 0u);
     EXPECT_TRUE(fixture.starter.calls.empty());
 
+    fixture.Context().closeWindow = [this] {
+        ++fixture.closed;
+        page.reset();
+    };
     Click(question->OkButton());
     ASSERT_TRUE(WaitFor([&] { return fixture.closed > 0; }));
+    EXPECT_EQ(page, nullptr);
     const std::vector<test::ScriptedDownloader::Call> calls = fixture.downloader.Calls();
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[1].address, kImageAddress);
