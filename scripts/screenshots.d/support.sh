@@ -89,6 +89,14 @@ click_box 273
 language 0
 support_tab
 "$xd" shot "$title" "$out/support-zh.png"
+# The question in Chinese, answered with Cancel.
+"$xd" click "$title" 477 406
+"$xd" wait-window "$box" 20 > /dev/null
+settle
+"$xd" shot-screen "$out/support-zh-update-question.png"
+click_box 278
+"$xd" wait-gone "$box" 10
+"$xd" move "$title" 500 50
 language 9
 support_tab
 "$xd" shot "$title" "$out/support-ru.png"
