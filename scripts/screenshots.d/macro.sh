@@ -20,6 +20,7 @@ insert_button="381 544"
 key_option="712 371"
 page_background="500 566"
 first_macro="115 241"
+third_macro="115 277"
 # The flag menu's items, 22 pixels apart from the first (Chinese).
 flag_button="36 626"
 flag_item() { echo "61 $((365 + 22 * ($1 - 1)))"; }
@@ -58,6 +59,10 @@ for language in en zh ru; do
   settle
   # shellcheck disable=SC2086
   "$xd" click "$title" $macro_tab
+  settle
+  # The long macro, scrolled to its last event.
+  # shellcheck disable=SC2086
+  "$xd" click "$title" $third_macro
   settle
   shoot "$language-page"
 
