@@ -8,6 +8,9 @@
 #include "core/stats/StatsModel.h"
 #include "core/update/IProcessStarter.h"
 #include "gui/app/CQX710DriverDlg.h"
+#include "gui/update/CDlgSupport.h"
+#include "gui/widgets/CDlgInfo.h"
+#include "gui/widgets/CGDIBitmapBtn.h"
 #include "gui/widgets/CIrrButton.h"
 #include "gui/widgets/UiLanguage.h"
 #include "platform/linux/IconvTextCodec.h"
@@ -18,7 +21,9 @@
 #include "support/FakeTimerQueue.h"
 #include "support/RecordingMessageSink.h"
 #include "support/ScriptedDownloader.h"
+#include "support/TaskQueue.h"
 #include "support/TempDir.h"
+#include "support/UpdateFakes.h"
 #include "support/gui/QtTestHelpers.h"
 
 #include "core/app/StartupDirs.h"
@@ -322,6 +327,48 @@ TEST_F(MainWindowTest, UnpluggedWhileIdleSaysSoAndCloses)
     EXPECT_TRUE(window->Closing());
     timers.Advance(500);
     EXPECT_TRUE(closed);
+}
+
+TEST_F(MainWindowTest, SupportPageHandsOverToTheFlashingToolAndTheWindowCloses)
+{
+    const std::string server = "http://updates.test";
+    downloader.SetReply(server + "/software/qx71/update.xml",
+                        {DownloadError::None, "<update><firmware><current>14</current><newfile>" +
+                                                  server +
+                                                  "/fw.bin</newfile></firmware></update>"});
+    downloader.SetReply(server + "/fw.bin", {DownloadError::None, "image"});
+    test::FakeProcessStarter flasher;
+    MainWindowServices services{clock,    files,     mouse,   *monitor,   nullptr,   nullptr,
+                                launcher, flasher,   nullptr, downloader, markup,    timers,
+                                strings,  *language, install, data,       &messages, &questions};
+    services.updateServer = server;
+    window = std::make_unique<CQX710DriverDlg>(std::move(services));
+    bool closed = false;
+    QObject::connect(window.get(), &CQX710DriverDlg::closed, [&] { closed = true; });
+    Start();
+    window->SelectPage(MainPage::Support);
+    auto* support = dynamic_cast<CDlgSupport*>(window->Page(MainPage::Support));
+    ASSERT_NE(support, nullptr);
+    // The simulated mouse reports firmware 13.
+    EXPECT_EQ(support->FirmwareVersionShown(), "V 0.1.3");
+
+    QTest::mouseClick(support->Button(support::Control::Update), Qt::LeftButton);
+    const int timeoutMs = static_cast<int>(std::chrono::milliseconds(test::kEventTimeout).count());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !support->OpenUpdateBoxes().empty(); }, timeoutMs));
+    QTest::mouseClick(support->OpenUpdateBoxes().front()->OkButton(), Qt::LeftButton);
+    // The download, the tool's start and the window's close follow; the close destroys the
+    // page that asked for it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->Closing(); }, timeoutMs));
+    EXPECT_EQ(window->Page(MainPage::Support), nullptr);
+    ASSERT_EQ(flasher.calls.size(), 1u);
+    EXPECT_EQ(flasher.calls[0].program, install / "FWUpdate" / "BuringFW");
+    EXPECT_EQ(flasher.calls[0].arguments, std::vector<std::string>{"0"});
+    // The image went under DataDir, the build's InstallDir being taken as not writable.
+    EXPECT_EQ(downloader.Calls().back().destination,
+              data / "FWUpdate" / "new_version" / "TolviGameDevice.bin");
+    timers.Advance(500);
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 } // namespace

@@ -164,6 +164,9 @@ TEST_F(SupportPageTest, WebSiteButtonOpensTheAddressOrIsDisabledWithoutOne)
     EXPECT_FALSE(Button(sp::Control::WebSite)->isEnabled());
     Click(Button(sp::Control::WebSite));
     EXPECT_TRUE(recorder.opened.empty());
+    // Its hint still shows.
+    test::Mouse(Button(sp::Control::WebSite), QEvent::MouseMove, QPoint(5, 5));
+    EXPECT_EQ(fixture.hints, std::vector<int>{57});
 
     Page().SetWebSite("https://www.example.com/qx71");
     EXPECT_TRUE(Button(sp::Control::WebSite)->isEnabled());
