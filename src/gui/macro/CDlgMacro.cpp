@@ -265,6 +265,14 @@ void CDlgMacro::RetranslateUi()
     macroList_->setAccessibleName(ToQString(strings.Get("str_marco_list")));
     eventList_->setAccessibleName(ToQString(strings.Get("str_key_list")));
     Field(MacroControl::LoopCount)->setAccessibleName(ToQString(strings.Get("str_macro_loop")));
+    // The areas over the painted labels are named by their labels.
+    for (const mp::PaintedLabel& label : mp::kPaintedLabels) {
+        for (MacroControl area : {MacroControl::CategoryLabel, MacroControl::EventListLabel}) {
+            if (label.rect == mp::ControlRectOf(area)) {
+                Button(area)->setAccessibleName(ToQString(strings.Get(label.textKey)));
+            }
+        }
+    }
     Field(MacroControl::KeyField)->setAccessibleName(ToQString(strings.Get("str_macro_msg6")));
     Field(MacroControl::DelayField)->setAccessibleName(ToQString(strings.Get("str_macro_msg7")));
     Sync();

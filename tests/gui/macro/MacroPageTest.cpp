@@ -8,6 +8,7 @@
 #include "gui/widgets/CListBoxEx.h"
 #include "gui/widgets/CWndPopup.h"
 #include "gui/widgets/MenuExLibrary.h"
+#include "gui/widgets/QtConvert.h"
 #include "support/MacroFixtures.h"
 #include "support/gui/PageContextFixture.h"
 #include "support/gui/QtTestHelpers.h"
@@ -126,6 +127,8 @@ TEST_F(MacroPage, RecordsTypedKeysAndPageClicksWithTheirPausesIntoTheShownMacro)
     EXPECT_EQ(fixture.hints.back(), 48);
     Mouse(Button(MacroControl::Record), QEvent::MouseMove, QPoint(5, 5));
     EXPECT_EQ(fixture.hints.back(), 45);
+    Mouse(Button(MacroControl::CategoryLabel), QEvent::MouseMove, QPoint(5, 5));
+    EXPECT_EQ(fixture.hints.back(), 86);
     Click(Button(MacroControl::Record));
     EXPECT_EQ(Button(MacroControl::Record)->Caption(), QStringLiteral("Stop Record"));
     EXPECT_TRUE(p.EventList()->count() == 0);
@@ -402,6 +405,35 @@ TEST_F(MacroPage, GameMenuChoiceStopsTheRecordingThenShowsTheTitle)
     ASSERT_TRUE(HasMenuEx(&p));
     Mouse(&p, QEvent::MouseButtonPress, QPoint(5, 440));
     EXPECT_FALSE(HasMenuEx(&p));
+}
+
+TEST_F(MacroPage, ALanguageChangeNamesEveryControlInTheNewLanguage)
+{
+    CDlgMacro& p = Page();
+    // Russian: the language file's texts, and the built-in texts in English.
+    fixture.language.HandleLanguageMessage(0, 10, true); // chosen in the flag menu
+    p.RetranslateUi();
+    const QString noDelay = ToQString(fixture.strings.Get("str_macro_delay"));
+    ASSERT_FALSE(noDelay.isEmpty());
+    EXPECT_EQ(Button(MacroControl::NoDelay)->Caption(), noDelay);
+    EXPECT_EQ(Button(MacroControl::NewMacro)->toolTip(),
+              ToQString(fixture.strings.Get("str_new_macro")));
+    EXPECT_EQ(Button(MacroControl::Record)->Caption(), QStringLiteral("Start Record"));
+    EXPECT_EQ(Button(MacroControl::GameButton)->Caption(), QStringLiteral("Customisze"));
+    for (size_t i = 0; i < macropage::kControlCount; ++i) {
+        const auto control = static_cast<MacroControl>(i);
+        const QWidget* widget = Button(control);
+        if (widget == nullptr) {
+            widget = p.Field(control);
+        }
+        if (control == MacroControl::MacroList) {
+            widget = p.MacroList();
+        } else if (control == MacroControl::EventList) {
+            widget = p.EventList();
+        }
+        ASSERT_NE(widget, nullptr) << i;
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << "control " << i;
+    }
 }
 
 } // namespace
