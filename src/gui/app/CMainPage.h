@@ -62,6 +62,8 @@ struct PageContext {
     IFileSystem& files;
     std::string updateServer = {};
     bool installDirWritable = false;
+    // An imported profile became the current one: the assignment and lighting pages show it.
+    std::function<void()> profileImported = {};
 };
 
 // One of the five pages, placed at (15,128)-(940,580) of the main window. The window calls

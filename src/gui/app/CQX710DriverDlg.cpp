@@ -178,7 +178,8 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
                                                      [this] { RequestClose(); },
                                                      services_.files,
                                                      services_.updateServer,
-                                                     services_.installDirWritable});
+                                                     services_.installDirWritable,
+                                                     [this] { RefreshProfilePages(); }});
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { SaveSessionData(); });

@@ -206,9 +206,11 @@ std::optional<std::filesystem::path> CDlgSupport::ChooseProfileFile(bool forSavi
 
 void CDlgSupport::ImportProfile()
 {
-    // Only the profile in memory changes; Apply writes it to the mouse and saves it.
-    if (const auto file = ChooseProfileFile(false)) {
-        Context().store.ImportProfile(*file);
+    // Only the profile in memory changes; Apply writes it to the mouse and saves it. The
+    // pages show it at once, so what they show is what Apply writes.
+    const auto file = ChooseProfileFile(false);
+    if (file && Context().store.ImportProfile(*file) && Context().profileImported) {
+        Context().profileImported();
     }
 }
 

@@ -220,6 +220,8 @@ TEST_F(SupportPageTest, ImportTakesAFileWithTheProfileMarkAndSaysSo)
         {"long.cfg", oversized, " import success!"},
         {"other.cfg", {0x05, 0x02, 0x80, 0x81}, " is an invaild Profile!"},
     };
+    int pagesRefreshed = 0;
+    fixture.Context().profileImported = [&] { ++pagesRefreshed; };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::filesystem::path file = fixture.tmp / c.name;
@@ -237,6 +239,8 @@ TEST_F(SupportPageTest, ImportTakesAFileWithTheProfileMarkAndSaysSo)
     const ProfileBytes current = ProfileToBytes(fixture.store.CurrentProfile());
     EXPECT_EQ(current[4], 0x11);
     EXPECT_EQ(current.back(), 0x11);
+    // The two accepted files were shown on the pages; nothing was applied.
+    EXPECT_EQ(pagesRefreshed, 2);
     EXPECT_EQ(fixture.defaultsRestored, 0);
 }
 
