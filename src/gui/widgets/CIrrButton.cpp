@@ -3,6 +3,7 @@
 #include "core/widgets/KitColours.h"
 #include "core/widgets/RegionShape.h"
 #include "core/widgets/SkinFonts.h"
+#include "gui/widgets/FittedText.h"
 #include "gui/widgets/QtConvert.h"
 #include "gui/widgets/SkinFont.h"
 #include "gui/widgets/Skins.h"
@@ -96,11 +97,13 @@ void CIrrButton::paintEvent(QPaintEvent*)
     }
     const Point anchor =
         CaptionAnchor(RegionCentre({width(), height()}), static_cast<int>(caption_.size()));
-    const QFontMetrics metrics(font());
-    const int left = CaptionLeft(anchor.x, metrics.horizontalAdvance(caption_), width());
+    const FittedText fitted = FitText(caption_, font(), width() - 2 * kCaptionMargin);
+    const QFontMetrics metrics(fitted.font);
+    const int left = CaptionLeft(anchor.x, metrics.horizontalAdvance(fitted.text), width());
+    painter.setFont(fitted.font);
     painter.setPen(colour);
     painter.drawText(QRect(left, anchor.y, width() * 2, metrics.height()),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, fitted.text);
 }
 
 void CIrrButton::SetHovering(bool hovering)
