@@ -26,14 +26,7 @@ EditSession* EditSession::For(CliContext& context)
     const MacroLibrary* macros = session->library_.get();
     session->page_ = std::make_unique<MainSetModel>(
         session->store_->CurrentProfile(), session->store_->ButtonMacroIds(), context.Messages(),
-        [&context] { return context.ChineseUi(); },
-        [macros](uint32_t id) -> std::optional<std::u16string> {
-            const std::optional<MacroRecord> record = macros->FindMacro(id);
-            if (!record) {
-                return std::nullopt;
-            }
-            return MacroNameOf(*record);
-        });
+        [&context] { return context.ChineseUi(); }, LibraryMacroNames(*macros));
     session->page_->RefreshFromProfile();
     session->exitCodeAtOpen_ = context.exitCode;
     context.edits = std::move(session);

@@ -2,14 +2,47 @@
 
 #include "core/widgets/Geometry.h"
 
+#include "core/widgets/KitColours.h"
+
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 // The function chooser's layout: the popup and its four pages, in their own client pixels.
 // The popup takes the size of its background sheet, which is drawn at kPopupSize.
 namespace qx71::chooser {
 
 inline constexpr Size kPopupSize{412, 300};
+// The popup's window name (scripts and window managers find it by it).
+inline constexpr std::string_view kWindowName = "TolviQX71SettingDlg";
+
+// A window's three sheets under skins/: background (also the normal and disabled face of its
+// buttons), hover faces, pressed faces (a checked box or tab shows its pressed face).
+struct Sheets {
+    std::string_view normal;
+    std::string_view hover;
+    std::string_view pressed;
+};
+inline constexpr Sheets kPopupSheets{"setting/Setting_Normal.bmp", "setting/Setting_Over.bmp",
+                                     "setting/Setting_Down.bmp"};
+inline constexpr Sheets kKeyPageSheets{"combo/Combo_Normal.bmp", "combo/Combo_Over.bmp",
+                                       "combo/Combo_Down.bmp"};
+inline constexpr Sheets kMacroPageSheets{"macro/Macro_Normal.bmp", "macro/Macro_Over.bmp",
+                                         "macro/Macro_Down.bmp"};
+inline constexpr Sheets kBasicPageSheets{"base/Base_Normal.bmp", "base/Base_Over.bmp",
+                                         "base/Base_Down.bmp"};
+inline constexpr Sheets kAdvancedPageSheets{
+    "advanced/Advanced_Normal.bmp", "advanced/Advanced_Over.bmp", "advanced/Advanced_Down.bmp"};
+
+// Text colours: the tabs' captions (normal; hover and pressed are white), the title, the
+// current function and the disable box's text, the captured key's name, the row labels of
+// the advanced page.
+inline constexpr Rgb kTabText{83, 97, 103};
+inline constexpr Rgb kTitleColour{88, 95, 105};
+inline constexpr Rgb kInfoColour{189, 189, 200};
+inline constexpr Rgb kKeyNameColour{23, 148, 195};
+inline constexpr Rgb kRowLabelColour{88, 95, 105};
+inline constexpr int kTextPixels = 14;
 inline constexpr size_t kTabCount = 4;
 inline constexpr size_t kModifierCount = 4;
 inline constexpr size_t kHostRowCount = 4;
@@ -66,6 +99,11 @@ namespace basicpage {
 inline constexpr int kListId = 101;
 inline constexpr Rect kList{0, 0, 372, 171};
 inline constexpr int kItemHeight = 18;
+// The list's background pair and text pair (normal, selected).
+inline constexpr Rgb kBackground{15, 15, 15};
+inline constexpr Rgb kSelectedBackground{37, 37, 37};
+inline constexpr Rgb kText{83, 92, 107};
+inline constexpr Rgb kSelectedText{150, 150, 150};
 } // namespace basicpage
 
 namespace advancedpage {
@@ -88,6 +126,9 @@ inline constexpr std::array<Rect, kHostRowCount> kBrowseButtons{{
     {273, 86, 349, 112},
     {273, 113, 349, 139},
 }};
+// A label too long for one line is wrapped onto two in its rectangle grown by this much above
+// and below; the page image's plate under it covers that.
+inline constexpr int kRowLabelGrowth = 3;
 inline constexpr std::array<Rect, kHostRowCount> kRowLabels{{
     {41, 36, 127, 56},
     {41, 63, 127, 83},

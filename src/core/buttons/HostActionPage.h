@@ -2,6 +2,7 @@
 
 #include "core/buttons/ButtonIndex.h"
 #include "core/buttons/ChooserResult.h"
+#include "core/common/BilingualText.h"
 
 #include <array>
 #include <cstddef>
@@ -46,6 +47,9 @@ extern const std::array<HostBrowse, kHostRowCount> kHostBrowse;
 
 // The longest path an assignment can hold (its field keeps a terminator after it).
 inline constexpr size_t kMaxHostPathUnits = 259;
+// Said when a chosen path is longer: it is not taken, since a cut path would name another file.
+inline constexpr BilingualText kHostPathTooLong{u"路径太长，最多 259 个字符!",
+                                                u"The path is too long (at most 259 characters)!"};
 
 // The advanced page of the function chooser: four rows (sound, program, file, folder), each
 // with a box, a path and a browse button. At most one box is checked.

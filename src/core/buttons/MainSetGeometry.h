@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 namespace qx71::mainset {
 
@@ -12,6 +13,37 @@ namespace qx71::mainset {
 // area; its sheets are drawn at exactly this size, so every rectangle here is also where the
 // skin generator draws that control's face.
 inline constexpr Size kPageSize{925, 452};
+
+// The page's sheets under skins/, all kPageSize and free of words: the background (also the
+// normal and disabled face of every bitmap button), the hover faces and the pressed faces (a
+// checked toggle shows its pressed face).
+inline constexpr std::string_view kSheetNormal = "QX71_Main_Normal.bmp";
+inline constexpr std::string_view kSheetOver = "QX71_Main_Over.bmp";
+inline constexpr std::string_view kSheetDown = "QX71_Main_Down.bmp";
+
+// The page images that carry the words (section titles, slider marks, the captions of the
+// tabs, of the accuracy button and of the wheel controls), one set for Chinese and one for
+// every other language, each of the whole page. The hover image is also what the page paints
+// behind its two sliders.
+struct LanguageSheets {
+    std::string_view normal;
+    std::string_view hover;
+    std::string_view pressed;
+};
+inline constexpr LanguageSheets kChineseSheets{
+    "MainSet/Page_Chinese_Normal.bmp",
+    "MainSet/Page_Chinese_Over.bmp",
+    "MainSet/Page_Chinese_Down.bmp",
+};
+inline constexpr LanguageSheets kOtherSheets{
+    "MainSet/Page_Other_Normal.bmp",
+    "MainSet/Page_Other_Over.bmp",
+    "MainSet/Page_Other_Down.bmp",
+};
+constexpr const LanguageSheets& LanguageSheetsFor(bool chinese)
+{
+    return chinese ? kChineseSheets : kOtherSheets;
+}
 
 inline constexpr size_t kDpiButtonCount = 8;
 inline constexpr size_t kRateButtonCount = 3;
@@ -50,6 +82,11 @@ inline constexpr Rect kSensorTrack{443, 144, 620, 172};
 inline constexpr Rect kLowMark{392, 148, 439, 168};
 inline constexpr Rect kHighMark{624, 148, 692, 168};
 inline constexpr Size kSliderThumb{14, 28};
+// The rows the page paints from the language's hover image: each slider's marks and track.
+inline constexpr Rect kSpeedRow{kSlowMark.left, kSpeedTrack.top, kFastMark.right,
+                                kSpeedTrack.bottom};
+inline constexpr Rect kSensorRow{kLowMark.left, kSensorTrack.top, kHighMark.right,
+                                 kSensorTrack.bottom};
 
 inline constexpr Rect kAccuracyButton{19, 186, 310, 214};
 

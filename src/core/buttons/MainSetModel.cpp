@@ -8,6 +8,7 @@
 #include "core/buttons/NameTranslation.h"
 #include "core/common/IMessageSink.h"
 #include "core/config/FixedText.h"
+#include "core/macro/MacroLibrary.h"
 
 #include <algorithm>
 
@@ -79,6 +80,17 @@ std::vector<int> MainSetHoverIds(Point pagePoint, bool chineseUi)
         }
     }
     return ids;
+}
+
+MacroNameLookup LibraryMacroNames(const MacroLibrary& library)
+{
+    return [&library](uint32_t id) -> std::optional<std::u16string> {
+        const std::optional<MacroRecord> record = library.FindMacro(id);
+        if (!record) {
+            return std::nullopt;
+        }
+        return MacroNameOf(*record);
+    };
 }
 
 MainSetModel::MainSetModel(ProfileRecord& profile, std::array<uint32_t, kProfileButtons>& macroIds,

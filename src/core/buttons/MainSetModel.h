@@ -18,6 +18,7 @@
 namespace qx71 {
 
 class IMessageSink;
+class MacroLibrary;
 
 // The DPI values of the eight buttons, left to right.
 inline constexpr std::array<int32_t, mainset::kDpiButtonCount> kDpiValues = {
@@ -86,6 +87,8 @@ using ChooserRunner =
     std::function<std::optional<ChooserResult>(ButtonIndex button, const std::u16string& name)>;
 // The name of the first macro slot holding an id; nullopt when none does.
 using MacroNameLookup = std::function<std::optional<std::u16string>(uint32_t id)>;
+// The lookup over the macros of Macro.cfg; the library must outlive it.
+MacroNameLookup LibraryMacroNames(const MacroLibrary& library);
 
 // The button assignment page without its window: the state of every control and every rule,
 // working directly on the profile in use and its macro ids. Nothing is saved or sent here.

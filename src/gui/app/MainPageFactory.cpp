@@ -2,6 +2,7 @@
 #include "core/i18n/LanguageSelection.h"
 #include "gui/app/CMainPage.h"
 #include "gui/app/CPagePlaceholder.h"
+#include "gui/buttons/CDlgMainSet.h"
 #include "gui/lighting/CDlgLEDSet.h"
 #include "gui/macro/CDlgMacro.h"
 #include "gui/stats/CDlgSts.h"
@@ -18,8 +19,8 @@ CMainPage* MakeMainPage(MainPage page, PageContext& context, QWidget* parent)
         return new CDlgMacro(context, parent);
     case MainPage::Statistics:
         return new CDlgSts(context, context.language.InstallChinese() != 0, parent);
-    case MainPage::Buttons: // CDlgMainSet
-        break;
+    case MainPage::Buttons:
+        return new CDlgMainSet(context, parent);
     case MainPage::Support:
         return new CDlgSupport(context, parent);
     }

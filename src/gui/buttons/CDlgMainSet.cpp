@@ -1,0 +1,407 @@
+#include "gui/buttons/CDlgMainSet.h"
+
+#include "core/buttons/MainSetTexts.h"
+#include "core/config/ConfigStore.h"
+#include "core/i18n/UiStrings.h"
+#include "core/stats/ICursorPosition.h"
+#include "core/widgets/SliderSkins.h"
+#include "gui/buttons/CSettingDlg.h"
+#include "gui/widgets/CBitmapEdit.h"
+#include "gui/widgets/CGDIBitmapBtn.h"
+#include "gui/widgets/CIrrButton.h"
+#include "gui/widgets/CPngHSlider.h"
+#include "gui/widgets/CPngHSliderBar.h"
+#include "gui/widgets/QtConvert.h"
+#include "gui/widgets/Skins.h"
+#include "gui/widgets/UiLanguage.h"
+
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+
+namespace qx71::gui {
+namespace {
+
+namespace ms = mainset;
+
+QString Words(const BilingualText& text, bool chinese)
+{
+    return ToQString(text.In(chinese));
+}
+
+} // namespace
+
+CDlgMainSet::CDlgMainSet(PageContext& context, QWidget* parent)
+    : CMainPage(MainPage::Buttons, context, parent),
+      model_(
+          context.store.CurrentProfile(), context.store.ButtonMacroIds(), context.messages,
+          [] { return ChineseUi(); }, LibraryMacroNames(context.macros)),
+      runChooser_([this](ButtonIndex button, const std::u16string& name) {
+          return RunChooser(button, name);
+      })
+{
+    setMouseTracking(true);
+    sheetNormal_ = LoadSkin(ms::kSheetNormal);
+    sheetOver_ = LoadSkin(ms::kSheetOver);
+    sheetDown_ = LoadSkin(ms::kSheetDown);
+    CreateControls();
+    LoadLanguageSheets();
+    RetranslateUi();
+    model_.RefreshFromProfile();
+    ShowState();
+    StartSpotTimer();
+    StartNormaliseTimer();
+}
+
+CDlgMainSet::~CDlgMainSet()
+{
+    Context().timers.Cancel(spotTimer_);
+    Context().timers.Cancel(normaliseTimer_);
+}
+
+CGDIBitmapBtn* CDlgMainSet::NewButton(const Rect& rect, bool words)
+{
+    auto* button = new CGDIBitmapBtn(rect, this);
+    if (!words) {
+        button->SetStateImages(sheetNormal_, sheetOver_, sheetDown_, sheetNormal_, rect);
+    }
+    button->SetUseCheckedImages(true);
+    connect(button, &CGDIBitmapBtn::mouseMoved, this,
+            [this](Qt::MouseButtons, QPoint at) { ShowHints(at); });
+    return button;
+}
+
+void CDlgMainSet::CreateControls()
+{
+    for (size_t i = 0; i < ms::kDpiButtonCount; ++i) {
+        dpi_[i] = NewButton(ms::DpiButton(i), false);
+        dpi_[i]->setAccessibleName(QString::number(kDpiValues[i]));
+        connect(dpi_[i], &CGDIBitmapBtn::clicked, this, [this, i] {
+            model_.ClickDpi(i);
+            ShowState();
+        });
+    }
+    for (size_t i = 0; i < ms::kRateButtonCount; ++i) {
+        rate_[i] = NewButton(ms::kRateButtons[i], false);
+        rate_[i]->setAccessibleName(QStringLiteral("%1 Hz").arg(kReportRates[i].hertz));
+        connect(rate_[i], &CGDIBitmapBtn::clicked, this, [this, i] {
+            model_.ClickReportRate(i);
+            ShowState();
+        });
+    }
+    for (size_t i = 0; i < kButtonCount; ++i) {
+        // The spots only show; the timer lights them.
+        spots_[i] = NewButton(ms::kSpots[i], false);
+        spots_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    for (size_t i = 0; i < ms::kSectionCount; ++i) {
+        sections_[i] = NewButton(ms::kSectionCaptions[i], true);
+        sections_[i]->SetUseCheckedImages(false);
+    }
+    accuracy_ = NewButton(ms::kAccuracyButton, true);
+    connect(accuracy_, &CGDIBitmapBtn::clicked, this, [this] {
+        model_.ClickAccuracy();
+        ShowState();
+    });
+
+    const ms::WheelLayout& wheel = ms::WheelLayoutFor(false);
+    lines_ = NewButton(wheel.linesButton, true);
+    screen_ = NewButton(wheel.screenButton, true);
+    up_ = NewButton(wheel.upArrow, true);
+    down_ = NewButton(wheel.downArrow, true);
+    for (CGDIBitmapBtn* arrow : {up_, down_}) {
+        arrow->SetUseCheckedImages(false);
+    }
+    connect(lines_, &CGDIBitmapBtn::clicked, this, [this] {
+        model_.ClickLinesButton();
+        ShowState();
+    });
+    connect(screen_, &CGDIBitmapBtn::clicked, this, [this] {
+        model_.ClickScreenButton();
+        ShowState();
+    });
+    connect(up_, &CGDIBitmapBtn::clicked, this, [this] {
+        model_.ClickUpArrow();
+        ShowState();
+    });
+    connect(down_, &CGDIBitmapBtn::clicked, this, [this] {
+        model_.ClickDownArrow();
+        ShowState();
+    });
+    field_ = new CBitmapEdit(wheel.linesField, QPixmap(), this, kLinesFieldId);
+    field_->setAlignment(Qt::AlignCenter);
+    // The field takes digits only; the model still copes with anything else.
+    field_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field_));
+    connect(field_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { model_.SetLinesFieldText(ToU16(text)); });
+
+    const QPixmap thumb = LoadSkin(sliderskins::kThumb);
+    const int thumbWidth =
+        thumb.isNull() ? ms::kSliderThumb.width : thumb.deviceIndependentSize().toSize().width();
+    const int thumbHeight =
+        thumb.isNull() ? ms::kSliderThumb.height : thumb.deviceIndependentSize().toSize().height();
+    auto slider = [&](const Rect& track, int id, int min, int max, CPngHSliderBar*& bar) {
+        bar = new CPngHSliderBar(track, QPixmap(), this, id);
+        auto* thumbWidget =
+            new CPngHSlider(thumb, {track.left, track.right, thumbWidth},
+                            track.top + (track.Height() - thumbHeight) / 2, this, id);
+        thumbWidget->SetRange(min, max);
+        bar->SetSlider(thumbWidget);
+        auto moved = [this](int value, int controlId) { model_.OnSliderMessage(value, controlId); };
+        connect(bar, &CPngHSliderBar::moved, this, moved);
+        connect(thumbWidget, &CPngHSlider::moved, this, moved);
+        return thumbWidget;
+    };
+    speed_ = slider(ms::kSpeedTrack, kSpeedSliderId, kPointerSpeedMin, kPointerSpeedMax, speedBar_);
+    sensor_ =
+        slider(ms::kSensorTrack, kSensorSliderId, kSensorLevelMin, kSensorLevelMax, sensorBar_);
+
+    for (size_t i = 0; i < kButtonCount; ++i) {
+        auto* tab = new CIrrButton(ms::kTabs[i], this, static_cast<int>(i));
+        connect(tab, &CIrrButton::clicked, this,
+                [this](int id) { AssignButton(static_cast<ButtonIndex>(id)); });
+        tabs_[i] = tab;
+    }
+}
+
+void CDlgMainSet::LoadLanguageSheets()
+{
+    sheetsChinese_ = ChineseUi();
+    const ms::LanguageSheets& set = ms::LanguageSheetsFor(sheetsChinese_);
+    pageNormal_ = LoadSkin(set.normal);
+    pageOver_ = LoadSkin(set.hover);
+    pageDown_ = LoadSkin(set.pressed);
+    PlaceWheelControls();
+    auto words = [this](CGDIBitmapBtn* button) {
+        const QRect at = button->geometry();
+        button->SetStateImages(pageNormal_, pageOver_, pageDown_, pageNormal_,
+                               {at.left(), at.top(), at.right() + 1, at.bottom() + 1});
+    };
+    for (CGDIBitmapBtn* button : sections_) {
+        words(button);
+    }
+    for (CGDIBitmapBtn* button : {accuracy_, lines_, screen_, up_, down_}) {
+        words(button);
+    }
+    field_->setPalette([this] {
+        QPalette palette = field_->palette();
+        palette.setBrush(
+            QPalette::Base,
+            QBrush(CutSheet(pageNormal_, ms::WheelLayoutFor(sheetsChinese_).linesField)));
+        return palette;
+    }());
+    for (CIrrButton* tab : tabs_) {
+        tab->SetSheets(pageNormal_, pageOver_, pageDown_, pageNormal_);
+    }
+    update();
+}
+
+void CDlgMainSet::PlaceWheelControls()
+{
+    const ms::WheelLayout& wheel = ms::WheelLayoutFor(sheetsChinese_);
+    lines_->setGeometry(ToQRect(wheel.linesButton));
+    field_->setGeometry(ToQRect(wheel.linesField));
+    up_->setGeometry(ToQRect(wheel.upArrow));
+    down_->setGeometry(ToQRect(wheel.downArrow));
+    screen_->setGeometry(ToQRect(wheel.screenButton));
+}
+
+void CDlgMainSet::RefreshFromProfile()
+{
+    model_.RefreshFromProfile();
+    ShowState();
+}
+
+void CDlgMainSet::RetranslateUi()
+{
+    // The page images carry the words of one built-in language: a change of it loads the
+    // other set (and the wheel controls move to where that image draws them).
+    if (sheetsChinese_ != ChineseUi()) {
+        LoadLanguageSheets();
+    }
+    const UiStrings& strings = Context().strings;
+    auto tip = [&](QWidget* widget, const char* key) {
+        const QString text = ToQString(strings.Get(key));
+        widget->setToolTip(text);
+        widget->setAccessibleName(text);
+    };
+    for (CGDIBitmapBtn* button : dpi_) {
+        button->setToolTip(ToQString(strings.Get("str_dpiwant")));
+    }
+    for (CGDIBitmapBtn* button : rate_) {
+        button->setToolTip(ToQString(strings.Get("str_rollingrate")));
+    }
+    tip(accuracy_, "str_improveAccuracy");
+    tip(lines_, "str_rollerColumn");
+    tip(screen_, "str_rollerScreen");
+    for (size_t i = 0; i < kButtonCount; ++i) {
+        tabs_[i]->setAccessibleName(Words(ms::kTabCaptions[i], sheetsChinese_));
+        spots_[i]->setAccessibleName(Words(ms::kTabCaptions[i], sheetsChinese_));
+    }
+    for (size_t i = 0; i < ms::kSectionCount; ++i) {
+        sections_[i]->setAccessibleName(Words(ms::kSectionTitles[i], sheetsChinese_));
+    }
+    speed_->setAccessibleName(Words(ms::kSectionTitles[1], sheetsChinese_));
+    sensor_->setAccessibleName(Words(ms::kSectionTitles[2], sheetsChinese_));
+    field_->setAccessibleName(Words(ms::kLinesText, sheetsChinese_));
+}
+
+void CDlgMainSet::BeforeApply()
+{
+    model_.SetLinesFieldText(ToU16(field_->text()));
+    if (model_.Profile().wheelLines != kWheelOneScreen) {
+        NormaliseField();
+    }
+}
+
+void CDlgMainSet::NormaliseField()
+{
+    model_.NormaliseScrollLines();
+    ShowState();
+    field_->setCursorPosition(static_cast<int>(field_->text().size()));
+}
+
+void CDlgMainSet::ShowState()
+{
+    for (size_t i = 0; i < ms::kDpiButtonCount; ++i) {
+        dpi_[i]->SetChecked(model_.DpiChecked(i));
+    }
+    for (size_t i = 0; i < ms::kRateButtonCount; ++i) {
+        rate_[i]->SetChecked(model_.RateChecked(i));
+    }
+    accuracy_->SetChecked(model_.AccuracyChecked());
+    lines_->SetChecked(model_.LinesChecked());
+    screen_->SetChecked(model_.ScreenChecked());
+    const bool linesEnabled = model_.LinesControlsEnabled();
+    up_->setEnabled(linesEnabled);
+    down_->setEnabled(linesEnabled);
+    field_->setEnabled(linesEnabled);
+    const QString text = ToQString(model_.LinesFieldText());
+    if (field_->text() != text) {
+        field_->setText(text);
+    }
+    speed_->SetValue(model_.SpeedSliderValue());
+    sensor_->SetValue(model_.SensorSliderValue());
+    for (size_t i = 0; i < kButtonCount; ++i) {
+        const auto button = static_cast<ButtonIndex>(i);
+        tabs_[i]->SetSelected(model_.TabHighlighted(button));
+        spots_[i]->SetChecked(model_.SpotChecked(button));
+    }
+}
+
+AssignOutcome CDlgMainSet::AssignButton(ButtonIndex button)
+{
+    const AssignOutcome outcome = model_.AssignButton(button, runChooser_);
+    ShowState();
+    return outcome;
+}
+
+std::optional<ChooserResult> CDlgMainSet::RunChooser(ButtonIndex button, const std::u16string& name)
+{
+    CSettingDlg dialog(Context(), Handle(), button, name, this);
+    chooser_ = &dialog;
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    chooser_ = nullptr;
+    if (!ok) {
+        return std::nullopt;
+    }
+    return dialog.Result();
+}
+
+void CDlgMainSet::OnKeyEvent(uint32_t wParam, uint32_t lParam)
+{
+    // The chooser is modal: the keys it captures arrive here, at its page.
+    if (chooser_ != nullptr) {
+        chooser_->OnKeyEvent(wParam, lParam);
+    }
+}
+
+void CDlgMainSet::StartSpotTimer()
+{
+    spotTimer_ = Context().timers.After(kSpotTimerMs, [this] {
+        spotTimer_ = ITimerQueue::kNoTimer;
+        OnSpotTimer();
+        StartSpotTimer();
+    });
+}
+
+void CDlgMainSet::StartNormaliseTimer()
+{
+    normaliseTimer_ = Context().timers.After(kNormaliseTimerMs, [this] {
+        normaliseTimer_ = ITimerQueue::kNoTimer;
+        OnNormaliseTimer();
+        StartNormaliseTimer();
+    });
+}
+
+void CDlgMainSet::OnSpotTimer()
+{
+    QPoint screen = QCursor::pos();
+    if (ICursorPosition* cursor = Context().cursor) {
+        int32_t x = 0;
+        int32_t y = 0;
+        if (!cursor->Read(x, y)) {
+            return;
+        }
+        screen = QPoint(x, y);
+    }
+    const bool foreground = window() != nullptr && window()->isActiveWindow();
+    model_.UpdateSpots(FromQPoint(mapFromGlobal(screen)), foreground);
+    for (size_t i = 0; i < kButtonCount; ++i) {
+        spots_[i]->SetChecked(model_.SpotChecked(static_cast<ButtonIndex>(i)));
+    }
+}
+
+void CDlgMainSet::OnNormaliseTimer()
+{
+    model_.SetLinesFieldText(ToU16(field_->text()));
+    if (model_.LinesChecked()) {
+        NormaliseField();
+    }
+}
+
+void CDlgMainSet::ShowHints(QPoint pagePoint)
+{
+    if (!Context().showHint) {
+        return;
+    }
+    for (const int id : MainSetHoverIds(FromQPoint(pagePoint), sheetsChinese_)) {
+        Context().showHint(id);
+    }
+}
+
+void CDlgMainSet::mouseMoveEvent(QMouseEvent* event)
+{
+    ShowHints(event->position().toPoint());
+    CMainPage::mouseMoveEvent(event);
+}
+
+void CDlgMainSet::keyPressEvent(QKeyEvent* event)
+{
+    // The page swallows Enter, Escape and Space.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Space:
+        event->accept();
+        return;
+    default:
+        CMainPage::keyPressEvent(event);
+    }
+}
+
+void CDlgMainSet::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, sheetNormal_);
+    // Behind the sliders: the language's hover image, with the marks at both ends.
+    for (const Rect& row : {ms::kSpeedRow, ms::kSensorRow}) {
+        painter.drawPixmap(ToQRect(row), CutSheet(pageOver_, row));
+    }
+}
+
+} // namespace qx71::gui

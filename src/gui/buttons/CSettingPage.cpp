@@ -1,0 +1,116 @@
+#include "gui/buttons/CSettingPage.h"
+
+#include "core/widgets/ScrollBarSheet.h"
+#include "gui/widgets/CGDIBitmapBtn.h"
+#include "gui/widgets/CListBoxEx.h"
+
+#include "gui/widgets/CSkinScrollWnd.h"
+#include "gui/widgets/FittedText.h"
+#include "gui/widgets/QtConvert.h"
+#include "gui/widgets/SkinFont.h"
+#include "gui/widgets/Skins.h"
+#include <QLineEdit>
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace qx71::gui {
+
+bool IsSwallowedKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape ||
+           key == Qt::Key_Space;
+}
+
+void DrawChooserText(QPainter& painter, const Rect& box, const QString& text, Rgb colour,
+                     Qt::Alignment align, bool twoLines, int grow)
+{
+    const QRect r = ToQRect(box);
+    const FittedText fitted = FitText(text, ShellDlgFont(chooser::kTextPixels), r.width());
+    painter.setPen(ToQColor(colour));
+    if (twoLines && fitted.text != text) {
+        const QRect tall = r.adjusted(0, -grow, 0, grow);
+        const int flags = static_cast<int>(align | Qt::AlignVCenter) | Qt::TextWordWrap;
+        QFont font = ShellDlgFont(chooser::kTextPixels);
+        for (int pixels = chooser::kTextPixels; pixels >= kSmallestTextPixels; --pixels) {
+            font = ShellDlgFont(pixels);
+            const QRect used = QFontMetrics(font).boundingRect(tall, flags, text);
+            if (used.width() <= tall.width() && used.height() <= tall.height()) {
+                break;
+            }
+        }
+        painter.setFont(font);
+        painter.drawText(tall, flags, text);
+        return;
+    }
+    painter.setFont(fitted.font);
+    painter.drawText(r, static_cast<int>(align | Qt::AlignVCenter) | Qt::TextSingleLine,
+                     fitted.text);
+}
+
+CSettingPage::CSettingPage(const chooser::Sheets& sheets, QWidget* parent)
+    : QWidget(parent), normal_(LoadSkin(sheets.normal)), over_(LoadSkin(sheets.hover)),
+      down_(LoadSkin(sheets.pressed))
+{
+    setGeometry(ToQRect(chooser::kPageArea));
+}
+
+CGDIBitmapBtn* CSettingPage::NewButton(const Rect& rect, int id)
+{
+    auto* button = new CGDIBitmapBtn(rect, this, id);
+    button->SetStateImages(normal_, over_, down_, normal_, rect);
+    button->SetUseCheckedImages(true);
+    return button;
+}
+
+CListBoxEx* CSettingPage::NewList(const Rect& rect, int id)
+{
+    auto* list = new CListBoxEx(rect, this, id);
+    list->SetIconsShown(false);
+    auto* host = new CSkinScrollWnd(this);
+    host->Attach(list, LoadSkin(scrollbar::kSheet));
+    lists_.emplace_back(list, host);
+    return list;
+}
+
+void CSettingPage::SyncScrollBars()
+{
+    for (const auto& [list, host] : lists_) {
+        // Lay the items out now: a list filled while hidden has no scroll range yet.
+        list->doItemsLayout();
+        host->Sync();
+    }
+}
+
+void CSettingPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    SyncScrollBars();
+}
+
+void CSettingPage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, normal_);
+}
+
+void CSettingPage::keyPressEvent(QKeyEvent* event)
+{
+    if (IsSwallowedKey(event->key())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CSettingPage::keyReleaseEvent(QKeyEvent* event)
+{
+    if (IsSwallowedKey(event->key())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+} // namespace qx71::gui

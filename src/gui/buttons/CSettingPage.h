@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/buttons/ChooserGeometry.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+
+#include <utility>
+#include <vector>
+
+namespace qx71::gui {
+
+class CGDIBitmapBtn;
+class CListBoxEx;
+class CSkinScrollWnd;
+
+// What the chooser's four pages share: their place in the popup's page area, their three
+// sheets with the background painted from the first, and the swallowed keys.
+class CSettingPage : public QWidget {
+    Q_OBJECT
+
+public:
+    CSettingPage(const chooser::Sheets& sheets, QWidget* parent);
+
+protected:
+    // A button of the page whose faces are cut from the page's sheets.
+    CGDIBitmapBtn* NewButton(const Rect& rect, int id = 0);
+    // A list of the page without icons, in a frame with the skinned scroll bars.
+    CListBoxEx* NewList(const Rect& rect, int id);
+    // The lists' scroll bars follow their lists now (after a fill), not at the next tick.
+    void SyncScrollBars();
+
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    QPixmap normal_, over_, down_;
+    std::vector<std::pair<CListBoxEx*, CSkinScrollWnd*>> lists_;
+};
+
+// Enter, Escape and Space neither close the popup nor press a button.
+bool IsSwallowedKey(int key);
+
+// The smallest height a label wrapped onto two lines is drawn at.
+inline constexpr int kSmallestTextPixels = 10;
+
+// One line of the chooser's painted text in its box, fitted as a button's caption is (smaller,
+// then narrower, cut with an ellipsis only at the end). With `twoLines` a text that does not
+// fit one line is wrapped onto two inside the box grown by `grow` pixels above and below.
+void DrawChooserText(QPainter& painter, const Rect& box, const QString& text, Rgb colour,
+                     Qt::Alignment align, bool twoLines = false, int grow = 0);
+
+} // namespace qx71::gui

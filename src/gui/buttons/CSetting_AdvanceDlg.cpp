@@ -1,0 +1,153 @@
+#include "gui/buttons/CSetting_AdvanceDlg.h"
+
+#include "core/common/IMessageSink.h"
+#include "core/i18n/UiStrings.h"
+#include "gui/widgets/CGDIBitmapBtn.h"
+#include "gui/widgets/QtConvert.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QPainter>
+#include <QStandardPaths>
+
+namespace qx71::gui {
+namespace {
+
+namespace ap = chooser::advancedpage;
+
+constexpr const char* kRowLabelKeys[kHostRowCount] = {
+    "str_advanced_sound",
+    "str_advanced_exe",
+    "str_advanced_file",
+    "str_advanced_dir",
+};
+
+// Where a row's dialog opens on this system.
+QString StartFolder(HostBrowseStart start)
+{
+    switch (start) {
+    case HostBrowseStart::Sounds:
+        if (QDir(QStringLiteral("/usr/share/sounds")).exists()) {
+            return QStringLiteral("/usr/share/sounds");
+        }
+        return QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    case HostBrowseStart::Programs:
+        return QStringLiteral("/usr/bin");
+    case HostBrowseStart::Documents:
+        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    case HostBrowseStart::Desktop:
+        break;
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+} // namespace
+
+std::optional<QString> ChooseHostPath(const HostBrowse& browse, QWidget* parent)
+{
+    const QString start = StartFolder(browse.start);
+    QString path;
+    if (browse.folder) {
+        path = QFileDialog::getExistingDirectory(parent, QString(), start);
+    } else {
+        const QString pattern = ToQString(browse.filterPattern);
+        QString filter = ToQString(browse.filterDescription);
+        if (!filter.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))) {
+            filter += QStringLiteral(" (") + pattern + QLatin1Char(')');
+        }
+        // Programs and sounds here rarely carry the Windows extensions: every file is the
+        // second choice.
+        filter += QStringLiteral(";;(*)");
+        path = QFileDialog::getOpenFileName(parent, QString(), start, filter);
+    }
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return QDir::toNativeSeparators(path);
+}
+
+CSetting_AdvanceDlg::CSetting_AdvanceDlg(HostActionPage& page, const UiStrings& strings,
+                                         IMessageSink& messages, bool chinese, QWidget* parent)
+    : CSettingPage(chooser::kAdvancedPageSheets, parent), page_(page), strings_(strings),
+      messages_(messages), chinese_(chinese), choosePath_(ChooseHostPath)
+{
+    for (size_t i = 0; i < kHostRowCount; ++i) {
+        const auto row = static_cast<HostRow>(i);
+        boxes_[i] = NewButton(ap::kCheckBoxes[i], static_cast<int>(i));
+        connect(boxes_[i], &CGDIBitmapBtn::clicked, this, [this, row] {
+            page_.ClickBox(row);
+            ShowState();
+        });
+        paths_[i] = NewButton(ap::kPathFields[i], static_cast<int>(i));
+        paths_[i]->SetUseCheckedImages(false);
+        paths_[i]->installEventFilter(this);
+        browse_[i] = NewButton(ap::kBrowseButtons[i], static_cast<int>(i));
+        browse_[i]->SetUseCheckedImages(false);
+        connect(browse_[i], &CGDIBitmapBtn::clicked, this, [this, row] { Browse(row); });
+    }
+    Retranslate();
+    ShowState();
+}
+
+bool CSetting_AdvanceDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // A single click on a path does nothing; a double click browses like the row's button.
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (size_t i = 0; i < kHostRowCount; ++i) {
+            if (watched == paths_[i]) {
+                Browse(static_cast<HostRow>(i));
+                return true;
+            }
+        }
+    }
+    return CSettingPage::eventFilter(watched, event);
+}
+
+void CSetting_AdvanceDlg::Retranslate()
+{
+    const QString browse = ToQString(strings_.Get("str_browse"));
+    for (size_t i = 0; i < kHostRowCount; ++i) {
+        browse_[i]->SetCaption(browse);
+        browse_[i]->SetToolTipText(browse);
+        boxes_[i]->setAccessibleName(ToQString(strings_.Get(kRowLabelKeys[i])));
+    }
+}
+
+void CSetting_AdvanceDlg::Browse(HostRow row)
+{
+    const HostBrowse& browse = page_.BeginBrowse(row);
+    ShowState();
+    const std::optional<QString> path = choosePath_ ? choosePath_(browse, this) : std::nullopt;
+    if (!path) {
+        return;
+    }
+    if (!page_.SetPath(row, ToU16(*path))) {
+        messages_.Show({MessageKind::InfoBox, {}, std::u16string(kHostPathTooLong.In(chinese_))});
+        return;
+    }
+    ShowState();
+}
+
+void CSetting_AdvanceDlg::ShowState()
+{
+    for (size_t i = 0; i < kHostRowCount; ++i) {
+        const auto row = static_cast<HostRow>(i);
+        boxes_[i]->SetChecked(page_.Checked(row));
+        const QString path = ToQString(page_.Path(row));
+        paths_[i]->SetCaption(path);
+        paths_[i]->setToolTip(path);
+    }
+}
+
+void CSetting_AdvanceDlg::paintEvent(QPaintEvent* event)
+{
+    CSettingPage::paintEvent(event);
+    QPainter painter(this);
+    for (size_t i = 0; i < kHostRowCount; ++i) {
+        DrawChooserText(painter, ap::kRowLabels[i], ToQString(strings_.Get(kRowLabelKeys[i])),
+                        chooser::kRowLabelColour, Qt::AlignLeft, true, ap::kRowLabelGrowth);
+    }
+}
+
+} // namespace qx71::gui
