@@ -56,6 +56,8 @@ struct PageContext {
     // Message 0x806: restore the defaults and apply them, behind the progress dialog.
     std::function<void()> restoreDefaults;
     // Ends the program through the window's normal close (the hand-over to the flashing tool).
+    // The close runs from the window's queue, after the calling page has returned, since it
+    // destroys the pages.
     std::function<void()> closeWindow;
     // The firmware update check: the files it reads and writes, the update server (empty: no
     // online check), and whether its downloads may go under installDir (else under dataDir).

@@ -150,36 +150,25 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
                                            progress_->OnWriteFailed();
                                        }
                                    }});
-    pageContext_ =
-        std::unique_ptr<PageContext>(new PageContext{*store_,
-                                                     *macros_,
-                                                     *stats_,
-                                                     *hooks_,
-                                                     services_.language,
-                                                     services_.strings,
-                                                     *messages_,
-                                                     *questions_,
-                                                     services_.timers,
-                                                     services_.launcher,
-                                                     services_.starter,
-                                                     services_.cursor,
-                                                     services_.clock,
-                                                     services_.downloader,
-                                                     services_.markup,
-                                                     services_.installDir,
-                                                     services_.dataDir,
-                                                     [this](int code) { ShowHint(code); },
-                                                     [this] {
-                                                         if (applyController_->RestoreDefaults()) {
-                                                             RefreshProfilePages();
-                                                             progress_->exec();
-                                                         }
-                                                     },
-                                                     [this] { RequestClose(); },
-                                                     services_.files,
-                                                     services_.updateServer,
-                                                     services_.installDirWritable,
-                                                     [this] { RefreshProfilePages(); }});
+    pageContext_ = std::unique_ptr<PageContext>(new PageContext{
+        *store_, *macros_, *stats_, *hooks_, services_.language, services_.strings, *messages_,
+        *questions_, services_.timers, services_.launcher, services_.starter, services_.cursor,
+        services_.clock, services_.downloader, services_.markup, services_.installDir,
+        services_.dataDir, [this](int code) { ShowHint(code); },
+        [this] {
+            if (applyController_->RestoreDefaults()) {
+                RefreshProfilePages();
+                progress_->exec();
+            }
+        },
+        // The close destroys the pages: it
+        // runs after the calling page returned.
+        [this] {
+            QMetaObject::invokeMethod(
+                this, [this] { RequestClose(); }, Qt::QueuedConnection);
+        },
+        services_.files, services_.updateServer, services_.installDirWritable,
+        [this] { RefreshProfilePages(); }});
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { SaveSessionData(); });
