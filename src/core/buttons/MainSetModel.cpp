@@ -272,15 +272,28 @@ void MainSetModel::OnNormaliseTimer()
 
 AssignOutcome MainSetModel::AssignButton(ButtonIndex button, const ChooserRunner& runChooser)
 {
+    const std::u16string name = BeginAssign(button);
+    return FinishAssign(runChooser ? runChooser(button, name) : std::nullopt);
+}
+
+std::u16string MainSetModel::BeginAssign(ButtonIndex button)
+{
     const size_t j = ToIndex(button);
     selectedTab_ = static_cast<int>(j);
     ButtonAssignment& assignment = profile_.buttons[j];
-    const std::u16string name = RetranslateName(TextOf(assignment.displayName), ChineseUi());
+    std::u16string name = RetranslateName(TextOf(assignment.displayName), ChineseUi());
     SetText(assignment.displayName, name);
+    return name;
+}
 
+AssignOutcome MainSetModel::FinishAssign(const std::optional<ChooserResult>& result)
+{
+    if (selectedTab_ < 0) {
+        return AssignOutcome::Cancelled;
+    }
+    const auto j = static_cast<size_t>(selectedTab_);
+    const auto button = static_cast<ButtonIndex>(j);
     AssignOutcome outcome = AssignOutcome::Cancelled;
-    const std::optional<ChooserResult> result =
-        runChooser ? runChooser(button, name) : std::nullopt;
     // A result with code 0 is a cancel; the chooser never ends with one, but a caller could.
     if (result && result->code != 0) {
         const bool isClick =

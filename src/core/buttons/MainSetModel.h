@@ -126,6 +126,12 @@ public:
 
     // A click on tab `button`: runs the chooser and stores its result under the page's rules.
     AssignOutcome AssignButton(ButtonIndex button, const ChooserRunner& runChooser);
+    // The same in two halves, for a chooser that does not block: BeginAssign selects the tab
+    // and gives the name to open the chooser with; FinishAssign takes what it gave (nullopt
+    // for a cancel) and applies the rules. A FinishAssign without an open assignment does
+    // nothing.
+    std::u16string BeginAssign(ButtonIndex button);
+    AssignOutcome FinishAssign(const std::optional<ChooserResult>& result);
 
     // Timer 17: lights the spot of the tab under the cursor (page coordinates) while the main
     // window has the foreground.

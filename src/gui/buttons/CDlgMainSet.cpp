@@ -37,10 +37,7 @@ CDlgMainSet::CDlgMainSet(PageContext& context, QWidget* parent)
     : CMainPage(MainPage::Buttons, context, parent),
       model_(
           context.store.CurrentProfile(), context.store.ButtonMacroIds(), context.messages,
-          [] { return ChineseUi(); }, LibraryMacroNames(context.macros)),
-      runChooser_([this](ButtonIndex button, const std::u16string& name) {
-          return RunChooser(button, name);
-      })
+          [] { return ChineseUi(); }, LibraryMacroNames(context.macros))
 {
     setMouseTracking(true);
     sheetNormal_ = LoadSkin(ms::kSheetNormal);
@@ -57,6 +54,11 @@ CDlgMainSet::CDlgMainSet(PageContext& context, QWidget* parent)
 
 CDlgMainSet::~CDlgMainSet()
 {
+    // A window that closes with the chooser open ends it as a cancel (and the keys go back).
+    if (chooser_ != nullptr) {
+        chooser_->disconnect(this);
+        delete chooser_;
+    }
     Context().timers.Cancel(spotTimer_);
     Context().timers.Cancel(normaliseTimer_);
 }
@@ -132,6 +134,8 @@ void CDlgMainSet::CreateControls()
     });
     field_ = new CBitmapEdit(wheel.linesField, QPixmap(), this, kLinesFieldId);
     field_->setAlignment(Qt::AlignCenter);
+    // Only a click puts the caret there: the page opens without a blinking field.
+    field_->setFocusPolicy(Qt::ClickFocus);
     // The field takes digits only; the model still copes with anything else.
     field_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field_));
@@ -292,23 +296,40 @@ void CDlgMainSet::ShowState()
     }
 }
 
-AssignOutcome CDlgMainSet::AssignButton(ButtonIndex button)
+void CDlgMainSet::AssignButton(ButtonIndex button)
 {
-    const AssignOutcome outcome = model_.AssignButton(button, runChooser_);
-    ShowState();
-    return outcome;
+    if (chooser_ != nullptr) {
+        return;
+    }
+    const std::u16string name = model_.BeginAssign(button);
+    if (runChooser_) {
+        model_.FinishAssign(runChooser_(button, name));
+        ShowState();
+        return;
+    }
+    chooser_ = new CSettingDlg(Context(), Handle(), button, name, this);
+    connect(chooser_, &QDialog::finished, this, &CDlgMainSet::OnChooserFinished);
+    chooser_->Open();
 }
 
-std::optional<ChooserResult> CDlgMainSet::RunChooser(ButtonIndex button, const std::u16string& name)
+CSettingDlg* CDlgMainSet::OpenChooser() const
 {
-    CSettingDlg dialog(Context(), Handle(), button, name, this);
-    chooser_ = &dialog;
-    const bool ok = dialog.exec() == QDialog::Accepted;
+    return chooser_;
+}
+
+void CDlgMainSet::OnChooserFinished(int result)
+{
+    CSettingDlg* chooser = chooser_;
     chooser_ = nullptr;
-    if (!ok) {
-        return std::nullopt;
+    if (chooser == nullptr) {
+        return;
     }
-    return dialog.Result();
+    const std::optional<ChooserResult> chosen =
+        result == QDialog::Accepted ? std::optional<ChooserResult>(chooser->Result())
+                                    : std::nullopt;
+    chooser->deleteLater();
+    model_.FinishAssign(chosen);
+    ShowState();
 }
 
 void CDlgMainSet::OnKeyEvent(uint32_t wParam, uint32_t lParam)

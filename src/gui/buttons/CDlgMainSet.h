@@ -5,6 +5,7 @@
 #include "gui/app/CMainPage.h"
 
 #include <QPixmap>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -34,10 +35,11 @@ public:
     void BeforeApply() override;
     void OnKeyEvent(uint32_t wParam, uint32_t lParam) override;
 
-    // Runs the chooser for an input; the page's own runs CSettingDlg modally. Tests replace it.
+    // A chooser that answers at once in place of CSettingDlg (tests; null: the dialog).
     void SetChooserRunner(ChooserRunner runner) { runChooser_ = std::move(runner); }
-    // A click on tab `button`.
-    AssignOutcome AssignButton(ButtonIndex button);
+    // A click on tab `button`: opens the chooser, modal to the window. It does not block: its
+    // end stores the result, so a window that closes meanwhile takes the chooser with it.
+    void AssignButton(ButtonIndex button);
 
     const MainSetModel& Model() const { return model_; }
     CGDIBitmapBtn* DpiButton(size_t index) const { return dpi_[index]; }
@@ -53,7 +55,7 @@ public:
     CPngHSlider* SpeedSlider() const { return speed_; }
     CPngHSlider* SensorSlider() const { return sensor_; }
     // The chooser while a tab's assignment is open.
-    CSettingDlg* OpenChooser() const { return chooser_; }
+    CSettingDlg* OpenChooser() const;
     // The language the page images were loaded for.
     bool SheetsChinese() const { return sheetsChinese_; }
 
@@ -74,7 +76,7 @@ private:
     void OnNormaliseTimer();
     void NormaliseField();
     CGDIBitmapBtn* NewButton(const Rect& rect, bool words);
-    std::optional<ChooserResult> RunChooser(ButtonIndex button, const std::u16string& name);
+    void OnChooserFinished(int result);
 
     MainSetModel model_;
     ChooserRunner runChooser_;
@@ -98,7 +100,7 @@ private:
     CPngHSliderBar* sensorBar_ = nullptr;
     CPngHSlider* speed_ = nullptr;
     CPngHSlider* sensor_ = nullptr;
-    CSettingDlg* chooser_ = nullptr;
+    QPointer<CSettingDlg> chooser_;
 
     ITimerQueue::TimerId spotTimer_ = ITimerQueue::kNoTimer;
     ITimerQueue::TimerId normaliseTimer_ = ITimerQueue::kNoTimer;

@@ -85,6 +85,14 @@ int CSettingDlg::exec()
     return QDialog::exec();
 }
 
+void CSettingDlg::Open()
+{
+    Prepare();
+    open();
+    raise();
+    activateWindow();
+}
+
 void CSettingDlg::CreateControls()
 {
     auto button = [this](const Rect& rect) {

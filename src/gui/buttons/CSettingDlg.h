@@ -34,7 +34,9 @@ public:
     // Builds the pages, selects the key page, centres the popup over the main window and runs
     // it: Accepted only when something was chosen.
     int exec() override;
-    // The same without the modal loop (exec calls it).
+    // The same without a loop of its own: shown modal to the window, finished() tells the end.
+    void Open();
+    // The preparation of both.
     void Prepare();
 
     // A key event of the hook (virtual-key code, key flags) for the key page.

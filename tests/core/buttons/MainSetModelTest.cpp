@@ -316,6 +316,30 @@ TEST_F(MainSetModelTest, EachKindStoresItsOwnFieldsOnly)
     EXPECT_EQ(TextOf(a.hostPath), u"/x");
 }
 
+TEST_F(MainSetModelTest, AnAssignmentInTwoHalvesKeepsItsTabAndItsRules)
+{
+    // Nothing open: a result has nowhere to go.
+    EXPECT_EQ(model.FinishAssign(Basic(ButtonFunction::Back)), AssignOutcome::Cancelled);
+    EXPECT_EQ(profile.buttons[3].function, ToCode(ButtonFunction::Forward));
+
+    EXPECT_EQ(model.BeginAssign(ButtonIndex::Forward), u"Forward");
+    EXPECT_EQ(model.SelectedTab(), 3);
+    EXPECT_EQ(model.FinishAssign(Basic(ButtonFunction::Back)), AssignOutcome::Stored);
+    EXPECT_EQ(profile.buttons[3].function, ToCode(ButtonFunction::Back));
+    EXPECT_TRUE(model.TabHighlighted(ButtonIndex::Forward));
+    EXPECT_EQ(model.SelectedTab(), -1);
+    // The same result again finds no open assignment.
+    EXPECT_EQ(model.FinishAssign(Basic(ButtonFunction::Fire)), AssignOutcome::Cancelled);
+    EXPECT_EQ(profile.buttons[3].function, ToCode(ButtonFunction::Back));
+
+    // The rules hold for the second half as for AssignButton.
+    model.BeginAssign(ButtonIndex::WheelBackward);
+    EXPECT_EQ(model.FinishAssign(Basic(ButtonFunction::Snipe)), AssignOutcome::SniperRefused);
+    model.BeginAssign(ButtonIndex::Left);
+    EXPECT_EQ(model.FinishAssign(std::nullopt), AssignOutcome::Cancelled);
+    EXPECT_EQ(model.SelectedTab(), -1);
+}
+
 TEST_F(MainSetModelTest, AMacroGoneWhileChoosingLeavesAnEmptyName)
 {
     model.AssignButton(ButtonIndex::Back, Returns({4, 0x15000009, 6, 0, {}}));

@@ -22,6 +22,7 @@
 #include "support/gui/QtTestHelpers.h"
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -30,7 +31,6 @@ namespace qx71::gui {
 namespace {
 
 using test::Mouse;
-using test::WhenModal;
 
 namespace ms = mainset;
 
@@ -76,57 +76,79 @@ TEST_F(MainSetPage, ATabOpensTheChooserForItsInputAndABasicChoiceIsStoredAndHigh
 {
     ASSERT_EQ(profile().buttons[1].function, ToCode(ButtonFunction::Middle));
     EXPECT_FALSE(page->Tab(ButtonIndex::Middle)->IsSelected());
-    ButtonIndex opened = ButtonIndex::Left;
-    bool keysToPage = false;
-    WhenModal<CSettingDlg>([&](CSettingDlg* chooser) {
-        ASSERT_NE(chooser, nullptr);
-        EXPECT_EQ(page->OpenChooser(), chooser);
-        opened = chooser->Model().Button();
-        // The key page is shown first, and the hook's keys come to the page.
-        keysToPage = fixture.hooks.Target() == page->Handle() && fixture.hooks.KeyRecording();
-        Click(chooser->Tab(ChooserPage::Basic));
-        // Line 12 of the basic list: Forward (8).
-        CListBoxEx* list = chooser->BasicPage()->List();
-        const QRect line = list->visualItemRect(list->item(12));
-        Click(list->viewport(), line.center());
-        Click(chooser->OkButton());
-    });
     ClickTab(*page, 1);
-    EXPECT_EQ(opened, ButtonIndex::Middle);
-    EXPECT_TRUE(keysToPage);
+    CSettingDlg* chooser = page->OpenChooser();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_TRUE(chooser->isVisible());
+    EXPECT_EQ(chooser->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(chooser->Model().Button(), ButtonIndex::Middle);
+    EXPECT_EQ(page->Model().SelectedTab(), 1);
+    // The key page is shown first, and the hook's keys come to the page.
+    EXPECT_EQ(fixture.hooks.Target(), page->Handle());
+    EXPECT_TRUE(fixture.hooks.KeyRecording());
+    // Another tab does nothing while the chooser is open.
+    ClickTab(*page, 2);
+    EXPECT_EQ(page->OpenChooser(), chooser);
+
+    Click(chooser->Tab(ChooserPage::Basic));
+    // Line 12 of the basic list: Forward (8).
+    CListBoxEx* list = chooser->BasicPage()->List();
+    Click(list->viewport(), list->visualItemRect(list->item(12)).center());
+    Click(chooser->OkButton());
     EXPECT_EQ(page->OpenChooser(), nullptr);
     EXPECT_EQ(profile().buttons[1].function, 8);
     EXPECT_EQ(TextOf(profile().buttons[1].displayName), FunctionName(8, false));
     EXPECT_TRUE(page->Tab(ButtonIndex::Middle)->IsSelected());
     EXPECT_FALSE(page->Tab(ButtonIndex::Right)->IsSelected());
+    EXPECT_EQ(page->Model().SelectedTab(), -1);
     // Every way out gives the keys back.
     EXPECT_FALSE(fixture.hooks.KeyRecording());
 }
 
 TEST_F(MainSetPage, AKeyCombinationTypedOnTheKeyPageArrivesThroughThePageAndIsStored)
 {
-    QString shownName;
-    std::array<bool, 2> boxes{};
-    WhenModal<CSettingDlg>([&](CSettingDlg* chooser) {
-        ASSERT_NE(chooser, nullptr);
-        // The hook posts 0x40A to the page's handle; the window hands them to the page.
-        page->OnKeyEvent(0xA2, 0x00); // left Ctrl down
-        page->OnKeyEvent(0xA2, 0x80); // and up: no change
-        page->OnKeyEvent(0xA0, 0x00); // left Shift down
-        page->OnKeyEvent(0x41, 0x00); // A
-        boxes = {chooser->KeyPage()->ModifierBox(ComboModifier::Ctrl)->IsChecked(),
-                 chooser->KeyPage()->ModifierBox(ComboModifier::Shift)->IsChecked()};
-        shownName = ToQString(chooser->Model().KeyPage().KeyText());
-        Click(chooser->OkButton());
-    });
     ClickTab(*page, 2);
-    EXPECT_EQ(boxes, (std::array<bool, 2>{true, true}));
-    EXPECT_EQ(shownName, QStringLiteral("A"));
+    CSettingDlg* chooser = page->OpenChooser();
+    ASSERT_NE(chooser, nullptr);
+    // The hook posts 0x40A to the page's handle; the window hands them to the page.
+    page->OnKeyEvent(0xA2, 0x00); // left Ctrl down
+    page->OnKeyEvent(0xA2, 0x80); // and up: no change
+    page->OnKeyEvent(0xA0, 0x00); // left Shift down
+    page->OnKeyEvent(0x41, 0x00); // A
+    EXPECT_TRUE(chooser->KeyPage()->ModifierBox(ComboModifier::Ctrl)->IsChecked());
+    EXPECT_TRUE(chooser->KeyPage()->ModifierBox(ComboModifier::Shift)->IsChecked());
+    EXPECT_FALSE(chooser->KeyPage()->ModifierBox(ComboModifier::Alt)->IsChecked());
+    EXPECT_EQ(chooser->Model().KeyPage().KeyText(), u"A");
+    // The name is drawn in its blue on the key page's neutral well.
+    const QImage drawn = test::Drawn(*chooser->KeyPage());
+    const QRect nameBox = ToQRect(chooser::keypage::kKeyNameText);
+    int blue = 0;
+    for (int y = nameBox.top(); y <= nameBox.bottom(); ++y) {
+        for (int x = nameBox.left(); x <= nameBox.right(); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            blue += c.blue() > c.red() + 40 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(blue, 5);
+    Click(chooser->OkButton());
     const ButtonAssignment& right = profile().buttons[2];
     EXPECT_EQ(right.function, ToCode(ButtonFunction::Key));
     EXPECT_EQ(right.keyCode, 0x00040300u);
     EXPECT_EQ(TextOf(right.displayName), ComboText(0x00040300u));
     EXPECT_TRUE(page->Tab(ButtonIndex::Right)->IsSelected());
+}
+
+TEST_F(MainSetPage, AWindowClosingWithTheChooserOpenTakesItAlongAndGivesTheKeysBack)
+{
+    ClickTab(*page, 4);
+    QPointer<CSettingDlg> chooser = page->OpenChooser();
+    ASSERT_FALSE(chooser.isNull());
+    ASSERT_TRUE(fixture.hooks.KeyRecording());
+    const ProfileRecord before = profile();
+    page.reset();
+    EXPECT_TRUE(chooser.isNull());
+    EXPECT_FALSE(fixture.hooks.KeyRecording());
+    EXPECT_EQ(profile().buttons[4].function, before.buttons[4].function);
 }
 
 TEST_F(MainSetPage, ARefusedChoiceShowsTheRuleAndChangesNothing)
