@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QPainter>
+#include <QPointer>
 #include <QStandardPaths>
 
 namespace qx71::gui {
@@ -46,25 +47,33 @@ QString StartFolder(HostBrowseStart start)
 
 std::optional<QString> ChooseHostPath(const HostBrowse& browse, QWidget* parent)
 {
-    const QString start = StartFolder(browse.start);
-    QString path;
+    // The dialog lives on the heap: if the window closes while it is open, its owner takes it
+    // along and nothing here touches it afterwards.
+    QPointer<QFileDialog> dialog = new QFileDialog(parent, QString(), StartFolder(browse.start));
     if (browse.folder) {
-        path = QFileDialog::getExistingDirectory(parent, QString(), start);
+        dialog->setFileMode(QFileDialog::Directory);
+        dialog->setOption(QFileDialog::ShowDirsOnly);
     } else {
         const QString pattern = ToQString(browse.filterPattern);
         QString filter = ToQString(browse.filterDescription);
         if (!filter.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))) {
             filter += QStringLiteral(" (") + pattern + QLatin1Char(')');
         }
+        dialog->setFileMode(QFileDialog::ExistingFile);
         // Programs and sounds here rarely carry the Windows extensions: every file is the
         // second choice.
-        filter += QStringLiteral(";;(*)");
-        path = QFileDialog::getOpenFileName(parent, QString(), start, filter);
+        dialog->setNameFilters({filter, QStringLiteral("(*)")});
     }
-    if (path.isEmpty()) {
+    const int result = dialog->exec();
+    if (dialog.isNull()) {
         return std::nullopt;
     }
-    return QDir::toNativeSeparators(path);
+    const QStringList chosen = dialog->selectedFiles();
+    delete dialog;
+    if (result != QDialog::Accepted || chosen.isEmpty() || chosen.first().isEmpty()) {
+        return std::nullopt;
+    }
+    return QDir::toNativeSeparators(chosen.first());
 }
 
 CSetting_AdvanceDlg::CSetting_AdvanceDlg(HostActionPage& page, const UiStrings& strings,
@@ -118,8 +127,10 @@ void CSetting_AdvanceDlg::Browse(HostRow row)
 {
     const HostBrowse& browse = page_.BeginBrowse(row);
     ShowState();
+    const QPointer<CSetting_AdvanceDlg> alive(this);
     const std::optional<QString> path = choosePath_ ? choosePath_(browse, this) : std::nullopt;
-    if (!path) {
+    // The window may have closed (and taken the chooser along) while the dialog was open.
+    if (alive.isNull() || !path) {
         return;
     }
     if (!page_.SetPath(row, ToU16(*path))) {

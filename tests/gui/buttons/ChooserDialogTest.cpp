@@ -3,6 +3,7 @@
 #include "core/buttons/HostActionPage.h"
 #include "core/macro/MacroRecord.h"
 #include "support/MacroFixtures.h"
+#include "support/TempDir.h"
 #include "support/gui/PageContextFixture.h"
 
 #include "gui/buttons/CSettingDlg.h"
@@ -14,8 +15,11 @@
 #include "gui/widgets/QtConvert.h"
 #include "support/gui/QtTestHelpers.h"
 
+#include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -195,6 +199,28 @@ TEST_F(Chooser, TheDefaultButtonGivesTheInputsDefault)
     EXPECT_EQ(end, QDialog::Accepted);
     EXPECT_EQ(dialog->Result().code, 11);
     EXPECT_EQ(dialog->Result().kind, 0);
+}
+
+TEST(HostPathDialog, GivesTheChosenFileAndNothingWhenItsWindowGoesAway)
+{
+    test::TempDir dir;
+    const QString file = QString::fromStdString((dir / "ring.wav").string());
+    QFile(file).open(QIODevice::WriteOnly);
+    QWidget owner;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(dialog->nameFilters().size(), 2);
+        dialog->selectFile(file);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(ChooseHostPath(kHostBrowse[0], &owner), std::optional<QString>(file));
+
+    // The window closes while the folder browser is open: no path, no crash.
+    auto* going = new QWidget;
+    QTimer::singleShot(0, [going] { delete going; });
+    EXPECT_EQ(ChooseHostPath(kHostBrowse[3], going), std::nullopt);
 }
 
 } // namespace
