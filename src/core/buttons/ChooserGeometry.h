@@ -93,6 +93,12 @@ inline constexpr int kGameListId = 10001;
 inline constexpr int kMacroListId = 10002;
 inline constexpr Rect kGameList{1, 1, 184, 168};
 inline constexpr Rect kMacroList{188, 1, 369, 168};
+// The lists' look on the dark popup: light text on a dark well, the selection in the accent
+// blue (background, text, selected background, selected text).
+inline constexpr Rgb kListBackground{18, 20, 24};
+inline constexpr Rgb kListText{189, 189, 200};
+inline constexpr Rgb kListSelectedBackground{21, 140, 185};
+inline constexpr Rgb kListSelectedText{255, 255, 255};
 } // namespace macropage
 
 namespace basicpage {

@@ -74,6 +74,16 @@ CListBoxEx* CSettingPage::NewList(const Rect& rect, int id)
     return list;
 }
 
+void CSettingPage::SetListColours(CListBoxEx* list, Rgb background, Rgb text,
+                                  Rgb selectedBackground, Rgb selectedText)
+{
+    list->SetColours(ToQColor(background), ToQColor(text), ToQColor(selectedBackground),
+                     ToQColor(selectedText));
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, ToQColor(background));
+    list->setPalette(palette);
+}
+
 void CSettingPage::SyncScrollBars()
 {
     for (const auto& [list, host] : lists_) {

@@ -28,6 +28,9 @@ protected:
     CGDIBitmapBtn* NewButton(const Rect& rect, int id = 0);
     // A list of the page without icons, in a frame with the skinned scroll bars.
     CListBoxEx* NewList(const Rect& rect, int id);
+    // A list's item colours; below the last line it shows its background too.
+    static void SetListColours(CListBoxEx* list, Rgb background, Rgb text, Rgb selectedBackground,
+                               Rgb selectedText);
     // The lists' scroll bars follow their lists now (after a fill), not at the next tick.
     void SyncScrollBars();
 

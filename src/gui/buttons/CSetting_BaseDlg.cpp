@@ -19,18 +19,13 @@ CSetting_BaseDlg::CSetting_BaseDlg(BasicFunctionPage& page, const UiStrings& str
     : CSettingPage(chooser::kBasicPageSheets, parent), page_(page)
 {
     list_ = NewList(bp::kList, bp::kListId);
-    list_->SetColours(ToQColor(bp::kBackground), ToQColor(bp::kText),
-                      ToQColor(bp::kSelectedBackground), ToQColor(bp::kSelectedText));
+    SetListColours(list_, bp::kBackground, bp::kText, bp::kSelectedBackground, bp::kSelectedText);
     for (const BasicListLine& line : kBasicFunctionList) {
         const int row = list_->AddItem(ToQString(strings.Get(line.textKey)),
                                        static_cast<uint8_t>(ListItemKind::Text),
                                        static_cast<uint32_t>(ToCode(line.function)));
         list_->item(row)->setSizeHint(QSize(bp::kList.Width(), bp::kItemHeight));
     }
-    // Below the last line the list shows its own background too.
-    QPalette palette = list_->palette();
-    palette.setColor(QPalette::Base, ToQColor(bp::kBackground));
-    list_->setPalette(palette);
     if (const auto selected = page_.Selected()) {
         list_->setCurrentRow(static_cast<int>(*selected));
     }

@@ -19,6 +19,10 @@ CSetting_MacroDlg::CSetting_MacroDlg(MacroChooserPage& page, bool chinese, QWidg
 {
     games_ = NewList(mp::kGameList, mp::kGameListId);
     macros_ = NewList(mp::kMacroList, mp::kMacroListId);
+    for (CListBoxEx* list : {games_, macros_}) {
+        SetListColours(list, mp::kListBackground, mp::kListText, mp::kListSelectedBackground,
+                       mp::kListSelectedText);
+    }
     connect(games_, &CListBoxEx::selectionChangedByUser, this, [this](int, int index) {
         if (index < 0) {
             return;
@@ -37,8 +41,10 @@ void CSetting_MacroDlg::Fill()
 {
     games_->clear();
     for (size_t i = 0; i < MacroChooserPage::kGameCount; ++i) {
-        games_->AddItem(ToQString(ChooserGameTitle(i, chinese_)),
-                        static_cast<uint8_t>(ListItemKind::Text), static_cast<uint32_t>(i));
+        const QString title = ToQString(ChooserGameTitle(i, chinese_));
+        const int row = games_->AddItem(title, static_cast<uint8_t>(ListItemKind::Text),
+                                        static_cast<uint32_t>(i));
+        games_->item(row)->setToolTip(title);
     }
     games_->setCurrentRow(static_cast<int>(page_.SelectedGame()));
     FillMacros();
@@ -49,7 +55,9 @@ void CSetting_MacroDlg::FillMacros()
     macros_->setUpdatesEnabled(false);
     macros_->clear();
     for (const MacroListEntry& entry : page_.Macros()) {
-        macros_->AddItem(ToQString(entry.name), static_cast<uint8_t>(ListItemKind::Text), entry.id);
+        const QString name = ToQString(entry.name);
+        const int row = macros_->AddItem(name, static_cast<uint8_t>(ListItemKind::Text), entry.id);
+        macros_->item(row)->setToolTip(name);
     }
     macros_->setUpdatesEnabled(true);
     if (const auto selected = page_.SelectedMacro()) {

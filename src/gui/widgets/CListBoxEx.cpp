@@ -46,8 +46,10 @@ public:
         painter->setPen(list_->TextColour(selected));
         const QRect textBox(r.left() + layout.textLeft, r.top(), r.width() - layout.textLeft,
                             r.height());
-        painter->drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                          index.data(Qt::DisplayRole).toString());
+        // A line longer than the list is cut with an ellipsis, not at the edge.
+        const QString text = painter->fontMetrics().elidedText(
+            index.data(Qt::DisplayRole).toString(), Qt::ElideRight, textBox.width());
+        painter->drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
         painter->restore();
     }
 
