@@ -6,7 +6,8 @@ Starts `qx71 --simulate` several times, each on a fresh DataDir, and reports med
     (the update-mode search's two 500 ms waits); goal <= 1.10
   - the resident memory once the window shows; goal <= 45 MiB
   - the longest stall of the window thread during start, a round of all five tabs, a language
-    switch and one Apply; goal <= 50 ms
+    switch and one Apply; goal <= 50 ms. The close that SIGTERM starts is reported apart: it
+    stops the threads within the window's 500 ms close delay.
 
 usage: bash bench/window_startup.sh [RUNS]   (builds the release preset first)
 """
@@ -65,17 +66,31 @@ def one_run(bindir):
             xd(bindir, "click", TITLE, *APPLY)
             xd(bindir, "wait-window", PROGRESS, 20)
             xd(bindir, "wait-gone", PROGRESS, 20)
+            term_ms = time.clock_gettime(time.CLOCK_MONOTONIC) * 1000.0
             proc.send_signal(signal.SIGTERM)
             proc.wait(timeout=20)
         finally:
             if proc.poll() is None:
                 proc.kill()
         values = {}
+        in_use = []  # stalls over 50 ms before the close, as (ms after exec, length)
+        at_close = 0.0
         with open(report) as lines:
             for line in lines:
-                key, value = line.split()
-                values[key] = float(value)
-        return (values["first-paint-ms"] - exec_ms, rss / 1024.0, values["longest-stall-ms"])
+                key, *fields = line.split()
+                if key == "stall-ms":
+                    at, length = float(fields[0]), float(fields[1])
+                    if at < term_ms:
+                        in_use.append((at - exec_ms, length))
+                    else:
+                        at_close = max(at_close, length)
+                else:
+                    values[key] = float(fields[0])
+        # Without a listed stall the longest one before the close was at most 50 ms.
+        longest = max((length for _, length in in_use), default=values["longest-stall-ms"])
+        if not in_use:
+            longest = min(longest, 50.0)
+        return (values["first-paint-ms"] - exec_ms, rss / 1024.0, longest, at_close, in_use)
 
 
 def main():
@@ -85,12 +100,15 @@ def main():
     paint = statistics.median(r[0] for r in results)
     rss = statistics.median(r[1] for r in results)
     stall = statistics.median(r[2] for r in results)
-    for i, (p, m, s) in enumerate(results, 1):
-        print(f"run {i}: first paint {p:.0f} ms, rss {m:.1f} MiB, longest stall {s:.0f} ms")
+    for i, (p, m, s, c, listed) in enumerate(results, 1):
+        where = ", ".join(f"{length:.0f} ms at +{at:.0f} ms" for at, length in listed)
+        print(f"run {i}: first paint {p:.0f} ms, rss {m:.1f} MiB, longest stall {s:.0f} ms"
+              f" ({where or 'none over 50 ms'}), at the close {c:.0f} ms")
     print(f"median first paint: {paint:.0f} ms = {paint / FLOOR_MS:.3f} x the 1000 ms floor "
           f"(goal <= 1.10)")
     print(f"median resident memory after start: {rss:.1f} MiB (goal <= 45)")
     print(f"median longest UI stall: {stall:.0f} ms (goal <= 50)")
+    print(f"median stall at the close: {statistics.median(r[3] for r in results):.0f} ms")
 
 
 if __name__ == "__main__":

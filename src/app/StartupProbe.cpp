@@ -7,6 +7,7 @@ namespace qx71 {
 namespace {
 
 constexpr int kTickMs = 5;
+constexpr int64_t kReportedStallMs = 50; // the window's goal for one step of its thread
 
 int64_t MonotonicMs()
 {
@@ -40,6 +41,9 @@ void StartupProbe::OnFirstPaint()
 void StartupProbe::OnTick()
 {
     const int64_t stall = sinceTick_.restart() - kTickMs;
+    if (stall > kReportedStallMs) {
+        out_ << "stall-ms " << MonotonicMs() << ' ' << stall << '\n' << std::flush;
+    }
     if (stall > longestStallMs_) {
         longestStallMs_ = stall;
     }

@@ -31,17 +31,22 @@ void StartupSequence::Start()
 {
     // The first check before anything else, so that its waits overlap the window's set-up.
     CheckUpdateMode(1);
-    RunWindowStep(0);
+    RunWindowStep(0, 0);
 }
 
-void StartupSequence::RunWindowStep(size_t index)
+void StartupSequence::RunWindowStep(size_t index, int part)
 {
     if (index < std::size(kWindowSteps)) {
-        steps_.Run(kWindowSteps[index]);
-        // One step per turn of the event loop, so the window thread never stalls long.
-        windowStep_ = timers_.After(0, [this, index] {
+        const bool more = steps_.RunPart(kWindowSteps[index], part);
+        // One step (or part of one) per turn of the event loop, so the window thread never
+        // stalls long.
+        windowStep_ = timers_.After(0, [this, index, part, more] {
             windowStep_ = ITimerQueue::kNoTimer;
-            RunWindowStep(index + 1);
+            if (more) {
+                RunWindowStep(index, part + 1);
+            } else {
+                RunWindowStep(index + 1, 0);
+            }
         });
         return;
     }

@@ -44,6 +44,17 @@ public:
     virtual ~IStartupSteps() = default;
     // A step without an outcome: 1 to 14, 18, 20 to 23, 25, 26.
     virtual void Run(StartupStep step) = 0;
+    // A step of 1 to 14 that takes long (several pages, each loading its images) may run in
+    // parts, one per turn of the event loop: the sequence calls this with part 0, 1, ... while
+    // it returns true (more parts follow), and only then goes on to the next step. By default
+    // a step is one part, Run(step).
+    virtual bool RunPart(StartupStep step, int part)
+    {
+        if (part == 0) {
+            Run(step);
+        }
+        return false;
+    }
     // Step 15; false when the HID support could not be loaded.
     virtual bool InitLink() = 0;
     // One check of step 16: is a USB device with the update-mode identity plugged in?
@@ -102,7 +113,7 @@ public:
     int OpenTries() const { return openTries_; }
 
 private:
-    void RunWindowStep(size_t index);
+    void RunWindowStep(size_t index, int part);
     void CheckUpdateMode(int check);
     void OnSearchFinished();
     void EnterUpdateMode();

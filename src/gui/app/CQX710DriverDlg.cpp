@@ -238,10 +238,7 @@ void CQX710DriverDlg::Run(StartupStep step)
         LoadSheets();
         CreateButtons();
         break;
-    case StartupStep::CreatePages:
-        stats_->Load();
-        CreatePages();
-        SelectPage(MainPage::Buttons);
+    case StartupStep::CreatePages: // in parts, one page each: RunPart
         break;
     case StartupStep::AddTrayIcon:
         tray_ = new MainTrayIcon(this);
@@ -542,13 +539,29 @@ void CQX710DriverDlg::ApplyButtonSheets()
     set(apply_);
 }
 
-void CQX710DriverDlg::CreatePages()
+bool CQX710DriverDlg::RunPart(StartupStep step, int part)
 {
-    for (int i = 0; i < mainwindow::kPageCount; ++i) {
-        CMainPage* page = MakeMainPage(PageOfTab(i + 1), *pageContext_, this);
-        page->setVisible(i == 0);
-        pages_[static_cast<size_t>(i)] = page;
+    if (step != StartupStep::CreatePages) {
+        return IStartupSteps::RunPart(step, part);
     }
+    // One page per turn of the event loop: each loads its sheets, and together they would
+    // hold the window's thread for longer than a frame.
+    if (part == 0) {
+        stats_->Load();
+    }
+    CreatePage(part);
+    if (part + 1 < mainwindow::kPageCount) {
+        return true;
+    }
+    SelectPage(MainPage::Buttons);
+    return false;
+}
+
+void CQX710DriverDlg::CreatePage(int index)
+{
+    CMainPage* page = MakeMainPage(PageOfTab(index + 1), *pageContext_, this);
+    page->setVisible(index == 0);
+    pages_[static_cast<size_t>(index)] = page;
 }
 
 void CQX710DriverDlg::SetFlag()

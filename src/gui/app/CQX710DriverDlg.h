@@ -113,6 +113,7 @@ protected:
 private:
     // IStartupSteps
     void Run(StartupStep step) override;
+    bool RunPart(StartupStep step, int part) override;
     bool InitLink() override;
     bool UpdateModePresent() override;
     bool StartFlashTool() override;
@@ -137,7 +138,7 @@ private:
     void LoadSheets();
     void CreateButtons();
     void ApplyButtonSheets();
-    void CreatePages();
+    void CreatePage(int index);
     void SetFlag();
     void Retranslate();
     void RefreshProfilePages();

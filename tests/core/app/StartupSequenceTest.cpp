@@ -18,6 +18,14 @@ public:
     explicit ScriptedSteps(FakeTimerQueue& timers) : timers_(timers) {}
 
     void Run(StartupStep step) override { Log(std::to_string(static_cast<int>(step))); }
+    bool RunPart(StartupStep step, int part) override
+    {
+        if (step != StartupStep::CreatePages || pagesInParts == 0) {
+            return IStartupSteps::RunPart(step, part);
+        }
+        Log("7." + std::to_string(part));
+        return part + 1 < pagesInParts;
+    }
     bool InitLink() override
     {
         Log("15");
@@ -43,6 +51,7 @@ public:
     void Close() override { Log("close"); }
     void LaunchUpdater() override { Log("updater"); }
 
+    int pagesInParts = 0; // step 7 in this many parts; 0: one Run
     bool linkOk = true;
     int updateModeAtCheck = 0; // 0: never
     bool flashStarts = true;
@@ -109,6 +118,16 @@ TEST_F(StartupSequenceTest, MouseFoundAtOnceRunsEveryStepInOrderAfterBothChecks)
     EXPECT_EQ(steps.TimeOf("updater"), 4000u);
     timers.Advance(10000);
     EXPECT_EQ(timers.PendingCount(), 0u);
+}
+
+TEST_F(StartupSequenceTest, AStepInPartsRunsThemOnePerTurnBeforeTheNextStep)
+{
+    steps.pagesInParts = 3;
+    sequence.Start();
+    timers.RunDue();
+    const std::vector<std::string> atStart = {"16?", "1", "2", "3",  "4",  "5",  "6",  "7.0", "7.1",
+                                              "7.2", "8", "9", "10", "11", "12", "13", "14",  "15"};
+    EXPECT_EQ(steps.log, atStart);
 }
 
 TEST_F(StartupSequenceTest, OpenRetriesEvery500MsAndShowsAfterTheThirdTry)
