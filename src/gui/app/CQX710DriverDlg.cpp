@@ -191,6 +191,9 @@ CQX710DriverDlg::~CQX710DriverDlg()
         delete page;
         page = nullptr;
     }
+    for (QPointer<CMainPage>& page : closedPages_) {
+        delete page.data();
+    }
     startup_.Cancel();
     presence_.Stop();
     services_.monitor.Stop();
@@ -445,9 +448,16 @@ void CQX710DriverDlg::Run(CloseStep step)
     case CloseStep::DestroyPages:
         StopUpdateCheck();
         stats_->Save();
+        // A page may be below this call on the stack: a box it opened runs its own event loop
+        // when an unplugged mouse or the tray's "Exit" closes the window. So the pages are
+        // taken off now and deleted once control is back in the event loop.
         for (CMainPage*& page : pages_) {
-            delete page;
-            page = nullptr;
+            if (page != nullptr) {
+                page->hide();
+                closedPages_.emplace_back(page);
+                page->deleteLater();
+                page = nullptr;
+            }
         }
         break;
     case CloseStep::CloseDevice:

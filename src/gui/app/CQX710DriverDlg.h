@@ -11,12 +11,14 @@
 
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QLabel;
 
@@ -179,6 +181,8 @@ private:
     CIrrButton* apply_ = nullptr;
     QLabel* flag_ = nullptr;
     std::array<CMainPage*, 5> pages_{};
+    // Pages taken off at the close, deleted once control is back in the event loop.
+    std::vector<QPointer<CMainPage>> closedPages_;
     MainPage currentPage_ = MainPage::Buttons;
     MainTrayIcon* tray_ = nullptr;
     CMenuExA* languageMenu_ = nullptr;

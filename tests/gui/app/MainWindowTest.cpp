@@ -29,9 +29,12 @@
 #include "core/app/StartupDirs.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -327,6 +330,26 @@ TEST_F(MainWindowTest, UnpluggedWhileIdleSaysSoAndCloses)
     EXPECT_TRUE(window->Closing());
     timers.Advance(500);
     EXPECT_TRUE(closed);
+}
+
+// A box a page opened runs its own event loop with the page's code below it on the stack; a
+// close that comes meanwhile (an unplugged mouse, the tray's "Exit") must not delete the page
+// under it.
+TEST_F(MainWindowTest, APageIsDeletedOnlyAfterTheCodeBelowTheCloseReturned)
+{
+    Start();
+    QPointer<CMainPage> page = window->findChild<CMainPage*>();
+    ASSERT_FALSE(page.isNull());
+    QEventLoop box;
+    QTimer::singleShot(0, window.get(), [&] {
+        window->RequestClose();
+        box.quit();
+    });
+    box.exec();
+    ASSERT_FALSE(page.isNull());
+    EXPECT_TRUE(page->isHidden());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(page.isNull());
 }
 
 TEST_F(MainWindowTest, SupportPageHandsOverToTheFlashingToolAndTheWindowCloses)
