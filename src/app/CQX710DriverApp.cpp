@@ -8,6 +8,7 @@
 #include "core/markup/SharedMarkupDocument.h"
 #include "core/update/UpdatePaths.h"
 #include "gui/app/CQX710DriverDlg.h"
+#include "gui/widgets/CWndPopup.h"
 #include "gui/widgets/QtMessageSink.h"
 #include "gui/widgets/Skins.h"
 #include "platform/hid/HidapiPlatform.h"
@@ -20,6 +21,7 @@
 #include "platform/linux/SteadyClock.h"
 #include "platform/linux/UdevDeviceMonitor.h"
 #include "platform/linux/X11CursorPosition.h"
+#include "platform/linux/X11DisplayProbe.h"
 #include "platform/linux/X11InputHooks.h"
 #include "platform/linux/X11PointerSettings.h"
 #include "platform/net/CurlDownloader.h"
@@ -115,6 +117,9 @@ int CQX710DriverApp::Run()
     // may tidy it.
     RemoveStaleTempFiles(dataDir_);
     gui::SetSkinDir(QString::fromStdString((installDir_ / "skins").string()));
+    if (const char* display = std::getenv("DISPLAY"); display != nullptr) {
+        gui::SetDesktopComposites(X11CompositorRunning(display));
+    }
     CreateBackends();
     // The language's own messages (a Language.cfg that cannot be read) show in the program's
     // boxes, before the window exists too.

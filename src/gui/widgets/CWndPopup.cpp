@@ -21,9 +21,15 @@ namespace {
 
 namespace pm = popupmenu;
 
+bool& DesktopComposites()
+{
+    static bool composites = false;
+    return composites;
+}
+
 bool UseColourKey()
 {
-    return QGuiApplication::platformName() == QLatin1String("xcb");
+    return QGuiApplication::platformName() == QLatin1String("xcb") && !DesktopComposites();
 }
 
 void DrawNineSlice(QPainter& p, const QPixmap& image, QSize size, int corner)
@@ -46,6 +52,11 @@ void DrawNineSlice(QPainter& p, const QPixmap& image, QSize size, int corner)
 }
 
 } // namespace
+
+void SetDesktopComposites(bool composites)
+{
+    DesktopComposites() = composites;
+}
 
 QBitmap ShapeOutsideKey(const QImage& image, QRgb key)
 {

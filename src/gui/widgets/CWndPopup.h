@@ -13,6 +13,10 @@
 
 namespace qx71::gui {
 
+// Whether the desktop composites windows with per-pixel alpha (the program's start asks the
+// system). Without it, popups on X11 are cut to shape on their colour key instead.
+void SetDesktopComposites(bool composites);
+
 // The shape of a popup painted on a colour key: every pixel but the key's.
 QBitmap ShapeOutsideKey(const QImage& image, QRgb key);
 
