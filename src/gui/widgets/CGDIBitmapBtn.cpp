@@ -1,6 +1,5 @@
 #include "gui/widgets/CGDIBitmapBtn.h"
 
-#include "core/widgets/KitColours.h"
 #include "core/widgets/KitMessages.h"
 #include "core/widgets/SkinFonts.h"
 #include "gui/widgets/FittedText.h"
@@ -8,7 +7,6 @@
 #include "gui/widgets/SkinFont.h"
 #include "gui/widgets/Skins.h"
 
-#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -22,14 +20,9 @@ constexpr int kCaptionAfterIcon = 5;
 
 } // namespace
 
-CGDIBitmapBtn::CGDIBitmapBtn(const Rect& rect, QWidget* parent, int id)
-    : QWidget(parent), id_(id), textNormal_(ToQColor(kitcolours::kTextNormal)),
-      textHover_(ToQColor(kitcolours::kTextHover)), textPressed_(ToQColor(kitcolours::kTextPressed))
+CGDIBitmapBtn::CGDIBitmapBtn(const Rect& rect, QWidget* parent, int id) : CSkinButton(parent, id)
 {
     setGeometry(ToQRect(rect));
-    setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
-    setFont(ShellDlgFont(kKitTextHeight));
 }
 
 void CGDIBitmapBtn::SetStateImages(const QPixmap& normalSheet, const QPixmap& hoverSheet,
@@ -57,15 +50,6 @@ void CGDIBitmapBtn::SetUseCheckedImages(bool use)
     update();
 }
 
-void CGDIBitmapBtn::SetCaption(const QString& caption)
-{
-    caption_ = caption;
-    if (toolTip().isEmpty()) {
-        setAccessibleName(caption);
-    }
-    update();
-}
-
 void CGDIBitmapBtn::SetChecked(bool checked)
 {
     checked_ = checked;
@@ -85,26 +69,12 @@ void CGDIBitmapBtn::SetIconRect(std::optional<Rect> icon)
     update();
 }
 
-void CGDIBitmapBtn::SetTextColours(const QColor& normal, const QColor& hover, const QColor& pressed)
-{
-    textNormal_ = normal;
-    textHover_ = hover;
-    textPressed_ = pressed;
-    update();
-}
-
-void CGDIBitmapBtn::SetToolTipText(const QString& text)
-{
-    setToolTip(text);
-    setAccessibleName(text.isEmpty() ? caption_ : text);
-}
-
 ButtonLook CGDIBitmapBtn::CurrentLook() const
 {
     ButtonState state;
     state.enabled = isEnabled();
-    state.hovering = hovering_;
-    state.pressed = pressedDown_;
+    state.hovering = IsHovering();
+    state.pressed = IsPressedDown();
     state.checked = checked_;
     state.useCheckedImages = useChecked_;
     state.hasCheckedImage = !checkedImage_.isNull();
@@ -139,112 +109,48 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*)
     if (!image.isNull()) {
         painter.drawPixmap(rect(), image);
     }
-    if (caption_.isEmpty()) {
+    if (Caption().isEmpty()) {
         return;
-    }
-    QColor colour = textNormal_;
-    switch (look.text) {
-    case ButtonTextColour::Hover:
-        colour = textHover_;
-        break;
-    case ButtonTextColour::Pressed:
-        colour = textPressed_;
-        break;
-    case ButtonTextColour::Disabled:
-        colour = ToQColor(kitcolours::kTextDisabled);
-        break;
-    case ButtonTextColour::Normal:
-        break;
     }
     const int left = icon_ ? icon_->right + kCaptionAfterIcon : kCaptionLeft;
     const QRect box(left, 0, std::max(0, width() - left - kCaptionRight), height());
-    const FittedText fitted = FitText(caption_, font(), box.width());
+    const FittedText fitted = FitText(Caption(), font(), box.width());
     painter.setFont(fitted.font);
-    painter.setPen(colour);
+    painter.setPen(TextColour(look.text));
     painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, fitted.text);
 }
 
-void CGDIBitmapBtn::SetHovering(bool hovering)
+bool CGDIBitmapBtn::Hit(const QPoint& local) const
 {
-    if (hovering_ != hovering) {
-        hovering_ = hovering;
-        repaint();
-    }
+    return rect().contains(local);
 }
 
 void CGDIBitmapBtn::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint local = event->position().toPoint();
-    SetHovering(rect().contains(local));
-    Q_EMIT mouseMoved(event->buttons(), mapToParent(local));
+    CSkinButton::mouseMoveEvent(event);
+    Q_EMIT mouseMoved(event->buttons(), mapToParent(event->position().toPoint()));
 }
 
-void CGDIBitmapBtn::Press()
+void CGDIBitmapBtn::OnPress()
 {
     if (QWidget* top = window(); top != nullptr && top != this) {
         top->activateWindow();
     }
-    pressedDown_ = true;
-    hovering_ = true;
     if (toggle_) {
         checked_ = !checked_;
     }
-    repaint();
+}
+
+void CGDIBitmapBtn::OnPressDrawn(bool down)
+{
     if (notify_) {
-        Q_EMIT notified(kitmessages::kButtonPress, id_);
-    }
-}
-
-void CGDIBitmapBtn::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        Press();
-    }
-}
-
-void CGDIBitmapBtn::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    // The second click of a double click is one more press.
-    mousePressEvent(event);
-}
-
-void CGDIBitmapBtn::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton || !pressedDown_) {
-        return;
-    }
-    pressedDown_ = false;
-    const bool inside = rect().contains(event->position().toPoint());
-    hovering_ = inside;
-    repaint();
-    if (notify_) {
-        Q_EMIT notified(kitmessages::kButtonRelease, id_);
-    }
-    if (inside) {
-        Q_EMIT clicked(id_);
-    }
-}
-
-void CGDIBitmapBtn::leaveEvent(QEvent*)
-{
-    if (!pressedDown_) {
-        SetHovering(false);
+        Q_EMIT notified(down ? kitmessages::kButtonPress : kitmessages::kButtonRelease, Id());
     }
 }
 
 void CGDIBitmapBtn::focusOutEvent(QFocusEvent*)
 {
     SetHovering(false);
-}
-
-void CGDIBitmapBtn::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::EnabledChange) {
-        pressedDown_ = false;
-        hovering_ = false;
-        update();
-    }
-    QWidget::changeEvent(event);
 }
 
 } // namespace qx71::gui

@@ -1,3 +1,4 @@
+#include "SkinButtonFixture.h"
 #include "core/widgets/KitColours.h"
 #include "core/widgets/KitMessages.h"
 #include "gui/widgets/CGDIBitmapBtn.h"
@@ -16,39 +17,20 @@ using test::CountNear;
 using test::Drawn;
 using test::Mouse;
 
-// Solid sheets, one colour per state, far from every text colour.
-const QColor kNormal(60, 60, 160);
-const QColor kHover(20, 120, 60);
-const QColor kPressed(250, 200, 90);
 const QColor kDisabled(120, 120, 120);
 const QColor kChecked(200, 60, 200);
 const QColor kCheckedHover(90, 200, 220);
 
-QPixmap Sheet(const QColor& colour)
-{
-    QPixmap sheet(300, 100);
-    sheet.fill(colour);
-    return sheet;
-}
-
-class BitmapButton : public ::testing::Test {
+class BitmapButton : public test::SkinButtonFixture<CGDIBitmapBtn> {
 protected:
-    BitmapButton() : button(Rect{20, 10, 140, 40}, &parent, 42)
+    BitmapButton() : SkinButtonFixture({300, 100}, Rect{20, 10, 140, 40}, 42)
     {
-        parent.resize(300, 100);
         button.SetStateImages(Sheet(kNormal), Sheet(kHover), Sheet(kPressed), Sheet(kDisabled),
                               {20, 10, 140, 40});
         parent.show();
     }
 
     QColor Face() { return Drawn(button).pixelColor(2, 2); }
-    int TextPixels(Rgb colour)
-    {
-        return CountNear(Drawn(button), button.rect(), ToQColor(colour), 6);
-    }
-
-    QWidget parent;
-    CGDIBitmapBtn button;
 };
 
 TEST_F(BitmapButton, ImagesComeFromTheSheetsAtTheRectangle)

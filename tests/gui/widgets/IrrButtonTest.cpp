@@ -1,3 +1,4 @@
+#include "SkinButtonFixture.h"
 #include "core/app/MainWindowGeometry.h"
 #include "core/widgets/KitColours.h"
 #include "gui/widgets/CIrrButton.h"
@@ -17,35 +18,15 @@ using test::CountNear;
 using test::Drawn;
 using test::Mouse;
 
-const QColor kNormal(60, 60, 160);
-const QColor kHover(20, 120, 60);
-const QColor kPressed(250, 200, 90);
-
-QPixmap Sheet(const QColor& colour)
-{
-    QPixmap sheet(960, 650);
-    sheet.fill(colour);
-    return sheet;
-}
-
 // Profile 1: (342,608) (435,608) (414,635) (321,635); its box starts at (321, 608).
-class RegionButton : public ::testing::Test {
+class RegionButton : public test::SkinButtonFixture<CIrrButton> {
 protected:
-    RegionButton() : button(mainwindow::kProfileButtons[0], &parent, 7)
+    RegionButton() : SkinButtonFixture({960, 650}, mainwindow::kProfileButtons[0], 7)
     {
-        parent.resize(960, 650);
         button.SetSheets(Sheet(kNormal), Sheet(kHover), Sheet(kPressed), QPixmap());
         test::UseSolidText(button);
         parent.show();
     }
-
-    int TextPixels(Rgb colour)
-    {
-        return CountNear(Drawn(button), button.rect(), ToQColor(colour), 6);
-    }
-
-    QWidget parent;
-    CIrrButton button;
 };
 
 TEST_F(RegionButton, WindowIsTheBoundingBoxAndDrawingIsClippedToTheRegion)
