@@ -1,8 +1,9 @@
 // Every control of the kit in its states on one panel: bitmap buttons (normal, hover,
 // pressed, checked, disabled), colour swatches, the skinned edit, the list with its icons and
 // an item being edited, a slider on its track, a progress bar and a hosted list with its
-// skinned scroll bar.
+// skinned scroll bar. Each control's states one by one are in the *-states scenes.
 #include "Gallery.h"
+#include "StateSheet.h"
 
 #include "core/widgets/InfoBoxModel.h"
 #include "core/widgets/ScrollBarSheet.h"
@@ -18,28 +19,12 @@
 #include "gui/widgets/QtConvert.h"
 #include "gui/widgets/Skins.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
-#include <QPainter>
 
 namespace qx71::gallery {
 namespace {
-
-class Panel : public QWidget {
-protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), QColor(27, 30, 35)); }
-};
-
-void Send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
-{
-    QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)),
-                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
 
 QLabel* Label(QWidget* parent, const QString& text, int x, int y)
 {
@@ -126,9 +111,9 @@ const RegisterScene kControls("controls", [](Shots& shots) {
     // The list's second row is being renamed.
     list->BeginEdit(4);
     list->Editor()->setText(QStringLiteral("Renamed"));
-    Send(buttons[1], QEvent::MouseMove, {5, 5}, Qt::NoButton);
-    Send(buttons[2], QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton);
-    Send(colours[1], QEvent::MouseMove, {5, 5}, Qt::NoButton);
+    SendMouse(buttons[1], QEvent::MouseMove, {5, 5}, Qt::NoButton);
+    SendMouse(buttons[2], QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton);
+    SendMouse(colours[1], QEvent::MouseMove, {5, 5}, Qt::NoButton);
     Settle();
     shots.Save(QStringLiteral("controls"), panel.grab().toImage());
 });
