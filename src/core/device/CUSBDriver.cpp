@@ -268,16 +268,32 @@ bool CUSBDriver::WriteBlocksLocked(const Session& session, const uint8_t* data, 
 
 bool CUSBDriver::ReadFirmwareVersion(int& version)
 {
-    // Called on the window's thread, possibly while a sequence runs on the worker: it does
-    // not wait for that sequence and uses buffers of its own. A feature exchange between two
-    // output reports of a block transfer is harmless: reports of the two kinds travel apart.
-    const Session session = BeginSession();
-    std::array<uint8_t, kBufferSize> query{};
-    query[1] = static_cast<uint8_t>(DeviceCommand::FirmwareVersion);
-    if (!SendFeature(session, query.data())) {
+    const std::optional<PendingQuery> query = SendFirmwareQuery();
+    if (!query) {
         return false;
     }
     clock_.SleepMs(DevicePacing::kQueryToReply);
+    return TakeFirmwareReply(*query, version);
+}
+
+// Called on the window's thread, possibly while a sequence runs on the worker: neither half
+// waits for that sequence, and they use buffers of their own. A feature exchange between two
+// output reports of a block transfer is harmless: reports of the two kinds travel apart.
+std::optional<CUSBDriver::PendingQuery> CUSBDriver::SendFirmwareQuery()
+{
+    PendingQuery query;
+    query.session_ = BeginSession();
+    std::array<uint8_t, kBufferSize> request{};
+    request[1] = static_cast<uint8_t>(DeviceCommand::FirmwareVersion);
+    if (!SendFeature(query.session_, request.data())) {
+        return std::nullopt;
+    }
+    return query;
+}
+
+bool CUSBDriver::TakeFirmwareReply(const PendingQuery& query, int& version)
+{
+    const Session& session = query.session_;
     std::array<uint8_t, kBufferSize> reply{};
     reply[0] = session.reportId;
     {

@@ -75,7 +75,13 @@ public:
     // run normally.
     void CancelCommands();
 
+    // The version query in one call, waiting kQueryToReply for the answer (the command line).
     bool ReadFirmwareVersion(int& version);
+    // The same in two halves, for a thread that must not wait: send the query, then take the
+    // reply kQueryToReply later. The reply fails when the link was closed or opened between.
+    class PendingQuery;
+    std::optional<PendingQuery> SendFirmwareQuery();
+    bool TakeFirmwareReply(const PendingQuery& query, int& version);
     bool SetReportRate(uint8_t rate);
     bool SetDpiStage(uint8_t value);
     // `colour` in the 0x00BBGGRR layout.
@@ -103,6 +109,14 @@ private:
         size_t featureLength = 0;
     };
     Session BeginSession() const;
+
+public:
+    class PendingQuery {
+        friend class CUSBDriver;
+        Session session_;
+    };
+
+private:
     bool Current(const Session& session) const;
     // Sleeps unless the session is over; false when it is.
     bool Pace(const Session& session, uint32_t ms);

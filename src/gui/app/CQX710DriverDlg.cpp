@@ -194,6 +194,7 @@ CQX710DriverDlg::~CQX710DriverDlg()
     for (QPointer<CMainPage>& page : closedPages_) {
         delete page.data();
     }
+    services_.timers.Cancel(firmwareReply_);
     startup_.Cancel();
     presence_.Stop();
     services_.monitor.Stop();
@@ -377,8 +378,25 @@ void CQX710DriverDlg::CloseDevice()
 
 void CQX710DriverDlg::ReadFirmwareVersion()
 {
-    int version = 0;
-    const bool read = link_->ReadFirmwareVersion(version);
+    // The mouse answers a while after the query: the reply is taken on a timer, so the
+    // window's thread never sleeps for it (at the start and at every arrival).
+    services_.timers.Cancel(firmwareReply_);
+    firmwareReply_ = ITimerQueue::kNoTimer;
+    const std::optional<CUSBDriver::PendingQuery> query = link_->SendFirmwareQuery();
+    if (!query) {
+        ShowFirmwareVersion(false, 0);
+        return;
+    }
+    firmwareReply_ = services_.timers.After(DevicePacing::kQueryToReply, [this, pending = *query] {
+        firmwareReply_ = ITimerQueue::kNoTimer;
+        int version = 0;
+        const bool read = link_->TakeFirmwareReply(pending, version);
+        ShowFirmwareVersion(read, version);
+    });
+}
+
+void CQX710DriverDlg::ShowFirmwareVersion(bool read, int version)
+{
     if (CMainPage* support = Page(MainPage::Support)) {
         support->SetFirmwareVersionText(FirmwareVersionText(read, version));
     }
@@ -461,6 +479,8 @@ void CQX710DriverDlg::Run(CloseStep step)
         }
         break;
     case CloseStep::CloseDevice:
+        services_.timers.Cancel(firmwareReply_);
+        firmwareReply_ = ITimerQueue::kNoTimer;
         presence_.Stop();
         services_.monitor.Stop();
         hooks_->Remove();

@@ -127,6 +127,7 @@ private:
     // IPresenceActions
     void CloseDevice() override;
     void ReadFirmwareVersion() override;
+    void ShowFirmwareVersion(bool read, int version);
     void InstallHooks() override;
     void RemoveHooks() override;
     bool DeviceReady() override;
@@ -181,6 +182,8 @@ private:
     CIrrButton* apply_ = nullptr;
     QLabel* flag_ = nullptr;
     std::array<CMainPage*, 5> pages_{};
+    // The reply to the firmware version query, taken on a timer.
+    ITimerQueue::TimerId firmwareReply_ = ITimerQueue::kNoTimer;
     // Pages taken off at the close, deleted once control is back in the event loop.
     std::vector<QPointer<CMainPage>> closedPages_;
     MainPage currentPage_ = MainPage::Buttons;

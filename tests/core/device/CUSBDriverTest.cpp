@@ -14,6 +14,7 @@
 #include <functional>
 #include <future>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <thread>
 
@@ -238,6 +239,31 @@ TEST_F(LinkTest, ReadsTheFirmwareVersionFromTensAndUnits)
     ASSERT_TRUE(link.ReadFirmwareVersion(version));
     EXPECT_EQ(version, 17);
     EXPECT_EQ(Trace().back().substr(0, 20), "get-feature 02800107");
+}
+
+// The window's halves: neither waits, and a reply after the link was closed and opened again
+// belongs to no query.
+TEST_F(LinkTest, FirmwareQueryInHalvesWaitsForNothingAndDiesWithItsLink)
+{
+    sim.SetFirmwareVersion(17);
+    ClearTrace();
+    std::optional<CUSBDriver::PendingQuery> query = link.SendFirmwareQuery();
+    ASSERT_TRUE(query.has_value());
+    int version = 0;
+    ASSERT_TRUE(link.TakeFirmwareReply(*query, version));
+    EXPECT_EQ(version, 17);
+    EXPECT_TRUE(clock.Sleeps().empty());
+
+    query = link.SendFirmwareQuery();
+    ASSERT_TRUE(query.has_value());
+    link.CloseDevice();
+    ASSERT_TRUE(link.OpenDevice());
+    version = 0;
+    EXPECT_FALSE(link.TakeFirmwareReply(*query, version));
+    EXPECT_EQ(version, 0);
+
+    link.CloseDevice();
+    EXPECT_FALSE(link.SendFirmwareQuery().has_value());
 }
 
 TEST(Link, CommandsOnAClosedLinkFail)

@@ -54,6 +54,9 @@ QX71_DATA_DIR="$work/ctl" "$ctl" --simulate --trace "$work/expected" apply > /de
 pid=$!
 pids+=("$pid")
 read -r _ _ width height < <("$xd" wait-window "$title" 60) || fail "the window did not appear"
+# The firmware version's reply is taken a moment after the window shows.
+for _ in $(seq 100); do grep -q '^get-feature 0280' "$work/t" && break; sleep 0.1; done
+grep -q '^get-feature 0280' "$work/t" || fail "the firmware version was not read"
 bmp="$install_dir/skins/Main_Normal.bmp"
 [ "$width" = "$(le32 "$bmp" 18)" ] && [ "$height" = "$(le32 "$bmp" 22)" ] ||
   fail "window is ${width}x${height}, Main_Normal.bmp is $(le32 "$bmp" 18)x$(le32 "$bmp" 22)"

@@ -1,6 +1,7 @@
 // The main window against the simulated mouse, offscreen, with the start-up's waits driven by
 // a fake timer queue: hints, the keyboard filter, page switches, the language message.
 #include "core/common/IQuestionSink.h"
+#include "core/device/CUSBDriver.h"
 #include "core/hooks/IHostLauncher.h"
 #include "core/i18n/LanguageSelection.h"
 #include "core/i18n/UiStrings.h"
@@ -372,7 +373,10 @@ TEST_F(MainWindowTest, SupportPageHandsOverToTheFlashingToolAndTheWindowCloses)
     window->SelectPage(MainPage::Support);
     auto* support = dynamic_cast<CDlgSupport*>(window->Page(MainPage::Support));
     ASSERT_NE(support, nullptr);
-    // The simulated mouse reports firmware 13.
+    // The window does not wait for the mouse's answer to the version query; the simulated
+    // mouse reports firmware 13 once its reply is taken.
+    EXPECT_EQ(support->FirmwareVersionShown(), "Unknown");
+    timers.Advance(DevicePacing::kQueryToReply);
     EXPECT_EQ(support->FirmwareVersionShown(), "V 0.1.3");
 
     QTest::mouseClick(support->Button(support::Control::Update), Qt::LeftButton);
