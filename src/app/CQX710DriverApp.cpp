@@ -33,11 +33,18 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QPixmapCache>
 
 #include <cstdlib>
 #include <iostream>
 
 namespace qx71 {
+
+namespace {
+// The skins are loaded once and kept by the controls that show them, so Qt's cache of loaded
+// pictures would only hold a second reference to sheets the pages have done with.
+constexpr int kPixmapCacheKiB = 1024;
+} // namespace
 
 CQX710DriverApp::CQX710DriverApp(AppOptions options) : options_(std::move(options)) {}
 
@@ -117,6 +124,7 @@ int CQX710DriverApp::Run()
     // may tidy it.
     RemoveStaleTempFiles(dataDir_);
     gui::SetSkinDir(QString::fromStdString((installDir_ / "skins").string()));
+    QPixmapCache::setCacheLimit(kPixmapCacheKiB);
     if (const char* display = std::getenv("DISPLAY"); display != nullptr) {
         gui::SetDesktopComposites(X11CompositorRunning(display));
     }

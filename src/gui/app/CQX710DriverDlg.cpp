@@ -241,6 +241,10 @@ void CQX710DriverDlg::Run(StartupStep step)
     case StartupStep::LoadSkin:
         LoadSheets();
         CreateButtons();
+        // The buttons keep the pieces they cut from the hover and pressed sheets; only the
+        // normal sheet is painted later, so the others are let go.
+        sheetDown_ = QPixmap();
+        sheetOver_ = QPixmap();
         break;
     case StartupStep::CreatePages: // in parts, one page each: RunPart
         break;

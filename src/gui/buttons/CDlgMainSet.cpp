@@ -44,6 +44,10 @@ CDlgMainSet::CDlgMainSet(PageContext& context, QWidget* parent)
     sheetOver_ = LoadSkin(ms::kSheetOver);
     sheetDown_ = LoadSkin(ms::kSheetDown);
     CreateControls();
+    // The buttons keep the pieces they cut from the hover and pressed sheets; only the
+    // normal sheet is painted later, so the others are let go.
+    sheetOver_ = QPixmap();
+    sheetDown_ = QPixmap();
     LoadLanguageSheets();
     RetranslateUi();
     model_.RefreshFromProfile();
@@ -177,11 +181,12 @@ void CDlgMainSet::LoadLanguageSheets()
     const ms::LanguageSheets& set = ms::LanguageSheetsFor(sheetsChinese_);
     pageNormal_ = LoadSkin(set.normal);
     pageOver_ = LoadSkin(set.hover);
-    pageDown_ = LoadSkin(set.pressed);
+    // Only the controls keep pieces of the pressed sheet.
+    const QPixmap pageDown = LoadSkin(set.pressed);
     PlaceWheelControls();
-    auto words = [this](CGDIBitmapBtn* button) {
+    auto words = [this, &pageDown](CGDIBitmapBtn* button) {
         const QRect at = button->geometry();
-        button->SetStateImages(pageNormal_, pageOver_, pageDown_, pageNormal_,
+        button->SetStateImages(pageNormal_, pageOver_, pageDown, pageNormal_,
                                {at.left(), at.top(), at.right() + 1, at.bottom() + 1});
     };
     for (CGDIBitmapBtn* button : sections_) {
@@ -198,7 +203,7 @@ void CDlgMainSet::LoadLanguageSheets()
         return palette;
     }());
     for (CIrrButton* tab : tabs_) {
-        tab->SetSheets(pageNormal_, pageOver_, pageDown_, pageNormal_);
+        tab->SetSheets(pageNormal_, pageOver_, pageDown, pageNormal_);
     }
     update();
 }

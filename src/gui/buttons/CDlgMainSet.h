@@ -82,7 +82,7 @@ private:
     ChooserRunner runChooser_;
 
     QPixmap sheetNormal_, sheetOver_, sheetDown_;
-    QPixmap pageNormal_, pageOver_, pageDown_;
+    QPixmap pageNormal_, pageOver_;
     bool sheetsChinese_ = false;
 
     std::array<CGDIBitmapBtn*, mainset::kDpiButtonCount> dpi_{};

@@ -72,6 +72,10 @@ CDlgLEDSet::CDlgLEDSet(PageContext& context, QWidget* parent)
     setFixedSize(ToQSize(ledset::kPageSize));
     setMouseTracking(true);
     CreateControls();
+    // The buttons keep the pieces they cut from the hover and pressed sheets; the page paints
+    // only its normal and dimmed backgrounds, so the others are let go.
+    over_ = QPixmap();
+    down_ = QPixmap();
     RetranslateUi();
     RefreshFromProfile();
 }

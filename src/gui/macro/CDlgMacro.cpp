@@ -85,6 +85,11 @@ CDlgMacro::CDlgMacro(PageContext& context, QWidget* parent)
     downSheet_ = LoadSkin(mp::kSheetDown);
     disabledSheet_ = LoadSkin(mp::kSheetDisabled);
     CreateButtons();
+    // The buttons keep the pieces they cut from the hover, pressed and disabled sheets; only the
+    // normal sheet is painted later, so the others are let go.
+    overSheet_ = QPixmap();
+    downSheet_ = QPixmap();
+    disabledSheet_ = QPixmap();
     CreateFields();
     CreateLists();
     RetranslateUi();

@@ -40,6 +40,11 @@ CDlgSupport::CDlgSupport(PageContext& context, QWidget* parent)
     over_ = LoadSkin(sp::kSheetOver);
     disabled_ = LoadSkin(sp::kSheetDisabled);
     CreateButtons();
+    // The buttons keep the pieces they cut from the hover, pressed and disabled sheets; only the
+    // normal sheet is painted later, so the others are let go.
+    down_ = QPixmap();
+    over_ = QPixmap();
+    disabled_ = QPixmap();
     SetWebSite(std::string(BuiltInWebSite()));
 
     const PageContext& c = Context();
