@@ -105,12 +105,29 @@ public:
     virtual void StartUpdateCheck() {}
     virtual void StopUpdateCheck() {}
 
+    // Whether the page holds its pictures: its sheets and its controls' state images.
+    bool SkinsLoaded() const { return skinsLoaded_; }
+    // Loads them unless the page holds them. A show and a paint call it; so does anything that
+    // reads the pictures outside a paint.
+    void EnsureSkins();
+
 protected:
     PageContext& Context() { return context_; }
+
+    // A hidden page holds no pictures: they are loaded when it shows (or first paints) and let
+    // go when it hides, so the five pages cost the memory of the one on screen.
+    // LoadSkins loads the sheets and gives every control its state images, for the state the
+    // page is in now. ReleaseSkins lets go of what the page itself keeps; the state images of
+    // its own bitmap and region buttons are let go for it.
+    virtual void LoadSkins() {}
+    virtual void ReleaseSkins() {}
+
+    bool event(QEvent* event) override;
 
 private:
     MainPage page_;
     PageContext& context_;
+    bool skinsLoaded_ = false;
 };
 
 // The page of each tab. Each page's own class takes its slot in MakeMainPage

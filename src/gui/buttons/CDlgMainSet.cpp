@@ -21,6 +21,8 @@
 #include <QPainter>
 #include <QRegularExpressionValidator>
 
+#include <algorithm>
+
 namespace qx71::gui {
 namespace {
 
@@ -31,6 +33,14 @@ QString Words(const BilingualText& text, bool chinese)
     return ToQString(text.In(chinese));
 }
 
+Rect RectOf(const QWidget* widget)
+{
+    const QRect at = widget->geometry();
+    return {at.left(), at.top(), at.right() + 1, at.bottom() + 1};
+}
+
+constexpr std::array<const Rect*, 2> kSliderRows{&ms::kSpeedRow, &ms::kSensorRow};
+
 } // namespace
 
 CDlgMainSet::CDlgMainSet(PageContext& context, QWidget* parent)
@@ -40,15 +50,9 @@ CDlgMainSet::CDlgMainSet(PageContext& context, QWidget* parent)
           [] { return ChineseUi(); }, LibraryMacroNames(context.macros))
 {
     setMouseTracking(true);
-    sheetNormal_ = LoadSkin(ms::kSheetNormal);
-    sheetOver_ = LoadSkin(ms::kSheetOver);
-    sheetDown_ = LoadSkin(ms::kSheetDown);
+    sheetsChinese_ = ChineseUi();
     CreateControls();
-    // The buttons keep the pieces they cut from the hover and pressed sheets; only the
-    // normal sheet is painted later, so the others are let go.
-    sheetOver_ = QPixmap();
-    sheetDown_ = QPixmap();
-    LoadLanguageSheets();
+    PlaceWheelControls();
     RetranslateUi();
     model_.RefreshFromProfile();
     ShowState();
@@ -67,12 +71,9 @@ CDlgMainSet::~CDlgMainSet()
     Context().timers.Cancel(normaliseTimer_);
 }
 
-CGDIBitmapBtn* CDlgMainSet::NewButton(const Rect& rect, bool words)
+CGDIBitmapBtn* CDlgMainSet::NewButton(const Rect& rect)
 {
     auto* button = new CGDIBitmapBtn(rect, this);
-    if (!words) {
-        button->SetStateImages(sheetNormal_, sheetOver_, sheetDown_, sheetNormal_, rect);
-    }
     button->SetUseCheckedImages(true);
     connect(button, &CGDIBitmapBtn::mouseMoved, this,
             [this](Qt::MouseButtons, QPoint at) { ShowHints(at); });
@@ -82,7 +83,7 @@ CGDIBitmapBtn* CDlgMainSet::NewButton(const Rect& rect, bool words)
 void CDlgMainSet::CreateControls()
 {
     for (size_t i = 0; i < ms::kDpiButtonCount; ++i) {
-        dpi_[i] = NewButton(ms::DpiButton(i), false);
+        dpi_[i] = NewButton(ms::DpiButton(i));
         dpi_[i]->setAccessibleName(QString::number(kDpiValues[i]));
         connect(dpi_[i], &CGDIBitmapBtn::clicked, this, [this, i] {
             model_.ClickDpi(i);
@@ -90,7 +91,7 @@ void CDlgMainSet::CreateControls()
         });
     }
     for (size_t i = 0; i < ms::kRateButtonCount; ++i) {
-        rate_[i] = NewButton(ms::kRateButtons[i], false);
+        rate_[i] = NewButton(ms::kRateButtons[i]);
         rate_[i]->setAccessibleName(QStringLiteral("%1 Hz").arg(kReportRates[i].hertz));
         connect(rate_[i], &CGDIBitmapBtn::clicked, this, [this, i] {
             model_.ClickReportRate(i);
@@ -99,24 +100,24 @@ void CDlgMainSet::CreateControls()
     }
     for (size_t i = 0; i < kButtonCount; ++i) {
         // The spots only show; the timer lights them.
-        spots_[i] = NewButton(ms::kSpots[i], false);
+        spots_[i] = NewButton(ms::kSpots[i]);
         spots_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     for (size_t i = 0; i < ms::kSectionCount; ++i) {
-        sections_[i] = NewButton(ms::kSectionCaptions[i], true);
+        sections_[i] = NewButton(ms::kSectionCaptions[i]);
         sections_[i]->SetUseCheckedImages(false);
     }
-    accuracy_ = NewButton(ms::kAccuracyButton, true);
+    accuracy_ = NewButton(ms::kAccuracyButton);
     connect(accuracy_, &CGDIBitmapBtn::clicked, this, [this] {
         model_.ClickAccuracy();
         ShowState();
     });
 
     const ms::WheelLayout& wheel = ms::WheelLayoutFor(false);
-    lines_ = NewButton(wheel.linesButton, true);
-    screen_ = NewButton(wheel.screenButton, true);
-    up_ = NewButton(wheel.upArrow, true);
-    down_ = NewButton(wheel.downArrow, true);
+    lines_ = NewButton(wheel.linesButton);
+    screen_ = NewButton(wheel.screenButton);
+    up_ = NewButton(wheel.upArrow);
+    down_ = NewButton(wheel.downArrow);
     for (CGDIBitmapBtn* arrow : {up_, down_}) {
         arrow->SetUseCheckedImages(false);
     }
@@ -175,35 +176,51 @@ void CDlgMainSet::CreateControls()
     }
 }
 
-void CDlgMainSet::LoadLanguageSheets()
+void CDlgMainSet::LoadSkins()
 {
-    sheetsChinese_ = ChineseUi();
-    const ms::LanguageSheets& set = ms::LanguageSheetsFor(sheetsChinese_);
-    pageNormal_ = LoadSkin(set.normal);
-    pageOver_ = LoadSkin(set.hover);
-    // Only the controls keep pieces of the pressed sheet.
-    const QPixmap pageDown = LoadSkin(set.pressed);
-    PlaceWheelControls();
-    auto words = [this, &pageDown](CGDIBitmapBtn* button) {
-        const QRect at = button->geometry();
-        button->SetStateImages(pageNormal_, pageOver_, pageDown, pageNormal_,
-                               {at.left(), at.top(), at.right() + 1, at.bottom() + 1});
+    // The page paints the normal sheet; the buttons keep only the pieces they cut.
+    sheetNormal_ = LoadSkin(ms::kSheetNormal);
+    const QPixmap over = LoadSkin(ms::kSheetOver);
+    const QPixmap down = LoadSkin(ms::kSheetDown);
+    auto cut = [&](CGDIBitmapBtn* button) {
+        button->SetStateImages(sheetNormal_, over, down, sheetNormal_, RectOf(button));
     };
-    for (CGDIBitmapBtn* button : sections_) {
-        words(button);
-    }
+    std::for_each(dpi_.begin(), dpi_.end(), cut);
+    std::for_each(rate_.begin(), rate_.end(), cut);
+    std::for_each(spots_.begin(), spots_.end(), cut);
+    SkinLanguageSheets();
+}
+
+void CDlgMainSet::ReleaseSkins()
+{
+    sheetNormal_ = QPixmap();
+    sliderRows_ = {};
+}
+
+void CDlgMainSet::SkinLanguageSheets()
+{
+    const ms::LanguageSheets& set = ms::LanguageSheetsFor(sheetsChinese_);
+    const QPixmap normal = LoadSkin(set.normal);
+    const QPixmap over = LoadSkin(set.hover);
+    const QPixmap down = LoadSkin(set.pressed);
+    auto words = [&](CGDIBitmapBtn* button) {
+        button->SetStateImages(normal, over, down, normal, RectOf(button));
+    };
+    std::for_each(sections_.begin(), sections_.end(), words);
     for (CGDIBitmapBtn* button : {accuracy_, lines_, screen_, up_, down_}) {
         words(button);
     }
-    field_->setPalette([this] {
+    field_->setPalette([&] {
         QPalette palette = field_->palette();
-        palette.setBrush(
-            QPalette::Base,
-            QBrush(CutSheet(pageNormal_, ms::WheelLayoutFor(sheetsChinese_).linesField)));
+        palette.setBrush(QPalette::Base,
+                         QBrush(CutSheet(normal, ms::WheelLayoutFor(sheetsChinese_).linesField)));
         return palette;
     }());
     for (CIrrButton* tab : tabs_) {
-        tab->SetSheets(pageNormal_, pageOver_, pageDown, pageNormal_);
+        tab->SetSheets(normal, over, down, normal);
+    }
+    for (size_t i = 0; i < kSliderRows.size(); ++i) {
+        sliderRows_[i] = CutSheet(over, *kSliderRows[i]);
     }
     update();
 }
@@ -229,7 +246,11 @@ void CDlgMainSet::RetranslateUi()
     // The page images carry the words of one built-in language: a change of it loads the
     // other set (and the wheel controls move to where that image draws them).
     if (sheetsChinese_ != ChineseUi()) {
-        LoadLanguageSheets();
+        sheetsChinese_ = ChineseUi();
+        PlaceWheelControls();
+        if (SkinsLoaded()) {
+            SkinLanguageSheets();
+        }
     }
     const UiStrings& strings = Context().strings;
     auto tip = [&](QWidget* widget, const char* key) {
@@ -424,9 +445,8 @@ void CDlgMainSet::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, sheetNormal_);
-    // Behind the sliders: the language's hover image, with the marks at both ends.
-    for (const Rect& row : {ms::kSpeedRow, ms::kSensorRow}) {
-        painter.drawPixmap(ToQRect(row), CutSheet(pageOver_, row));
+    for (size_t i = 0; i < kSliderRows.size(); ++i) {
+        painter.drawPixmap(ToQRect(*kSliderRows[i]), sliderRows_[i]);
     }
 }
 

@@ -66,7 +66,9 @@ protected:
 
 private:
     void CreateControls();
-    void LoadLanguageSheets();
+    void LoadSkins() override;
+    void ReleaseSkins() override;
+    void SkinLanguageSheets();
     void PlaceWheelControls();
     void ShowState();
     void ShowHints(QPoint pagePoint);
@@ -75,14 +77,15 @@ private:
     void OnSpotTimer();
     void OnNormaliseTimer();
     void NormaliseField();
-    CGDIBitmapBtn* NewButton(const Rect& rect, bool words);
+    CGDIBitmapBtn* NewButton(const Rect& rect);
     void OnChooserFinished(int result);
 
     MainSetModel model_;
     ChooserRunner runChooser_;
 
-    QPixmap sheetNormal_, sheetOver_, sheetDown_;
-    QPixmap pageNormal_, pageOver_;
+    QPixmap sheetNormal_;
+    // Behind the two sliders: the rows of the language's hover image, with the marks.
+    std::array<QPixmap, 2> sliderRows_;
     bool sheetsChinese_ = false;
 
     std::array<CGDIBitmapBtn*, mainset::kDpiButtonCount> dpi_{};

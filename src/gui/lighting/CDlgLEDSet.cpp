@@ -38,6 +38,10 @@ QColor ToQColour(uint32_t ledColour)
 // The sheet as disabled controls show it: darkened, so the presets and the wheel read as off.
 constexpr int kDimAlpha = 150;
 
+// The wheel's square, with a margin for its anti-aliased rim.
+constexpr int kWheelRim = 3;
+constexpr Rect kWheelArea = ledset::kWheel.Grown(kWheelRim);
+
 QPixmap Dimmed(const QPixmap& sheet)
 {
     QPixmap dimmed = sheet;
@@ -64,18 +68,9 @@ void LedSlider::SetAccessibleName(const QString& name) const
 CDlgLEDSet::CDlgLEDSet(PageContext& context, QWidget* parent)
     : CMainPage(MainPage::Lighting, context, parent), model_(context.store.CurrentProfile())
 {
-    normal_ = LoadSkin(ledset::kSheetNormal);
-    down_ = LoadSkin(ledset::kSheetDown);
-    over_ = LoadSkin(ledset::kSheetOver);
-    background_ = normal_.toImage();
-    dimmed_ = Dimmed(normal_);
     setFixedSize(ToQSize(ledset::kPageSize));
     setMouseTracking(true);
     CreateControls();
-    // The buttons keep the pieces they cut from the hover and pressed sheets; the page paints
-    // only its normal and dimmed backgrounds, so the others are let go.
-    over_ = QPixmap();
-    down_ = QPixmap();
     RetranslateUi();
     RefreshFromProfile();
 }
@@ -85,8 +80,6 @@ void CDlgLEDSet::CreateControls()
     for (const auto& info : kLightingModeInfo) {
         const Rect& r = ledset::ModeButton(info.mode);
         auto* button = new CGDIBitmapBtn(r, this, static_cast<int>(info.mode));
-        button->SetStateImages(normal_, over_, down_, normal_, r);
-        button->SetCheckedImages(down_, down_, r);
         button->SetUseCheckedImages(true);
         connect(button, &CGDIBitmapBtn::clicked, this, [this](int code) {
             model_.ChooseMode(static_cast<LightingMode>(code));
@@ -97,8 +90,6 @@ void CDlgLEDSet::CreateControls()
     for (size_t k = 0; k < kPresetCount; ++k) {
         const Rect r = ledset::PresetSwatch(k);
         auto* button = new CGDIBitmapBtn(r, this, static_cast<int>(k));
-        button->SetStateImages(normal_, over_, down_, dimmed_, r);
-        button->SetCheckedImages(down_, down_, r);
         button->SetUseCheckedImages(true);
         connect(button, &CGDIBitmapBtn::clicked, this, [this](int index) {
             model_.ChoosePreset(static_cast<size_t>(index));
@@ -118,8 +109,7 @@ void CDlgLEDSet::CreateControls()
 
     for (size_t c = 0; c < kColourComponents; ++c) {
         const Rect& r = ledset::kColourNumbers[c];
-        auto* number =
-            new CBitmapEdit(r, CutSheet(normal_, r), this, static_cast<int>(kNumberIds[c]));
+        auto* number = new CBitmapEdit(r, QPixmap(), this, static_cast<int>(kNumberIds[c]));
         number->setAlignment(Qt::AlignCenter);
         number->setEnabled(false);
         numbers_[c] = number;
@@ -137,7 +127,7 @@ void CDlgLEDSet::CreateControls()
 LedSlider CDlgLEDSet::MakeSlider(const Rect& rect, uint32_t id, int min, int max)
 {
     LedSlider slider;
-    slider.bar = new CPngHSliderBar(rect, CutSheet(normal_, rect), this, static_cast<int>(id));
+    slider.bar = new CPngHSliderBar(rect, QPixmap(), this, static_cast<int>(id));
     const QPixmap thumb = LoadSkin(sliderskins::kThumb);
     const int top = rect.top + (rect.Height() - sliderskins::kThumbSize.height) / 2;
     slider.thumb =
@@ -155,6 +145,40 @@ LedSlider CDlgLEDSet::MakeSlider(const Rect& rect, uint32_t id, int min, int max
     connect(slider.bar, &CPngHSliderBar::moved, this, moved);
     connect(slider.thumb, &CPngHSlider::moved, this, moved);
     return slider;
+}
+
+void CDlgLEDSet::LoadSkins()
+{
+    // The page paints the normal sheet; the controls keep only the pieces they cut.
+    normal_ = LoadSkin(ledset::kSheetNormal);
+    const QPixmap down = LoadSkin(ledset::kSheetDown);
+    const QPixmap over = LoadSkin(ledset::kSheetOver);
+    const QPixmap dimmed = Dimmed(normal_);
+    for (const auto& info : kLightingModeInfo) {
+        const Rect& r = ledset::ModeButton(info.mode);
+        CGDIBitmapBtn* button = modeButtons_[static_cast<size_t>(info.mode) - 1];
+        button->SetStateImages(normal_, over, down, normal_, r);
+        button->SetCheckedImages(down, down, r);
+    }
+    for (size_t k = 0; k < kPresetCount; ++k) {
+        const Rect r = ledset::PresetSwatch(k);
+        presets_[k]->SetStateImages(normal_, over, down, dimmed, r);
+        presets_[k]->SetCheckedImages(down, down, r);
+    }
+    for (size_t c = 0; c < kColourComponents; ++c) {
+        numbers_[c]->SetBackground(CutSheet(normal_, ledset::kColourNumbers[c]));
+        colourSliders_[c].bar->SetImage(CutSheet(normal_, ledset::kColourSliders[c]));
+    }
+    breathSpeed_.bar->SetImage(CutSheet(normal_, ledset::kBreathSpeedSlider));
+    brightness_.bar->SetImage(CutSheet(normal_, ledset::kBrightnessSlider));
+    dimmedWheel_ = CutSheet(dimmed, kWheelArea);
+    update();
+}
+
+void CDlgLEDSet::ReleaseSkins()
+{
+    normal_ = QPixmap();
+    dimmedWheel_ = QPixmap();
 }
 
 void CDlgLEDSet::RetranslateUi()
@@ -207,13 +231,10 @@ void CDlgLEDSet::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.drawPixmap(0, 0, normal_);
     if (!model_.ColourControlsOn()) {
-        const QRect wheel = ToQRect(ledset::kWheel).adjusted(-3, -3, 3, 3);
-        const qreal ratio = dimmed_.devicePixelRatio();
+        const QRect wheel = ToQRect(kWheelArea);
         p.save();
         p.setClipRegion(QRegion(wheel, QRegion::Ellipse));
-        p.drawPixmap(QRectF(wheel), dimmed_,
-                     QRectF(wheel.x() * ratio, wheel.y() * ratio, wheel.width() * ratio,
-                            wheel.height() * ratio));
+        p.drawPixmap(wheel, dimmedWheel_);
         p.restore();
     }
     const UiStrings& strings = Context().strings;
@@ -230,14 +251,16 @@ void CDlgLEDSet::paintEvent(QPaintEvent*)
                ToQString(strings.Get("str_breath_speed")));
 }
 
-uint32_t CDlgLEDSet::ColourShownAt(const QPoint& point) const
+uint32_t CDlgLEDSet::ColourShownAt(const QPoint& point)
 {
-    const qreal ratio = background_.devicePixelRatio();
+    EnsureSkins();
+    const qreal ratio = normal_.devicePixelRatio();
     const QPoint pixel(static_cast<int>(point.x() * ratio), static_cast<int>(point.y() * ratio));
-    if (!background_.valid(pixel)) {
+    if (!normal_.rect().contains(pixel)) {
         return 0;
     }
-    const QColor c = background_.pixelColor(pixel);
+    // Only the one pixel is read back: the sheet is not copied whole.
+    const QColor c = normal_.copy(QRect(pixel, QSize(1, 1))).toImage().pixelColor(0, 0);
     return ColourFromRgb(static_cast<uint32_t>(c.red()), static_cast<uint32_t>(c.green()),
                          static_cast<uint32_t>(c.blue()));
 }

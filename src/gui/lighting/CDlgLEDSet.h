@@ -3,7 +3,6 @@
 #include "core/lighting/LedSetModel.h"
 #include "gui/app/CMainPage.h"
 
-#include <QImage>
 #include <QPixmap>
 
 #include <array>
@@ -47,17 +46,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void LoadSkins() override;
+    void ReleaseSkins() override;
     void CreateControls();
     LedSlider MakeSlider(const Rect& rect, uint32_t id, int min, int max);
     void ShowModel();
     void UpdateCursor(const QPoint& point);
     void ShowHintsAt(const QPoint& point);
     // The colour the page's background shows at a point, as 0x00BBGGRR.
-    uint32_t ColourShownAt(const QPoint& point) const;
+    uint32_t ColourShownAt(const QPoint& point);
 
     LedSetModel model_;
-    QPixmap normal_, down_, over_, dimmed_;
-    QImage background_;
+    QPixmap normal_;
+    // The wheel as it shows while the colour controls are off.
+    QPixmap dimmedWheel_;
     std::array<CGDIBitmapBtn*, kLightingModes> modeButtons_{};
     std::array<CGDIBitmapBtn*, kPresetCount> presets_{};
     LedSlider brightness_;

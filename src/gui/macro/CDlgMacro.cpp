@@ -80,16 +80,7 @@ CDlgMacro::CDlgMacro(PageContext& context, QWidget* parent)
     editor_->SetChinese(ChineseUi());
     editor_->SetDebugOutput([](std::string_view line) { qDebug().noquote() << ToQString(line); });
     setMouseTracking(true);
-    normalSheet_ = LoadSkin(mp::kSheetNormal);
-    overSheet_ = LoadSkin(mp::kSheetOver);
-    downSheet_ = LoadSkin(mp::kSheetDown);
-    disabledSheet_ = LoadSkin(mp::kSheetDisabled);
     CreateButtons();
-    // The buttons keep the pieces they cut from the hover, pressed and disabled sheets; only the
-    // normal sheet is painted later, so the others are let go.
-    overSheet_ = QPixmap();
-    downSheet_ = QPixmap();
-    disabledSheet_ = QPixmap();
     CreateFields();
     CreateLists();
     RetranslateUi();
@@ -124,11 +115,7 @@ CGDIBitmapBtn* CDlgMacro::MakeButton(MacroControl control)
 {
     const Rect& r = mp::ControlRectOf(control);
     auto* button = new CGDIBitmapBtn(r, this, static_cast<int>(Index(control)));
-    if (!IsLabelArea(control)) {
-        button->SetStateImages(normalSheet_, overSheet_, downSheet_, disabledSheet_, r);
-    }
     if (mp::IsCheckButton(control)) {
-        button->SetCheckedImages(downSheet_, QPixmap(), r);
         button->SetUseCheckedImages(true);
         button->SetIconRect(mp::kCheckBox);
     }
@@ -137,6 +124,39 @@ CGDIBitmapBtn* CDlgMacro::MakeButton(MacroControl control)
     connect(button, &CGDIBitmapBtn::mouseMoved, this,
             [this](Qt::MouseButtons, QPoint point) { ShowHints(point); });
     return button;
+}
+
+void CDlgMacro::LoadSkins()
+{
+    // The page paints the normal sheet; the controls keep only the pieces they cut.
+    normalSheet_ = LoadSkin(mp::kSheetNormal);
+    const QPixmap over = LoadSkin(mp::kSheetOver);
+    const QPixmap down = LoadSkin(mp::kSheetDown);
+    const QPixmap disabled = LoadSkin(mp::kSheetDisabled);
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const auto control = static_cast<MacroControl>(i);
+        CGDIBitmapBtn* button = buttons_[i];
+        if (button == nullptr) {
+            continue;
+        }
+        const Rect& r = mp::ControlRectOf(control);
+        if (!IsLabelArea(control)) {
+            button->SetStateImages(normalSheet_, over, down, disabled, r);
+        }
+        if (mp::IsCheckButton(control)) {
+            button->SetCheckedImages(down, QPixmap(), r);
+        }
+    }
+    for (size_t i = 0; i < kFields.size(); ++i) {
+        static_cast<CBitmapEdit*>(fields_[i])
+            ->SetBackground(CutSheet(normalSheet_, mp::ControlRectOf(kFields[i])));
+    }
+    update();
+}
+
+void CDlgMacro::ReleaseSkins()
+{
+    normalSheet_ = QPixmap();
 }
 
 void CDlgMacro::CreateButtons()
@@ -164,7 +184,7 @@ void CDlgMacro::CreateButtons()
 QLineEdit* CDlgMacro::MakeField(MacroControl control, int id, int maxLength, bool digitsOnly)
 {
     const Rect& r = mp::ControlRectOf(control);
-    auto* field = new CBitmapEdit(r, CutSheet(normalSheet_, r), this, id);
+    auto* field = new CBitmapEdit(r, QPixmap(), this, id);
     if (maxLength > 0) {
         field->setMaxLength(maxLength);
     }

@@ -57,6 +57,8 @@ private:
     void CreateButtons();
     void CreateFields();
     void CreateLists();
+    void LoadSkins() override;
+    void ReleaseSkins() override;
     CGDIBitmapBtn* MakeButton(MacroControl control);
     QLineEdit* MakeField(MacroControl control, int id, int maxLength, bool digitsOnly);
     void OnButton(MacroControl control);
@@ -75,7 +77,7 @@ private:
     HookKeyCapture capture_;
     StoreMacroUsage usage_;
     std::unique_ptr<MacroEditor> editor_;
-    QPixmap normalSheet_, overSheet_, downSheet_, disabledSheet_;
+    QPixmap normalSheet_;
     std::array<CGDIBitmapBtn*, macropage::kControlCount> buttons_{};
     std::array<QLineEdit*, 3> fields_{};
     CListBoxEx* macroList_ = nullptr;

@@ -34,9 +34,6 @@ Rect Whole(const QPixmap& picture)
 CDlgSts::CDlgSts(PageContext& context, bool installChinese, QWidget* parent)
     : CMainPage(MainPage::Statistics, context, parent), installChinese_(installChinese)
 {
-    normal_ = LoadSkin(stats::kSheetNormal);
-    down_ = LoadSkin(stats::kSheetDown);
-    over_ = LoadSkin(stats::kSheetOver);
     setFixedSize(ToQSize(stats::kPageSize));
     setMouseTracking(true);
     CreateControls();
@@ -74,8 +71,6 @@ void CDlgSts::CreateControls()
     largeTrophy_ = new CGDIBitmapBtn(stats::kLargeTrophy, this);
     largeTrophy_->SetUseCheckedImages(true);
     largeTrophy_->SetChecked(true);
-    largeTrophy_->SetStateImages(normal_, over_, down_, normal_, stats::kLargeTrophy);
-    largeTrophy_->SetCheckedImages(down_, down_, stats::kLargeTrophy);
 
     strip_ = new CGDIBitmapBtn(stats::kStripCreated, this);
     strip_->SetUseCheckedImages(true);
@@ -84,20 +79,59 @@ void CDlgSts::CreateControls()
     for (int i = 0; i < stats::kSmallTrophyCount; ++i) {
         const Rect r = stats::SmallTrophy(i);
         auto* trophy = new CGDIBitmapBtn(r, this, i);
-        trophy->SetStateImages(normal_, down_, down_, normal_, r);
-        trophy->SetCheckedImages(down_, down_, r);
         trophy->SetUseCheckedImages(true);
         trophies_[static_cast<size_t>(i)] = trophy;
     }
 
     reset_ = new CGDIBitmapBtn(stats::kResetButton, this);
-    reset_->SetStateImages(normal_, over_, down_, normal_, stats::kResetButton);
     connect(reset_, &CGDIBitmapBtn::clicked, this, [this] { Reset(); });
 
     for (CGDIBitmapBtn* button : {largeTrophy_, reset_}) {
         connect(button, &CGDIBitmapBtn::mouseMoved, this,
                 [this](Qt::MouseButtons, QPoint point) { ShowHintsAt(point); });
     }
+}
+
+void CDlgSts::LoadSkins()
+{
+    // The page paints the normal sheet; the buttons keep only the pieces they cut.
+    normal_ = LoadSkin(stats::kSheetNormal);
+    const QPixmap down = LoadSkin(stats::kSheetDown);
+    const QPixmap over = LoadSkin(stats::kSheetOver);
+    largeTrophy_->SetStateImages(normal_, over, down, normal_, stats::kLargeTrophy);
+    largeTrophy_->SetCheckedImages(down, down, stats::kLargeTrophy);
+    for (int i = 0; i < stats::kSmallTrophyCount; ++i) {
+        const Rect r = stats::SmallTrophy(i);
+        CGDIBitmapBtn* trophy = trophies_[static_cast<size_t>(i)];
+        trophy->SetStateImages(normal_, down, down, normal_, r);
+        trophy->SetCheckedImages(down, down, r);
+    }
+    reset_->SetStateImages(normal_, over, down, normal_, stats::kResetButton);
+    SkinStrip(over, down);
+    if (largePicture_) {
+        SkinLargeTrophy(*largePicture_);
+    }
+}
+
+void CDlgSts::ReleaseSkins()
+{
+    normal_ = QPixmap();
+}
+
+void CDlgSts::SkinStrip(const QPixmap& over, const QPixmap& down)
+{
+    const QRect at = strip_->geometry();
+    const Rect strip{at.left(), at.top(), at.right() + 1, at.bottom() + 1};
+    strip_->SetStateImages(normal_, over, down, normal_, strip);
+    strip_->SetCheckedImages(down, down, strip);
+}
+
+void CDlgSts::SkinLargeTrophy(const std::string& picturePath)
+{
+    const QPixmap picture = LoadSkin(picturePath);
+    const Rect whole = Whole(picture);
+    largeTrophy_->SetStateImages(picture, picture, picture, picture, whole);
+    largeTrophy_->SetCheckedImages(picture, picture, whole);
 }
 
 void CDlgSts::RetranslateUi()
@@ -169,19 +203,17 @@ void CDlgSts::paintEvent(QPaintEvent*)
 void CDlgSts::ApplyLevel(const StatsPaint& paint)
 {
     if (paint.largePicture) {
-        const QPixmap picture = LoadSkin(*paint.largePicture);
-        const Rect whole = Whole(picture);
-        largeTrophy_->SetStateImages(picture, picture, picture, picture, whole);
-        largeTrophy_->SetCheckedImages(picture, picture, whole);
+        largePicture_ = paint.largePicture;
+        SkinLargeTrophy(*largePicture_);
         for (size_t i = 0; i < trophies_.size(); ++i) {
             trophies_[i]->SetChecked(paint.earned[i]);
         }
         update();
     }
     if (strip_->geometry() != ToQRect(paint.strip)) {
+        // The level changed: rare, so the strip's sheets are read again for it.
         strip_->setGeometry(ToQRect(paint.strip));
-        strip_->SetStateImages(normal_, over_, down_, normal_, paint.strip);
-        strip_->SetCheckedImages(down_, down_, paint.strip);
+        SkinStrip(LoadSkin(stats::kSheetOver), LoadSkin(stats::kSheetDown));
     }
     strip_->SetChecked(true);
     strip_->show();

@@ -9,6 +9,8 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace qx71::gui {
 
@@ -40,12 +42,19 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void LoadSkins() override;
+    void ReleaseSkins() override;
     void CreateControls();
     void ApplyLevel(const StatsPaint& paint);
+    // The strip cut at its place; the large trophy given the picture of the level shown.
+    void SkinStrip(const QPixmap& over, const QPixmap& down);
+    void SkinLargeTrophy(const std::string& picturePath);
     void ShowHintsAt(const QPoint& point);
 
     bool installChinese_;
-    QPixmap normal_, down_, over_;
+    QPixmap normal_;
+    // The large picture on screen, under skins/ (none before the first paint).
+    std::optional<std::string> largePicture_;
     CGDIBitmapBtn* largeTrophy_ = nullptr;
     CGDIBitmapBtn* strip_ = nullptr;
     std::array<CGDIBitmapBtn*, stats::kSmallTrophyCount> trophies_{};

@@ -35,16 +35,7 @@ CDlgSupport::CDlgSupport(PageContext& context, QWidget* parent)
     : CMainPage(MainPage::Support, context, parent)
 {
     setMouseTracking(true);
-    normal_ = LoadSkin(sp::kSheetNormal);
-    down_ = LoadSkin(sp::kSheetDown);
-    over_ = LoadSkin(sp::kSheetOver);
-    disabled_ = LoadSkin(sp::kSheetDisabled);
     CreateButtons();
-    // The buttons keep the pieces they cut from the hover, pressed and disabled sheets; only the
-    // normal sheet is painted later, so the others are let go.
-    down_ = QPixmap();
-    over_ = QPixmap();
-    disabled_ = QPixmap();
     SetWebSite(std::string(BuiltInWebSite()));
 
     const PageContext& c = Context();
@@ -72,10 +63,8 @@ void CDlgSupport::CreateButtons()
     for (size_t i = 0; i < sp::kControlCount; ++i) {
         const sp::ControlSpec& spec = sp::kControls[i];
         auto* button = new CGDIBitmapBtn(spec.rect, this, static_cast<int>(i));
-        button->SetStateImages(normal_, over_, down_, disabled_, spec.rect);
         if (IsDisplayOnly(spec.control)) {
             // Shown checked for good: a click changes nothing.
-            button->SetCheckedImages(down_, QPixmap(), spec.rect);
             button->SetUseCheckedImages(true);
             button->SetChecked(true);
         }
@@ -85,6 +74,28 @@ void CDlgSupport::CreateButtons()
                 [this](Qt::MouseButtons, QPoint at) { ShowHintsAt(at); });
         buttons_[i] = button;
     }
+}
+
+void CDlgSupport::LoadSkins()
+{
+    // The page paints the normal sheet; the buttons keep only the pieces they cut.
+    normal_ = LoadSkin(sp::kSheetNormal);
+    const QPixmap down = LoadSkin(sp::kSheetDown);
+    const QPixmap over = LoadSkin(sp::kSheetOver);
+    const QPixmap disabled = LoadSkin(sp::kSheetDisabled);
+    for (size_t i = 0; i < sp::kControlCount; ++i) {
+        const sp::ControlSpec& spec = sp::kControls[i];
+        buttons_[i]->SetStateImages(normal_, over, down, disabled, spec.rect);
+        if (IsDisplayOnly(spec.control)) {
+            buttons_[i]->SetCheckedImages(down, QPixmap(), spec.rect);
+        }
+    }
+    update();
+}
+
+void CDlgSupport::ReleaseSkins()
+{
+    normal_ = QPixmap();
 }
 
 CGDIBitmapBtn* CDlgSupport::Button(sp::Control control) const

@@ -56,6 +56,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void LoadSkins() override;
+    void ReleaseSkins() override;
     void CreateButtons();
     void OnClicked(support::Control control);
     void ShowHintsAt(QPoint pagePoint);
@@ -79,7 +81,7 @@ private:
                        std::function<void(bool ok)> answered);
     void CloseUpdateBoxes();
 
-    QPixmap normal_, down_, over_, disabled_;
+    QPixmap normal_;
     std::array<CGDIBitmapBtn*, support::kControlCount> buttons_{};
     std::string webSite_;
     std::unique_ptr<FirmwareUpdate> update_;

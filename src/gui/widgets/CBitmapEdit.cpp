@@ -14,12 +14,20 @@ CBitmapEdit::CBitmapEdit(const Rect& rect, const QPixmap& background, QWidget* p
     setFrame(false);
     setFont(ShellDlgFont(kKitTextHeight));
     QPalette palette = this->palette();
-    if (!background.isNull()) {
-        palette.setBrush(QPalette::Base, QBrush(background));
-    }
     palette.setColor(QPalette::Text, ToQColor(kitcolours::kTextNormal));
     palette.setColor(QPalette::Highlight, ToQColor(kitcolours::kAccentBlue));
     palette.setColor(QPalette::HighlightedText, Qt::white);
+    setPalette(palette);
+    SetBackground(background);
+}
+
+void CBitmapEdit::SetBackground(const QPixmap& background)
+{
+    if (background.isNull()) {
+        return;
+    }
+    QPalette palette = this->palette();
+    palette.setBrush(QPalette::Base, QBrush(background));
     setPalette(palette);
 }
 

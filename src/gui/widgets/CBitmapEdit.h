@@ -16,6 +16,7 @@ public:
 
     int Id() const { return id_; }
     void SetTextColour(const QColor& colour);
+    void SetBackground(const QPixmap& background);
 
 private:
     int id_;

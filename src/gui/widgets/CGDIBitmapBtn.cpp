@@ -44,6 +44,14 @@ void CGDIBitmapBtn::SetCheckedImages(const QPixmap& checkedSheet, const QPixmap&
     update();
 }
 
+void CGDIBitmapBtn::ReleaseImages()
+{
+    for (QPixmap* image :
+         {&normal_, &hover_, &pressed_, &disabled_, &checkedImage_, &checkedHover_}) {
+        *image = QPixmap();
+    }
+}
+
 void CGDIBitmapBtn::SetUseCheckedImages(bool use)
 {
     useChecked_ = use;

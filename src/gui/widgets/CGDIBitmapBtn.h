@@ -25,6 +25,8 @@ public:
     // The checked-hover sheet may be null: the checked image then serves while hovering.
     void SetCheckedImages(const QPixmap& checkedSheet, const QPixmap& checkedHoverSheet,
                           const Rect& source);
+    // Lets go of every state image; the button draws nothing until it is given them again.
+    void ReleaseImages();
     void SetUseCheckedImages(bool use);
 
     void SetChecked(bool checked);

@@ -31,6 +31,13 @@ void CIrrButton::SetSheets(const QPixmap& normalSheet, const QPixmap& hoverSheet
     update();
 }
 
+void CIrrButton::ReleaseImages()
+{
+    for (QPixmap* image : {&normal_, &hover_, &pressed_, &disabled_}) {
+        *image = QPixmap();
+    }
+}
+
 void CIrrButton::SetSelected(bool selected)
 {
     selected_ = selected;

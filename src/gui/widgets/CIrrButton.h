@@ -25,6 +25,8 @@ public:
     void SetSheets(const QPixmap& normalSheet, const QPixmap& hoverSheet,
                    const QPixmap& pressedSheet, const QPixmap& disabledSheet);
     // A selected button shows its pressed image.
+    // Lets go of the four images; the button draws nothing until it is given them again.
+    void ReleaseImages();
     void SetSelected(bool selected);
     bool IsSelected() const { return selected_; }
 

@@ -15,6 +15,12 @@ CPngHSliderBar::CPngHSliderBar(const Rect& rect, const QPixmap& image, QWidget* 
     setGeometry(ToQRect(rect));
 }
 
+void CPngHSliderBar::SetImage(const QPixmap& image)
+{
+    image_ = image;
+    update();
+}
+
 void CPngHSliderBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

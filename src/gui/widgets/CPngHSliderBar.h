@@ -21,6 +21,7 @@ public:
 
     int Id() const { return id_; }
     void SetSlider(CPngHSlider* slider) { slider_ = slider; }
+    void SetImage(const QPixmap& image);
 
 Q_SIGNALS:
     void moved(int value, int id);

@@ -158,13 +158,17 @@ struct MultiCleanup {
     void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
 };
 
-} // namespace
-
-CurlDownloader::CurlDownloader()
+// The TLS library is set up at the first download, not at start: most runs download nothing,
+// and its setup would add its tables to the window's resident memory for nothing.
+void InitialiseCurlOnce()
 {
     static std::once_flag once;
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
+
+} // namespace
+
+CurlDownloader::CurlDownloader() = default;
 
 CurlDownloader::~CurlDownloader() = default;
 
@@ -196,6 +200,7 @@ DownloadResult CurlDownloader::Download(const std::string& address,
         result.detail = std::strerror(errno);
         return result;
     }
+    InitialiseCurlOnce();
     std::unique_ptr<CURL, EasyCleanup> easy(curl_easy_init());
     std::unique_ptr<CURLM, MultiCleanup> multi(curl_multi_init());
     if (!easy || !multi) {
