@@ -1,6 +1,7 @@
 // qx71: the QX71 gaming mouse configuration program.
 #include "app/AppOptions.h"
 #include "app/CQX710DriverApp.h"
+#include "platform/linux/HeapTuning.h"
 
 #include <QApplication>
 
@@ -16,6 +17,9 @@ int main(int argc, char** argv)
     if (const auto reason = qx71::NoDisplayReason()) {
         std::cerr << "qx71: " << *reason << '\n';
         return 2;
+    }
+    if (!qx71::KeepLargeBlocksOutOfTheHeap()) {
+        std::cerr << "qx71: the allocator kept its own settings; the program may use more memory\n";
     }
     // The input hooks are X11's: under Wayland the program runs through XWayland.
     setenv("QT_QPA_PLATFORM", "xcb", 1);
