@@ -19,6 +19,22 @@ inline constexpr int kFlagPictureId = 1010;
 inline constexpr Rect kPageArea{15, 128, 940, 580};
 inline constexpr Rect kHintArea{67, 598, 300, 628};
 
+// The background around the page area: a page always covers that area, so the window keeps
+// only these four pieces of its sheet (top, left, right, bottom).
+inline constexpr std::array<Rect, 4> kFramePieces{{
+    {0, 0, kWindowSize.width, kPageArea.top},
+    {0, kPageArea.top, kPageArea.left, kPageArea.bottom},
+    {kPageArea.right, kPageArea.top, kWindowSize.width, kPageArea.bottom},
+    {0, kPageArea.bottom, kWindowSize.width, kWindowSize.height},
+}};
+static_assert(kFramePieces[0].Width() * kFramePieces[0].Height() +
+                      kFramePieces[1].Width() * kFramePieces[1].Height() +
+                      kFramePieces[2].Width() * kFramePieces[2].Height() +
+                      kFramePieces[3].Width() * kFramePieces[3].Height() +
+                      kPageArea.Width() * kPageArea.Height() ==
+                  kWindowSize.width * kWindowSize.height,
+              "the pieces and the page tile the window");
+
 inline constexpr int kPageCount = 5;
 inline constexpr int kProfileButtonCount = 5;
 

@@ -241,8 +241,12 @@ void CQX710DriverDlg::Run(StartupStep step)
     case StartupStep::LoadSkin:
         LoadSheets();
         CreateButtons();
-        // The buttons keep the pieces they cut from the hover and pressed sheets; only the
-        // normal sheet is painted later, so the others are let go.
+        // The buttons keep the pieces they cut, and the window paints only the frame around
+        // the pages: the sheets are let go.
+        for (size_t i = 0; i < frame_.size(); ++i) {
+            frame_[i] = CutSheet(sheetNormal_, mainwindow::kFramePieces[i]);
+        }
+        sheetNormal_ = QPixmap();
         sheetDown_ = QPixmap();
         sheetOver_ = QPixmap();
         break;
@@ -563,7 +567,10 @@ void CQX710DriverDlg::ApplyButtonSheets()
     const QPixmap normal = LoadResourceBitmap(sheets.normal);
     const QPixmap hover = LoadResourceBitmap(sheets.hover);
     const QPixmap pressed = LoadResourceBitmap(sheets.pressed);
-    auto set = [&](CIrrButton* button) { button->SetSheets(normal, hover, pressed, sheetNormal_); };
+    // A change of language after the start reads the background again for the disabled look.
+    const QPixmap background =
+        sheetNormal_.isNull() ? LoadSkin(mainwindow::kSheetNormal) : sheetNormal_;
+    auto set = [&](CIrrButton* button) { button->SetSheets(normal, hover, pressed, background); };
     for (CIrrButton* button : tabs_) {
         set(button);
     }
@@ -827,7 +834,10 @@ bool CQX710DriverDlg::eventFilter(QObject* watched, QEvent* event)
 void CQX710DriverDlg::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, sheetNormal_);
+    for (size_t i = 0; i < frame_.size(); ++i) {
+        const Rect& piece = mainwindow::kFramePieces[i];
+        painter.drawPixmap(piece.left, piece.top, frame_[i]);
+    }
     if (!painted_) {
         painted_ = true;
         QMetaObject::invokeMethod(this, &CQX710DriverDlg::firstPainted, Qt::QueuedConnection);

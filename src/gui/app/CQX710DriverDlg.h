@@ -3,6 +3,7 @@
 #include "core/app/CloseSequence.h"
 #include "core/app/DevicePresence.h"
 #include "core/app/HintLine.h"
+#include "core/app/MainWindowGeometry.h"
 #include "core/app/PageSwitch.h"
 #include "core/app/StartupSequence.h"
 #include "core/hooks/HookState.h"
@@ -173,7 +174,8 @@ private:
     CloseSequence close_;
     HintLine hint_;
 
-    QPixmap sheetNormal_, sheetDown_, sheetOver_;
+    QPixmap sheetNormal_, sheetDown_, sheetOver_; // only while the start-up cuts them
+    std::array<QPixmap, mainwindow::kFramePieces.size()> frame_;
     CGDIBitmapBtn* minimiseButton_ = nullptr;
     CGDIBitmapBtn* hideButton_ = nullptr;
     CGDIBitmapBtn* languageButton_ = nullptr;
