@@ -32,10 +32,11 @@ public:
         std::lock_guard lock(mutex_);
         tick_ = ms;
     }
-    void Step()
+    // Lets `count` sleeps pass (a sampler's interval is several sleeps).
+    void Step(uint32_t count = 1)
     {
         std::lock_guard lock(mutex_);
-        ++steps_;
+        steps_ += count;
         passed_.notify_all();
     }
     // Every sleep from now on returns at once (before a thread that waits is joined).

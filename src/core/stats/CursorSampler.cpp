@@ -55,7 +55,9 @@ void CursorSampler::Run()
             point_ = Pack(x, y);
             post_();
         }
-        clock_.SleepMs(kIntervalMs);
+        for (uint32_t slice = 0; slice < kSlicesPerInterval && running_; ++slice) {
+            clock_.SleepMs(kSliceMs);
+        }
     }
 }
 

@@ -17,6 +17,10 @@ class IClock;
 class CursorSampler {
 public:
     static constexpr uint32_t kIntervalMs = 500;
+    // The wait is taken in slices, so that a stop (the window closing) is not held up by it.
+    static constexpr uint32_t kSliceMs = 50;
+    static constexpr uint32_t kSlicesPerInterval = kIntervalMs / kSliceMs;
+    static_assert(kIntervalMs % kSliceMs == 0);
 
     CursorSampler(IClock& clock, ICursorPosition& cursor, std::function<void()> post);
     ~CursorSampler();
@@ -24,7 +28,7 @@ public:
     CursorSampler& operator=(const CursorSampler&) = delete;
 
     void Start();
-    // Ends the thread after its current wait.
+    // Ends the thread within one slice of its wait.
     void Stop();
     void Latest(int32_t& x, int32_t& y) const;
 

@@ -198,9 +198,12 @@ TEST(CursorSampler, PublishesEachSampleAndPostsANotice)
     sampler.Latest(x, y);
     EXPECT_LT(x, 0);
     EXPECT_EQ(y, -2 * x); // a consistent pair
-    for (uint32_t s : clock.Sleeps()) {
-        EXPECT_EQ(s, CursorSampler::kIntervalMs);
+    const std::vector<uint32_t> sleeps = clock.Sleeps();
+    for (uint32_t s : sleeps) {
+        EXPECT_EQ(s, CursorSampler::kSliceMs);
     }
+    // Between the first three samples, whole intervals were waited.
+    EXPECT_GE(sleeps.size(), 2 * CursorSampler::kSlicesPerInterval);
 }
 
 } // namespace

@@ -64,7 +64,7 @@ TEST_F(StatsPage, HookEventsAndSamplesReachTheNumbers)
     // city-block step.
     fixture.cursor.px = 130;
     fixture.cursor.py = 140;
-    fixture.clock.Step();
+    fixture.clock.Step(CursorSampler::kSlicesPerInterval);
     for (int i = 0; i < 2000 && fixture.stats.Record().distance == 0; ++i) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     }

@@ -85,21 +85,21 @@ TEST(X11CursorPosition, SamplerFeedsTheDistance)
     EXPECT_EQ(model.Record().distance, 0u);
 
     injector.MoveTo(130, 140);
-    clock.Step();
+    clock.Step(CursorSampler::kSlicesPerInterval);
     ASSERT_TRUE(queue.RunUntil([&] { return samples == 2; }));
     EXPECT_EQ(model.Record().distance, 70u);
 
     injector.MoveTo(120, 150);
-    clock.Step();
+    clock.Step(CursorSampler::kSlicesPerInterval);
     ASSERT_TRUE(queue.RunUntil([&] { return samples == 3; }));
     EXPECT_EQ(model.Record().distance, 90u);
 
     clock.Open();
     running.Stop();
     for (uint32_t ms : clock.Sleeps()) {
-        EXPECT_EQ(ms, CursorSampler::kIntervalMs);
+        EXPECT_EQ(ms, CursorSampler::kSliceMs);
     }
-    EXPECT_GE(clock.Sleeps().size(), 3u);
+    EXPECT_GE(clock.Sleeps().size(), 2 * CursorSampler::kSlicesPerInterval);
 }
 
 } // namespace
