@@ -8,6 +8,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <utility>
+
 namespace qx71::gui {
 
 CIrrButton::CIrrButton(std::span<const Point> corners, QWidget* parent, int id)
@@ -24,10 +26,12 @@ CIrrButton::CIrrButton(std::span<const Point> corners, QWidget* parent, int id)
 void CIrrButton::SetSheets(const QPixmap& normalSheet, const QPixmap& hoverSheet,
                            const QPixmap& pressedSheet, const QPixmap& disabledSheet)
 {
-    normal_ = CutSheet(normalSheet, box_);
-    hover_ = CutSheet(hoverSheet, box_);
-    pressed_ = CutSheet(pressedSheet, box_);
-    disabled_ = CutSheet(disabledSheet, box_);
+    auto [normal, hover, pressed, disabled] =
+        CutSheets<4>({&normalSheet, &hoverSheet, &pressedSheet, &disabledSheet}, box_);
+    normal_ = std::move(normal);
+    hover_ = std::move(hover);
+    pressed_ = std::move(pressed);
+    disabled_ = std::move(disabled);
     update();
 }
 

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace qx71::gui {
@@ -25,5 +27,27 @@ QPixmap LoadResourceImage(int number);
 // The part of a sheet at a rectangle given in the sheet's logical pixels, keeping the sheet's
 // pixel ratio. A null sheet gives a null pixmap.
 QPixmap CutSheet(const QPixmap& sheet, const Rect& source);
+
+// True when both are the same non-null picture (copies of one pixmap share it).
+inline bool SameSheet(const QPixmap& a, const QPixmap& b)
+{
+    return !a.isNull() && a.cacheKey() == b.cacheKey();
+}
+
+// The same part of several sheets. A sheet given more than once (a button whose disabled look
+// is its normal one) is cut once, and its parts share their pixels.
+template <size_t N>
+std::array<QPixmap, N> CutSheets(const std::array<const QPixmap*, N>& sheets, const Rect& source)
+{
+    std::array<QPixmap, N> parts;
+    for (size_t i = 0; i < N; ++i) {
+        size_t earlier = 0;
+        while (earlier < i && !SameSheet(*sheets[i], *sheets[earlier])) {
+            ++earlier;
+        }
+        parts[i] = earlier < i ? parts[earlier] : CutSheet(*sheets[i], source);
+    }
+    return parts;
+}
 
 } // namespace qx71::gui
