@@ -51,9 +51,10 @@ lighting, five profiles and macros, shows usage statistics and checks for
 new firmware. The window program qx71 and the command-line tool qx71ctl
 work on the same settings. A udev rule gives the user at the seat access
 to the mouse, so neither needs root.")
-# Libraries from dpkg-shlibdeps; the fonts the window draws its texts with.
+# Libraries from dpkg-shlibdeps; libcurl, which the downloader opens at its first download
+# (dpkg-shlibdeps cannot see it); the fonts the window draws its texts with.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-wqy-microhei")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4 (>= 7.85.0), fonts-dejavu-core, fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/deb/postinst
                                        ${CMAKE_BINARY_DIR}/deb/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)

@@ -61,7 +61,7 @@ check "test or benchmark programs in the package" \
 # Control fields.
 dpkg-deb --field "$deb" Package Depends > "$work/control"
 check "package name" grep -qx "Package: qx71" "$work/control"
-for dep in fonts-dejavu-core fonts-wqy-microhei libc6 libhidapi-hidraw0 libudev1; do
+for dep in fonts-dejavu-core fonts-wqy-microhei libc6 libcurl4 libhidapi-hidraw0 libudev1; do
   check "Depends lacks $dep" grep -q "$dep" "$work/control"
 done
 dpkg-deb --ctrl-tarfile "$deb" | tar -t > "$work/ctrl"

@@ -1,8 +1,8 @@
 #include "platform/net/CurlDownloader.h"
 
 #include "core/update/DownloadRules.h"
+#include "platform/net/CurlLibrary.h"
 
-#include <curl/curl.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -152,19 +152,13 @@ DownloadError FromCurl(CURLcode code, const Transfer& transfer)
 }
 
 struct EasyCleanup {
-    void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
+    const CurlLibrary* curl;
+    void operator()(CURL* easy) const { curl->easy_cleanup(easy); }
 };
 struct MultiCleanup {
-    void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
+    const CurlLibrary* curl;
+    void operator()(CURLM* multi) const { curl->multi_cleanup(multi); }
 };
-
-// The TLS library is set up at the first download, not at start: most runs download nothing,
-// and its setup would add its tables to the window's resident memory for nothing.
-void InitialiseCurlOnce()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 } // namespace
 
@@ -177,7 +171,9 @@ void CurlDownloader::Abort()
     aborted_ = true;
     std::lock_guard lock(mutex_);
     if (running_ != nullptr) {
-        curl_multi_wakeup(static_cast<CURLM*>(running_));
+        if (const CurlLibrary* curl = CurlLibrary::IfOpen()) {
+            curl->multi_wakeup(static_cast<CURLM*>(running_));
+        }
     }
 }
 
@@ -200,9 +196,13 @@ DownloadResult CurlDownloader::Download(const std::string& address,
         result.detail = std::strerror(errno);
         return result;
     }
-    InitialiseCurlOnce();
-    std::unique_ptr<CURL, EasyCleanup> easy(curl_easy_init());
-    std::unique_ptr<CURLM, MultiCleanup> multi(curl_multi_init());
+    const CurlLibrary* curl = CurlLibrary::Get(result.detail);
+    if (curl == nullptr) {
+        result.error = DownloadError::Other;
+        return result;
+    }
+    std::unique_ptr<CURL, EasyCleanup> easy(curl->easy_init(), EasyCleanup{curl});
+    std::unique_ptr<CURLM, MultiCleanup> multi(curl->multi_init(), MultiCleanup{curl});
     if (!easy || !multi) {
         result.error = DownloadError::Other;
         return result;
@@ -211,23 +211,23 @@ DownloadResult CurlDownloader::Download(const std::string& address,
     Transfer transfer{&file, limits.maxBytes};
     char error[CURL_ERROR_SIZE] = {};
     CURL* e = easy.get();
-    curl_easy_setopt(e, CURLOPT_URL, address.c_str());
-    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, kProtocols);
-    curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, kProtocols);
-    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(e, CURLOPT_MAXREDIRS, kMaxRedirects);
-    curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
-    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeoutMs));
-    curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.totalTimeoutMs));
-    curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBytes));
-    curl_easy_setopt(e, CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(e, CURLOPT_USERAGENT, "qx71");
-    curl_easy_setopt(e, CURLOPT_ERRORBUFFER, error);
-    curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, OnBody);
-    curl_easy_setopt(e, CURLOPT_WRITEDATA, &transfer);
-    curl_multi_add_handle(multi.get(), e);
+    curl->easy_setopt(e, CURLOPT_URL, address.c_str());
+    curl->easy_setopt(e, CURLOPT_PROTOCOLS_STR, kProtocols);
+    curl->easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, kProtocols);
+    curl->easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
+    curl->easy_setopt(e, CURLOPT_MAXREDIRS, kMaxRedirects);
+    curl->easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl->easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
+    curl->easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeoutMs));
+    curl->easy_setopt(e, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.totalTimeoutMs));
+    curl->easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBytes));
+    curl->easy_setopt(e, CURLOPT_FAILONERROR, 1L);
+    curl->easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    curl->easy_setopt(e, CURLOPT_USERAGENT, "qx71");
+    curl->easy_setopt(e, CURLOPT_ERRORBUFFER, error);
+    curl->easy_setopt(e, CURLOPT_WRITEFUNCTION, OnBody);
+    curl->easy_setopt(e, CURLOPT_WRITEDATA, &transfer);
+    curl->multi_add_handle(multi.get(), e);
     {
         std::lock_guard lock(mutex_);
         running_ = multi.get();
@@ -237,13 +237,13 @@ DownloadResult CurlDownloader::Download(const std::string& address,
     bool aborted = false;
     for (;;) {
         int still = 0;
-        if (curl_multi_perform(multi.get(), &still) != CURLM_OK) {
+        if (curl->multi_perform(multi.get(), &still) != CURLM_OK) {
             code = CURLE_FAILED_INIT;
             break;
         }
         if (still == 0) {
             int queued = 0;
-            while (CURLMsg* message = curl_multi_info_read(multi.get(), &queued)) {
+            while (CURLMsg* message = curl->multi_info_read(multi.get(), &queued)) {
                 if (message->msg == CURLMSG_DONE) {
                     code = message->data.result;
                 }
@@ -254,7 +254,7 @@ DownloadResult CurlDownloader::Download(const std::string& address,
             aborted = true;
             break;
         }
-        curl_multi_poll(multi.get(), nullptr, 0, kPollMs, nullptr);
+        curl->multi_poll(multi.get(), nullptr, 0, kPollMs, nullptr);
         if (aborted_) {
             aborted = true;
             break;
@@ -264,7 +264,7 @@ DownloadResult CurlDownloader::Download(const std::string& address,
         std::lock_guard lock(mutex_);
         running_ = nullptr;
     }
-    curl_multi_remove_handle(multi.get(), e);
+    curl->multi_remove_handle(multi.get(), e);
 
     result.bytes = transfer.bytes;
     if (aborted) {
@@ -278,7 +278,7 @@ DownloadResult CurlDownloader::Download(const std::string& address,
         return result;
     }
     if (result.error != DownloadError::None) {
-        result.detail = error[0] != '\0' ? error : curl_easy_strerror(code);
+        result.detail = error[0] != '\0' ? error : curl->easy_strerror(code);
         return result;
     }
     if (!file.Commit(destination)) {

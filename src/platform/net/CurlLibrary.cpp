@@ -1,0 +1,92 @@
+#include "platform/net/CurlLibrary.h"
+
+#include <dlfcn.h>
+
+#include <atomic>
+#include <mutex>
+
+namespace qx71 {
+namespace {
+
+// The soname of libcurl 7.16 and later, whose calls this uses.
+constexpr const char* kSoname = "libcurl.so.4";
+
+struct Opened {
+    CurlLibrary library;
+    std::string error;
+    std::atomic<bool> ok{false};
+};
+
+Opened& State()
+{
+    static Opened opened;
+    return opened;
+}
+
+template <typename Function>
+bool Resolve(void* handle, const char* name, Function& function, std::string& error)
+{
+    void* symbol = ::dlsym(handle, name);
+    if (symbol == nullptr) {
+        error = std::string(kSoname) + " lacks " + name;
+        return false;
+    }
+    function = reinterpret_cast<Function>(symbol);
+    return true;
+}
+
+void Open(Opened& opened)
+{
+    // Kept open for the life of the process: a transfer's threads may still be in it.
+    void* handle = ::dlopen(kSoname, RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) {
+        const char* reason = ::dlerror();
+        opened.error = reason != nullptr ? reason : std::string(kSoname) + " could not be opened";
+        return;
+    }
+    CurlLibrary& l = opened.library;
+    std::string& e = opened.error;
+    const bool all = Resolve(handle, "curl_global_init", l.global_init, e) &&
+                     Resolve(handle, "curl_easy_init", l.easy_init, e) &&
+                     Resolve(handle, "curl_easy_cleanup", l.easy_cleanup, e) &&
+                     Resolve(handle, "curl_easy_setopt", l.easy_setopt, e) &&
+                     Resolve(handle, "curl_easy_strerror", l.easy_strerror, e) &&
+                     Resolve(handle, "curl_multi_init", l.multi_init, e) &&
+                     Resolve(handle, "curl_multi_cleanup", l.multi_cleanup, e) &&
+                     Resolve(handle, "curl_multi_add_handle", l.multi_add_handle, e) &&
+                     Resolve(handle, "curl_multi_remove_handle", l.multi_remove_handle, e) &&
+                     Resolve(handle, "curl_multi_perform", l.multi_perform, e) &&
+                     Resolve(handle, "curl_multi_poll", l.multi_poll, e) &&
+                     Resolve(handle, "curl_multi_wakeup", l.multi_wakeup, e) &&
+                     Resolve(handle, "curl_multi_info_read", l.multi_info_read, e);
+    if (!all) {
+        return;
+    }
+    if (const CURLcode code = l.global_init(CURL_GLOBAL_DEFAULT); code != CURLE_OK) {
+        e = std::string("libcurl could not be set up: ") + l.easy_strerror(code);
+        return;
+    }
+    opened.ok = true;
+}
+
+} // namespace
+
+const CurlLibrary* CurlLibrary::Get(std::string& error)
+{
+    static std::once_flag once;
+    Opened& opened = State();
+    std::call_once(once, [&opened] { Open(opened); });
+    if (!opened.ok) {
+        error = opened.error;
+        return nullptr;
+    }
+    return &opened.library;
+}
+
+const CurlLibrary* CurlLibrary::IfOpen()
+{
+    Opened& opened = State();
+    return opened.ok ? &opened.library : nullptr;
+}
+
+} // namespace qx71
