@@ -11,6 +11,7 @@
 #include "gui/widgets/CIrrButton.h"
 #include "gui/widgets/CPngHSlider.h"
 #include "gui/widgets/CPngHSliderBar.h"
+#include "gui/widgets/DigitsValidator.h"
 #include "gui/widgets/QtConvert.h"
 #include "gui/widgets/Skins.h"
 #include "gui/widgets/UiLanguage.h"
@@ -19,7 +20,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpressionValidator>
 
 #include <algorithm>
 
@@ -142,8 +142,7 @@ void CDlgMainSet::CreateControls()
     // Only a click puts the caret there: the page opens without a blinking field.
     field_->setFocusPolicy(Qt::ClickFocus);
     // The field takes digits only; the model still copes with anything else.
-    field_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field_));
+    field_->setValidator(new DigitsValidator(field_));
     connect(field_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_.SetLinesFieldText(ToU16(text)); });
 

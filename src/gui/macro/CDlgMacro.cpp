@@ -11,6 +11,7 @@
 #include "gui/widgets/CGDIBitmapBtn.h"
 #include "gui/widgets/CListBoxEx.h"
 #include "gui/widgets/CSkinScrollWnd.h"
+#include "gui/widgets/DigitsValidator.h"
 #include "gui/widgets/MenuExLibrary.h"
 #include "gui/widgets/QtConvert.h"
 #include "gui/widgets/SkinFont.h"
@@ -21,7 +22,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpressionValidator>
 
 namespace qx71::gui {
 
@@ -191,8 +191,7 @@ QLineEdit* CDlgMacro::MakeField(MacroControl control, int id, int maxLength, boo
     field->SetTextColour(ToQColor(mp::kFieldText));
     field->setTextMargins(4, 0, 4, 0);
     if (digitsOnly) {
-        field->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
+        field->setValidator(new DigitsValidator(field));
     }
     field->setMouseTracking(true);
     field->installEventFilter(this);

@@ -162,7 +162,7 @@ QPixmap CListBoxEx::IconFor(uint8_t kind, bool selected)
     auto found = icons_.find(key);
     if (found == icons_.end()) {
         QPixmap icon = imageFolder_.isEmpty() ? LoadSkin(*name)
-                                              : QPixmap(imageFolder_ + QLatin1Char('/') + key);
+                                              : LoadPicture(imageFolder_ + QLatin1Char('/') + key);
         found = icons_.emplace(key, icon).first;
     }
     return found->second;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QScreen>
 
 #include <cmath>
@@ -33,6 +34,15 @@ QString FromUtf8(std::string_view text)
 
 } // namespace
 
+// Left to guess the format, the reader would load every image format plugin (SVG, JPEG, GIF,
+// ICO) at the first picture to ask it.
+QPixmap LoadPicture(const QString& path)
+{
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImageReader(&reader);
+}
+
 void SetSkinDir(const QString& dir)
 {
     SkinDirSetting() = dir;
@@ -50,13 +60,13 @@ QPixmap LoadSkin(std::string_view relativePath)
 {
     const QString dir = SkinDir() + QLatin1Char('/');
     if (ScreenRatio() >= kHiDpiThreshold) {
-        QPixmap large(dir + FromUtf8(skins::HiDpiName(relativePath)));
+        QPixmap large = LoadPicture(dir + FromUtf8(skins::HiDpiName(relativePath)));
         if (!large.isNull()) {
             large.setDevicePixelRatio(2.0);
             return large;
         }
     }
-    return QPixmap(dir + FromUtf8(relativePath));
+    return LoadPicture(dir + FromUtf8(relativePath));
 }
 
 QPixmap LoadResourceBitmap(int number)

@@ -16,6 +16,10 @@ namespace qx71::gui {
 void SetSkinDir(const QString& dir);
 QString SkinDir();
 
+// A picture file read in the format its suffix names (the skins are BMP and PNG); a missing
+// or unreadable file gives a null pixmap.
+QPixmap LoadPicture(const QString& path);
+
 // A skin image by its path under skins/ ("Main_Normal.bmp", "ProgressBar/Progress_Over.png").
 // On a screen with a device pixel ratio of 1.5 or more the image drawn at twice the size is
 // taken when it exists. A missing file gives a null pixmap.
