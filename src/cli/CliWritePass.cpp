@@ -115,6 +115,12 @@ bool WriteToMouse(CliContext& context, ConfigStore& store, bool restoreDefaults,
         return false;
     }
     const size_t slot = store.CurrentSlot() + 1;
+    if (!apply.Saved()) {
+        context.Fail("Profile " + std::to_string(slot) +
+                     " was sent to the mouse, but it could not be saved in " +
+                     context.DataDir().string() + "; the mouse and the saved settings differ.");
+        return false;
+    }
     context.Print({{"applied", true}, {"profile", slot}},
                   [&] { std::cout << "Profile " << slot << " applied to the mouse.\n"; });
     return true;

@@ -42,6 +42,16 @@ grep -q "is an invaild Profile!" "$work/err" || fail "no invalid-profile message
 "$ctl" --json stats show | grep -q '"trophyLevel": 0' || fail "stats show"
 "$ctl" stats reset > /dev/null || fail "stats reset"
 
+# The mouse takes the pass but the disk refuses it (a folder where the directory file goes):
+# no "applied", and a non-zero exit.
+mv "$QX71_DATA_DIR/Profile/ConfigInfo.cfg" "$work/ConfigInfo.cfg"
+mkdir "$QX71_DATA_DIR/Profile/ConfigInfo.cfg"
+if "$ctl" --simulate apply > "$work/out" 2> "$work/err"; then fail "apply reported a save that failed"; fi
+grep -q "was sent to the mouse, but it could not be saved" "$work/err" || fail "no not-saved line"
+[ ! -s "$work/out" ] || fail "apply printed success: $(cat "$work/out")"
+rmdir "$QX71_DATA_DIR/Profile/ConfigInfo.cfg"
+mv "$work/ConfigInfo.cfg" "$QX71_DATA_DIR/Profile/ConfigInfo.cfg"
+
 # No mouse: the program's notice and a non-zero exit, nothing saved.
 if ! "$ctl" present > /dev/null 2>&1; then
   before=$(md5sum < "$QX71_DATA_DIR/Profile/ConfigInfo.cfg")

@@ -90,7 +90,7 @@ bool ApplyController::RestoreDefaults()
 
 void ApplyController::OnSucceeded()
 {
-    store_.SaveAppliedProfile();
+    saved_ = store_.SaveAppliedProfile();
     if (services_.hooks != nullptr) {
         services_.hooks->Remove();
         services_.hooks->Install(mainWindow_);

@@ -45,6 +45,9 @@ public:
     // Fills the current profile with defaults, clears the macro ids, and applies.
     bool RestoreDefaults();
     bool Busy() const { return !thread_->DeviceReady(); }
+    // Whether the profile and the directory of the last pass that succeeded reached the disk.
+    // The mouse has the settings either way; a caller that reports success checks this.
+    bool Saved() const { return saved_; }
 
 private:
     // Runs `task` on the owner's thread unless this controller is gone or was restarted since.
@@ -59,6 +62,7 @@ private:
     WindowHandle mainWindow_;
     Observer observer_;
     std::unique_ptr<WriteThread> thread_;
+    bool saved_ = false;
     // Posted tasks hold only a weak reference to this: one that runs after the controller was
     // destroyed finds it expired and does nothing.
     std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);

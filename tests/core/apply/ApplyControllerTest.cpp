@@ -98,6 +98,21 @@ TEST_F(ApplyControllerTest, SuccessSavesTheProfileAndReinstallsTheHooks)
     EXPECT_FALSE(apply.Busy());
 }
 
+TEST_F(ApplyControllerTest, APassWhoseSettingsCannotBeStoredSaysItWasNotSaved)
+{
+    apply.Start();
+    ASSERT_TRUE(ApplyAndWait());
+    EXPECT_TRUE(apply.Saved());
+    // A folder where the directory file goes: the mouse takes the pass, the disk refuses it.
+    std::filesystem::remove(store.DirectoryPath());
+    std::filesystem::create_directory(store.DirectoryPath());
+    store.CurrentProfile().reportRate = 8;
+    ASSERT_TRUE(ApplyAndWait());
+    EXPECT_EQ(failure, std::nullopt);
+    EXPECT_EQ(sim.GetState().reportRate, 8);
+    EXPECT_FALSE(apply.Saved());
+}
+
 TEST_F(ApplyControllerTest, FailureShowsItsTextSavesNothingAndApplyWorksAgain)
 {
     apply.Start();
