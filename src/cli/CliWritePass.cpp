@@ -116,9 +116,8 @@ bool WriteToMouse(CliContext& context, ConfigStore& store, bool restoreDefaults,
     }
     const size_t slot = store.CurrentSlot() + 1;
     if (!apply.Saved()) {
-        context.Fail("Profile " + std::to_string(slot) +
-                     " was sent to the mouse, but it could not be saved in " +
-                     context.DataDir().string() + "; the mouse and the saved settings differ.");
+        // The store said why; "applied" would claim the settings were kept.
+        context.exitCode = context.exitCode == 0 ? 1 : context.exitCode;
         return false;
     }
     context.Print({{"applied", true}, {"profile", slot}},

@@ -47,7 +47,8 @@ grep -q "is an invaild Profile!" "$work/err" || fail "no invalid-profile message
 mv "$QX71_DATA_DIR/Profile/ConfigInfo.cfg" "$work/ConfigInfo.cfg"
 mkdir "$QX71_DATA_DIR/Profile/ConfigInfo.cfg"
 if "$ctl" --simulate apply > "$work/out" 2> "$work/err"; then fail "apply reported a save that failed"; fi
-grep -q "was sent to the mouse, but it could not be saved" "$work/err" || fail "no not-saved line"
+grep -q "The settings were sent to the mouse, but they could not be saved in $QX71_DATA_DIR/Profile." "$work/err" ||
+  fail "no not-saved line: $(cat "$work/err")"
 [ ! -s "$work/out" ] || fail "apply printed success: $(cat "$work/out")"
 rmdir "$QX71_DATA_DIR/Profile/ConfigInfo.cfg"
 mv "$work/ConfigInfo.cfg" "$QX71_DATA_DIR/Profile/ConfigInfo.cfg"

@@ -1,5 +1,6 @@
 #include "core/config/ConfigStore.h"
 
+#include "core/common/BilingualText.h"
 #include "core/common/IFileSystem.h"
 #include "core/common/IMessageSink.h"
 #include "core/common/LittleEndian.h"
@@ -21,6 +22,11 @@ constexpr std::u16string_view kMsgImportSuccess = u"%s import success!";
 constexpr std::u16string_view kMsgExportSuccess = u"%s export success!";
 constexpr std::u16string_view kMsgExportFailed = u"%s export failed!";
 constexpr std::u16string_view kCaptionInfo = u"Info";
+// After a pass the mouse took: its settings did not reach the disk, for a reason the file
+// messages above do not tell.
+constexpr BilingualText kMsgAppliedNotSaved{
+    u"设置已写入鼠标，但无法保存到 %s。",
+    u"The settings were sent to the mouse, but they could not be saved in %s."};
 
 constexpr const char* kStrFileNotFound = "str_msg2";
 constexpr const char* kStrDefaultDenied = "str_msg4";
@@ -178,8 +184,13 @@ bool ConfigStore::WriteDefaultProfile(const std::filesystem::path& path)
 
 bool ConfigStore::SaveCurrentProfile()
 {
+    return WriteCurrentProfile() == SaveOutcome::Saved;
+}
+
+ConfigStore::SaveOutcome ConfigStore::WriteCurrentProfile()
+{
     if (currentProfile_.magic != kProfileMagic) {
-        return false;
+        return SaveOutcome::NotSaved;
     }
     const std::filesystem::path path = SlotPath(currentSlot_);
     // The folder may have been removed while the program ran; recreating it loses nothing.
@@ -187,10 +198,13 @@ bool ConfigStore::SaveCurrentProfile()
     const FileError error = files_.WriteFileAtomic(path, ProfileToBytes(currentProfile_));
     if (error == FileError::NotFound) {
         ShowSystemBox(FormatWithPath(Text(kStrFileNotFound), path));
-    } else if (error == FileError::AccessDenied) {
-        ShowSystemBox(FormatWithPath(Text(kStrSaveDenied), path));
+        return SaveOutcome::NotSavedAndTold;
     }
-    return error == FileError::None;
+    if (error == FileError::AccessDenied) {
+        ShowSystemBox(FormatWithPath(Text(kStrSaveDenied), path));
+        return SaveOutcome::NotSavedAndTold;
+    }
+    return error == FileError::None ? SaveOutcome::Saved : SaveOutcome::NotSaved;
 }
 
 bool ConfigStore::SaveDirectory()
@@ -202,9 +216,14 @@ bool ConfigStore::SaveDirectory()
 bool ConfigStore::SaveAppliedProfile()
 {
     directory_.slots[currentSlot_].macroIds = buttonMacroIds_;
-    const bool profileSaved = SaveCurrentProfile();
+    const SaveOutcome profile = WriteCurrentProfile();
     const bool directorySaved = SaveDirectory();
-    return profileSaved && directorySaved;
+    // The mouse has the settings now: a user told nothing would take them for saved.
+    if ((profile == SaveOutcome::NotSaved || !directorySaved) &&
+        profile != SaveOutcome::NotSavedAndTold) {
+        ShowInfoBox(FormatWithPath(kMsgAppliedNotSaved.In(ChineseUi()), ProfileFolder()));
+    }
+    return profile == SaveOutcome::Saved && directorySaved;
 }
 
 ProfileLoad ConfigStore::SwitchProfile(size_t slot)

@@ -52,7 +52,7 @@ public:
     // Writes ConfigInfo.cfg. A failure is not reported to the user, only returned.
     bool SaveDirectory();
     // After a successful write to the mouse: records ButtonMacroIds() as the current slot's
-    // macros, then saves the profile and the directory.
+    // macros, then saves the profile and the directory. A failure is told to the user.
     bool SaveAppliedProfile();
 
     // Makes `slot` (0..4) the current one. Loaded: switched. Rejected: nothing changes, the
@@ -88,6 +88,8 @@ private:
         bool defaultsWritten = false;
     };
     LoadOutcome ReadProfile(const std::filesystem::path& path, bool reportMissing);
+    enum class SaveOutcome { Saved, NotSaved, NotSavedAndTold };
+    SaveOutcome WriteCurrentProfile();
     bool ChineseUi() const;
     void ShowInfoBox(std::u16string text);
     void ShowSystemBox(std::u16string text);

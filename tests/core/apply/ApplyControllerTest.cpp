@@ -111,6 +111,11 @@ TEST_F(ApplyControllerTest, APassWhoseSettingsCannotBeStoredSaysItWasNotSaved)
     EXPECT_EQ(failure, std::nullopt);
     EXPECT_EQ(sim.GetState().reportRate, 8);
     EXPECT_FALSE(apply.Saved());
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0].kind, MessageKind::InfoBox);
+    EXPECT_EQ(Utf16ToUtf8(sink.shown[0].text),
+              "The settings were sent to the mouse, but they could not be saved in " +
+                  store.ProfileFolder().string() + ".");
 }
 
 TEST_F(ApplyControllerTest, FailureShowsItsTextSavesNothingAndApplyWorksAgain)

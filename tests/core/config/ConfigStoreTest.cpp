@@ -569,6 +569,37 @@ TEST_F(ConfigStoreTest, SaveAppliedProfileRecordsTheMacrosOfTheCurrentSlot)
     EXPECT_TRUE(sink.lines.empty());
 }
 
+TEST_F(ConfigStoreTest, ASaveAfterAPassThatFailsIsToldOnceWithTheReasonWhereOneIsKnown)
+{
+    const std::string notSaved =
+        "[timed] The settings were sent to the mouse, but they could not be saved in " +
+        Path(data / "Profile") + ".";
+    struct Case {
+        const char* name;
+        bool profileFails;
+        FileError error;
+        std::vector<std::string> told;
+    };
+    const Case cases[] = {
+        {"profile denied: its own box only",
+         true,
+         FileError::AccessDenied,
+         {"[Info] Access denied, not saved."}},
+        {"profile on a full disk", true, FileError::Other, {notSaved}},
+        {"directory refused", false, FileError::AccessDenied, {notSaved}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Seed();
+        ASSERT_TRUE(store.LoadDirectory());
+        files.writeFaults = {{c.profileFails ? SlotFile(0) : DirectoryFile(), c.error}};
+        sink.lines.clear();
+        EXPECT_FALSE(store.SaveAppliedProfile());
+        EXPECT_EQ(sink.lines, c.told);
+        files.writeFaults.clear();
+    }
+}
+
 TEST_F(ConfigStoreTest, DefaultsFollowTheLanguageAndADeniedWriteChangesNothing)
 {
     Seed();
