@@ -33,12 +33,6 @@ QString Words(const BilingualText& text, bool chinese)
     return ToQString(text.In(chinese));
 }
 
-Rect RectOf(const QWidget* widget)
-{
-    const QRect at = widget->geometry();
-    return {at.left(), at.top(), at.right() + 1, at.bottom() + 1};
-}
-
 constexpr std::array<const Rect*, 2> kSliderRows{&ms::kSpeedRow, &ms::kSensorRow};
 
 } // namespace
@@ -182,7 +176,8 @@ void CDlgMainSet::LoadSkins()
     const QPixmap over = LoadSkin(ms::kSheetOver);
     const QPixmap down = LoadSkin(ms::kSheetDown);
     auto cut = [&](CGDIBitmapBtn* button) {
-        button->SetStateImages(sheetNormal_, over, down, sheetNormal_, RectOf(button));
+        button->SetStateImages(sheetNormal_, over, down, sheetNormal_,
+                               FromQRect(button->geometry()));
     };
     std::for_each(dpi_.begin(), dpi_.end(), cut);
     std::for_each(rate_.begin(), rate_.end(), cut);
@@ -203,7 +198,7 @@ void CDlgMainSet::SkinLanguageSheets()
     const QPixmap over = LoadSkin(set.hover);
     const QPixmap down = LoadSkin(set.pressed);
     auto words = [&](CGDIBitmapBtn* button) {
-        button->SetStateImages(normal, over, down, normal, RectOf(button));
+        button->SetStateImages(normal, over, down, normal, FromQRect(button->geometry()));
     };
     std::for_each(sections_.begin(), sections_.end(), words);
     for (CGDIBitmapBtn* button : {accuracy_, lines_, screen_, up_, down_}) {

@@ -120,8 +120,7 @@ void CDlgSts::ReleaseSkins()
 
 void CDlgSts::SkinStrip(const QPixmap& over, const QPixmap& down)
 {
-    const QRect at = strip_->geometry();
-    const Rect strip{at.left(), at.top(), at.right() + 1, at.bottom() + 1};
+    const Rect strip = FromQRect(strip_->geometry());
     strip_->SetStateImages(normal_, over, down, normal_, strip);
     strip_->SetCheckedImages(down, down, strip);
 }

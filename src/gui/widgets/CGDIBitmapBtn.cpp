@@ -10,8 +10,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <utility>
-
 namespace qx71::gui {
 namespace {
 
@@ -31,36 +29,18 @@ void CGDIBitmapBtn::SetStateImages(const QPixmap& normalSheet, const QPixmap& ho
                                    const QPixmap& pressedSheet, const QPixmap& disabledSheet,
                                    const Rect& source)
 {
-    auto [normal, hover, pressed, disabled] =
-        CutSheets<4>({&normalSheet, &hoverSheet, &pressedSheet, &disabledSheet}, source);
-    normal_ = std::move(normal);
-    hover_ = std::move(hover);
-    pressed_ = std::move(pressed);
-    disabled_ = std::move(disabled);
-    stateSheets_ = {normalSheet.cacheKey(), hoverSheet.cacheKey(), pressedSheet.cacheKey(),
-                    disabledSheet.cacheKey()};
-    stateSource_ = source;
+    CutSheets({{normalSheet, normal_},
+               {hoverSheet, hover_},
+               {pressedSheet, pressed_},
+               {disabledSheet, disabled_}},
+              source);
     update();
 }
 
 void CGDIBitmapBtn::SetCheckedImages(const QPixmap& checkedSheet, const QPixmap& checkedHoverSheet,
                                      const Rect& source)
 {
-    auto [checked, checkedHover] = CutSheets<2>({&checkedSheet, &checkedHoverSheet}, source);
-    checkedImage_ = std::move(checked);
-    checkedHover_ = std::move(checkedHover);
-    // A checked look cut from a sheet the state images came from shares their pixels.
-    const std::array<const QPixmap*, 4> stateImages{&normal_, &hover_, &pressed_, &disabled_};
-    for (auto [sheet, image] : {std::pair{&checkedSheet, &checkedImage_},
-                                std::pair{&checkedHoverSheet, &checkedHover_}}) {
-        for (size_t i = 0; i < stateImages.size(); ++i) {
-            if (source == stateSource_ && !sheet->isNull() &&
-                sheet->cacheKey() == stateSheets_[i]) {
-                *image = *stateImages[i];
-                break;
-            }
-        }
-    }
+    CutSheets({{checkedSheet, checkedImage_}, {checkedHoverSheet, checkedHover_}}, source);
     update();
 }
 
@@ -70,7 +50,6 @@ void CGDIBitmapBtn::ReleaseImages()
          {&normal_, &hover_, &pressed_, &disabled_, &checkedImage_, &checkedHover_}) {
         *image = QPixmap();
     }
-    stateSheets_ = {};
 }
 
 void CGDIBitmapBtn::SetUseCheckedImages(bool use)

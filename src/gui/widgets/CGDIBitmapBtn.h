@@ -6,7 +6,6 @@
 
 #include <QPixmap>
 
-#include <array>
 #include <optional>
 
 namespace qx71::gui {
@@ -63,9 +62,6 @@ private:
     const QPixmap& ImageFor(ButtonImage image) const;
 
     QPixmap normal_, hover_, pressed_, disabled_, checkedImage_, checkedHover_;
-    // The sheets and the place the state images were cut from, so the checked images can share.
-    std::array<qint64, 4> stateSheets_{};
-    Rect stateSource_;
     bool checked_ = false;
     bool toggle_ = false;
     bool useChecked_ = false;

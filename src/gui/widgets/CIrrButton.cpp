@@ -8,8 +8,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include <utility>
-
 namespace qx71::gui {
 
 CIrrButton::CIrrButton(std::span<const Point> corners, QWidget* parent, int id)
@@ -26,12 +24,11 @@ CIrrButton::CIrrButton(std::span<const Point> corners, QWidget* parent, int id)
 void CIrrButton::SetSheets(const QPixmap& normalSheet, const QPixmap& hoverSheet,
                            const QPixmap& pressedSheet, const QPixmap& disabledSheet)
 {
-    auto [normal, hover, pressed, disabled] =
-        CutSheets<4>({&normalSheet, &hoverSheet, &pressedSheet, &disabledSheet}, box_);
-    normal_ = std::move(normal);
-    hover_ = std::move(hover);
-    pressed_ = std::move(pressed);
-    disabled_ = std::move(disabled);
+    CutSheets({{normalSheet, normal_},
+               {hoverSheet, hover_},
+               {pressedSheet, pressed_},
+               {disabledSheet, disabled_}},
+              box_);
     update();
 }
 

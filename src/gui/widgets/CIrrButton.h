@@ -24,9 +24,9 @@ public:
     // Page-sized sheets; the disabled one may be null (the normal image then serves).
     void SetSheets(const QPixmap& normalSheet, const QPixmap& hoverSheet,
                    const QPixmap& pressedSheet, const QPixmap& disabledSheet);
-    // A selected button shows its pressed image.
     // Lets go of the four images; the button draws nothing until it is given them again.
     void ReleaseImages();
+    // A selected button shows its pressed image.
     void SetSelected(bool selected);
     bool IsSelected() const { return selected_; }
 

@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qx71::gui {
@@ -92,6 +93,16 @@ QPixmap CutSheet(const QPixmap& sheet, const Rect& source)
     QPixmap part = sheet.copy(device);
     part.setDevicePixelRatio(ratio);
     return part;
+}
+
+void CutSheets(std::initializer_list<SheetCut> cuts, const Rect& source)
+{
+    for (const SheetCut* cut = cuts.begin(); cut != cuts.end(); ++cut) {
+        const SheetCut* same = std::find_if(cuts.begin(), cut, [cut](const SheetCut& earlier) {
+            return SameSheet(earlier.sheet, cut->sheet);
+        });
+        cut->image = same != cut ? same->image : CutSheet(cut->sheet, source);
+    }
 }
 
 } // namespace qx71::gui

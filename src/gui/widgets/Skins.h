@@ -5,8 +5,7 @@
 #include <QPixmap>
 #include <QString>
 
-#include <array>
-#include <cstddef>
+#include <initializer_list>
 #include <string_view>
 
 namespace qx71::gui {
@@ -38,20 +37,14 @@ inline bool SameSheet(const QPixmap& a, const QPixmap& b)
     return !a.isNull() && a.cacheKey() == b.cacheKey();
 }
 
-// The same part of several sheets. A sheet given more than once (a button whose disabled look
-// is its normal one) is cut once, and its parts share their pixels.
-template <size_t N>
-std::array<QPixmap, N> CutSheets(const std::array<const QPixmap*, N>& sheets, const Rect& source)
-{
-    std::array<QPixmap, N> parts;
-    for (size_t i = 0; i < N; ++i) {
-        size_t earlier = 0;
-        while (earlier < i && !SameSheet(*sheets[i], *sheets[earlier])) {
-            ++earlier;
-        }
-        parts[i] = earlier < i ? parts[earlier] : CutSheet(*sheets[i], source);
-    }
-    return parts;
-}
+// One sheet to cut, and the image its part goes into.
+struct SheetCut {
+    const QPixmap& sheet;
+    QPixmap& image;
+};
+
+// Cuts the same place out of several sheets, each into its image. A sheet given more than once
+// (a button whose disabled look is its normal one) is cut once, and its images share pixels.
+void CutSheets(std::initializer_list<SheetCut> cuts, const Rect& source);
 
 } // namespace qx71::gui

@@ -190,15 +190,15 @@ DownloadResult CurlDownloader::Download(const std::string& address,
         result.error = DownloadError::RefusedAddress;
         return result;
     }
+    const CurlLibrary* curl = CurlLibrary::Get(result.detail);
+    if (curl == nullptr) {
+        result.error = DownloadError::Other;
+        return result;
+    }
     PartFile file(destination);
     if (!file.ok()) {
         result.error = DownloadError::Write;
         result.detail = std::strerror(errno);
-        return result;
-    }
-    const CurlLibrary* curl = CurlLibrary::Get(result.detail);
-    if (curl == nullptr) {
-        result.error = DownloadError::Other;
         return result;
     }
     std::unique_ptr<CURL, EasyCleanup> easy(curl->easy_init(), EasyCleanup{curl});

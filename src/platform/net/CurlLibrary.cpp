@@ -46,19 +46,9 @@ void Open(Opened& opened)
     }
     CurlLibrary& l = opened.library;
     std::string& e = opened.error;
-    const bool all = Resolve(handle, "curl_global_init", l.global_init, e) &&
-                     Resolve(handle, "curl_easy_init", l.easy_init, e) &&
-                     Resolve(handle, "curl_easy_cleanup", l.easy_cleanup, e) &&
-                     Resolve(handle, "curl_easy_setopt", l.easy_setopt, e) &&
-                     Resolve(handle, "curl_easy_strerror", l.easy_strerror, e) &&
-                     Resolve(handle, "curl_multi_init", l.multi_init, e) &&
-                     Resolve(handle, "curl_multi_cleanup", l.multi_cleanup, e) &&
-                     Resolve(handle, "curl_multi_add_handle", l.multi_add_handle, e) &&
-                     Resolve(handle, "curl_multi_remove_handle", l.multi_remove_handle, e) &&
-                     Resolve(handle, "curl_multi_perform", l.multi_perform, e) &&
-                     Resolve(handle, "curl_multi_poll", l.multi_poll, e) &&
-                     Resolve(handle, "curl_multi_wakeup", l.multi_wakeup, e) &&
-                     Resolve(handle, "curl_multi_info_read", l.multi_info_read, e);
+#define QX71_CURL_RESOLVE(name) Resolve(handle, "curl_" #name, l.name, e)&&
+    const bool all = QX71_CURL_CALLS(QX71_CURL_RESOLVE) true;
+#undef QX71_CURL_RESOLVE
     if (!all) {
         return;
     }

@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 namespace qx71::gui {
@@ -24,8 +26,10 @@ TEST(CutSheets, EachPartIsItsSheetsAndARepeatedSheetIsCutOnce)
     const QPixmap sameAsNormal = normal; // a copy of the same picture
     const Rect place{10, 5, 30, 25};
 
-    const std::array<QPixmap, 4> parts =
-        CutSheets<4>({&normal, &hover, &pressed, &sameAsNormal}, place);
+    std::array<QPixmap, 4> parts;
+    CutSheets(
+        {{normal, parts[0]}, {hover, parts[1]}, {pressed, parts[2]}, {sameAsNormal, parts[3]}},
+        place);
     const QColor expected[] = {Qt::red, Qt::green, Qt::blue, Qt::red};
     for (size_t i = 0; i < parts.size(); ++i) {
         ASSERT_EQ(parts[i].size(), QSize(20, 20)) << i;
@@ -40,8 +44,9 @@ TEST(CutSheets, EqualButSeparatePicturesAndNullSheetsAreNotShared)
     const QPixmap first = Sheet(Qt::red);
     const QPixmap second = Sheet(Qt::red); // same pixels, another picture
     const QPixmap none;
-    const std::array<QPixmap, 4> parts =
-        CutSheets<4>({&first, &second, &none, &none}, Rect{0, 0, 10, 10});
+    std::array<QPixmap, 4> parts;
+    CutSheets({{first, parts[0]}, {second, parts[1]}, {none, parts[2]}, {none, parts[3]}},
+              Rect{0, 0, 10, 10});
     EXPECT_NE(parts[1].cacheKey(), parts[0].cacheKey());
     EXPECT_TRUE(parts[2].isNull());
     EXPECT_TRUE(parts[3].isNull());
