@@ -10,7 +10,7 @@ Starts `qx71 --simulate` several times, each on a fresh DataDir, and reports med
     switch and one Apply; goal <= 50 ms. The close that SIGTERM starts is reported apart: it
     stops the threads within the window's 500 ms close delay.
 
-usage: bash bench/window_startup.sh [RUNS]   (builds the release preset first)
+usage: bash bench/window_startup.sh [RUNS]   (builds the bench preset's programs first)
 """
 import os
 import signal

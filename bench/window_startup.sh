@@ -2,7 +2,7 @@
 # Start-up benchmark of qx71 under a private Xvfb; see window_startup.py. usage: [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset release >/dev/null
-cmake --build --preset release >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target qx71 qx71ctl qx71_xdriver >/dev/null
 unset DISPLAY
-exec bash tests/platform/x11/with-xvfb.sh python3 bench/window_startup.py "$PWD/build/release/bin" "$@"
+exec bash tests/platform/x11/with-xvfb.sh python3 bench/window_startup.py "$PWD/build/bench/bin" "$@"
