@@ -22,6 +22,7 @@
 #include "platform/linux/UdevDeviceMonitor.h"
 #include "platform/linux/X11CursorPosition.h"
 #include "platform/linux/X11DisplayProbe.h"
+#include "platform/linux/X11FocusSource.h"
 #include "platform/linux/X11InputHooks.h"
 #include "platform/linux/X11PointerSettings.h"
 #include "platform/net/CurlDownloader.h"
@@ -105,6 +106,7 @@ void CQX710DriverApp::CreateBackends()
         traced_ = std::make_unique<TracingHidPlatform>(*hid_, options_.traceFile);
     }
     inputHooks_ = std::make_unique<X11InputHooks>(post);
+    focus_ = std::make_unique<X11FocusSource>(post);
     pointer_ = std::make_unique<X11PointerSettings>();
     launcher_ = std::make_unique<QtHostLauncher>();
     starter_ = std::make_unique<PosixProcessStarter>();
@@ -141,6 +143,7 @@ int CQX710DriverApp::Run()
                                      inputHooks_.get(), pointer_.get(), *launcher_,  *starter_,
                                      cursor_.get(),     *downloader_,   *markup_,    *timers_,
                                      *strings_,         *language_,     installDir_, dataDir_};
+    services.focus = focus_.get();
     services.updateServer = UpdateServer(ReadUpdateServerEnvironment());
     services.installDirWritable =
         CanWriteUnder(FormUpdatePaths(installDir_, dataDir_, true).image.parent_path());

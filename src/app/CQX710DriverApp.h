@@ -15,6 +15,7 @@ class IFileSystem;
 class IHidPlatform;
 class IHostLauncher;
 class IInputHooks;
+class IFocusSource;
 class IPointerSettings;
 class IProcessStarter;
 class ITextCodec;
@@ -69,6 +70,7 @@ private:
     std::unique_ptr<QtTimerQueue> timers_;
     std::unique_ptr<IDeviceMonitor> monitor_;
     std::unique_ptr<IInputHooks> inputHooks_;
+    std::unique_ptr<IFocusSource> focus_;
     std::unique_ptr<IPointerSettings> pointer_;
     std::unique_ptr<IHostLauncher> launcher_;
     std::unique_ptr<IProcessStarter> starter_;

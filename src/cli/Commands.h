@@ -17,6 +17,7 @@ void RegisterApplyCommands(CLI::App& app, CliContext& context);
 void RegisterLightingCommands(CLI::App& app, CliContext& context);
 void RegisterFirmwareCommands(CLI::App& app, CliContext& context);
 void RegisterEditCommands(CLI::App& app, CliContext& context);
+void RegisterRuleCommands(CLI::App& app, CliContext& context);
 
 inline constexpr CommandRegistrar kCommandGroups[] = {
     RegisterDeviceCommands,
@@ -26,6 +27,7 @@ inline constexpr CommandRegistrar kCommandGroups[] = {
     RegisterLightingCommands,
     RegisterFirmwareCommands,
     RegisterEditCommands,
+    RegisterRuleCommands,
     // Last: it adds to the profile group.
     RegisterApplyCommands,
 };

@@ -55,6 +55,18 @@ inline constexpr std::array<Quad, kProfileButtonCount> kProfileButtons{{
     {{{725, 608}, {818, 608}, {795, 635}, {703, 635}}},
 }};
 
+// The dot that says a rule chose a profile: near the top right corner of its button, inside
+// the slanted right edge.
+inline constexpr int kRuleMarkSize = 6;
+inline constexpr int kRuleMarkInset = 17; // from the top edge's right end
+inline constexpr int kRuleMarkTop = 612;
+constexpr Rect RuleMarkRect(int profileIndex)
+{
+    const int right = kProfileButtons[static_cast<size_t>(profileIndex)][1].x;
+    return {right - kRuleMarkInset, kRuleMarkTop, right - kRuleMarkInset + kRuleMarkSize,
+            kRuleMarkTop + kRuleMarkSize};
+}
+
 inline constexpr Quad kApplyButton{{{841, 591}, {940, 591}, {940, 632}, {806, 632}}};
 
 // The three sheets of the window, each exactly kWindowSize: the background, and the pressed

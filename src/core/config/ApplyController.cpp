@@ -27,14 +27,15 @@ ApplyController::ApplyController(ConfigStore& store, IMessageSink& messages,
     // A stop must not wait for the link to finish a long command (a macro stream, a pending
     // write): the command gives up at its next report.
     callbacks.interrupt = [this] { services_.link.CancelCommands(); };
-    // The pass reads the store's profile while the owner waits for the outcome; the owner does
-    // not edit it meanwhile (the progress display is modal).
+    // The pass sends the copy taken when it was asked for: a pass that runs without the modal
+    // progress display (a profile that follows the focus) leaves the pages free to edit the
+    // store's profile meanwhile.
     auto pass = [this](const std::function<void(int)>& progress,
                        const std::function<bool()>& stopping) {
         WritePassServices run = services_;
         run.progress = progress;
         run.stopping = stopping;
-        return RunWritePass(store_.CurrentProfile(), store_.ButtonMacroIds(), run);
+        return RunWritePass(sent_.profile, sent_.macroIds, run);
     };
     thread_ = std::make_unique<WriteThread>(services_.clock, pass, std::move(callbacks));
 }
@@ -73,9 +74,12 @@ void ApplyController::Stop()
 
 bool ApplyController::RequestApply()
 {
-    if (store_.CurrentProfile().magic != kProfileMagic) {
+    if (store_.CurrentProfile().magic != kProfileMagic || Busy()) {
         return false;
     }
+    // Written only while no pass runs; the request hands it to the thread.
+    sent_.profile = store_.CurrentProfile();
+    sent_.macroIds = store_.ButtonMacroIds();
     return thread_->RequestPass();
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/common/PostTask.h"
+#include "core/config/ProfileRecord.h"
 #include "core/config/WritePass.h"
 #include "core/config/WriteThread.h"
 #include "core/hooks/HookState.h"
 
+#include <array>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -45,6 +47,7 @@ public:
     // Fills the current profile with defaults, clears the macro ids, and applies.
     bool RestoreDefaults();
     bool Busy() const { return !thread_->DeviceReady(); }
+    bool Running() const { return thread_->Running(); }
     // Whether the profile and the directory of the last pass that succeeded reached the disk.
     // The mouse has the settings either way; a caller that reports success checks this.
     bool Saved() const { return saved_; }
@@ -62,6 +65,12 @@ private:
     WindowHandle mainWindow_;
     Observer observer_;
     std::unique_ptr<WriteThread> thread_;
+    // What the running pass sends.
+    struct Sent {
+        ProfileRecord profile;
+        std::array<uint32_t, kProfileButtons> macroIds{};
+    };
+    Sent sent_;
     bool saved_ = false;
     // Posted tasks hold only a weak reference to this: one that runs after the controller was
     // destroyed finds it expired and does nothing.

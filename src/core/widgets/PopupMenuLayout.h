@@ -20,6 +20,9 @@ inline constexpr int kTextGap = 4;
 // "Trad.Chinese" fit beside their flags in its fixed width.
 inline constexpr int kLanguageMenuTextHeight = 12;
 inline constexpr int kSubMenuArrowWidth = 14;
+// The column of the ticks of checked items, and the tick's line width.
+inline constexpr int kCheckMarkWidth = 12;
+inline constexpr int kCheckMarkStroke = 2;
 
 constexpr int HeightFor(int itemCount)
 {

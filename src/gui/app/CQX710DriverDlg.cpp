@@ -9,6 +9,9 @@
 #include "core/config/ApplyController.h"
 #include "core/config/ConfigStore.h"
 #include "core/device/CUSBDriver.h"
+#include "core/focus/FocusRuleStore.h"
+#include "core/focus/IFocusSource.h"
+#include "core/focus/ProfileFollower.h"
 #include "core/hooks/HostActionHandler.h"
 #include "core/i18n/LanguageSelection.h"
 #include "core/i18n/UiStrings.h"
@@ -19,7 +22,10 @@
 #include "core/update/IProcessStarter.h"
 #include "core/update/UpdatePaths.h"
 #include "core/widgets/KitColours.h"
+#include "core/widgets/PopupMenuLayout.h"
 #include "core/widgets/SkinResources.h"
+#include "gui/app/CProfileRuleMenu.h"
+#include "gui/app/CRuleMark.h"
 #include "gui/app/MainTrayIcon.h"
 #include "gui/config/CDlgProgress.h"
 #include "gui/widgets/CGDIBitmapBtn.h"
@@ -143,13 +149,23 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
     applyController_ =
         std::make_unique<ApplyController>(*store_, *messages_, pass, PostToWindow(this), kHandle);
     progress_ = std::make_unique<CDlgProgress>(this);
-    applyController_->SetObserver({[this](int percent) { progress_->OnProgress(percent); },
+    applyController_->SetObserver({[this](int percent) {
+                                       if (!followPass_) {
+                                           progress_->OnProgress(percent);
+                                       }
+                                   },
                                    [this](std::optional<WriteFailure> failure) {
                                        apply_->SetSelected(false);
-                                       if (failure) {
+                                       if (failure && !followPass_) {
                                            progress_->OnWriteFailed();
                                        }
+                                       followPass_ = false;
+                                       if (follower_ != nullptr) {
+                                           follower_->OnPassFinished(
+                                               failure ? 0 : store_->CurrentSlot() + 1);
+                                       }
                                    }});
+    rules_ = std::make_unique<FocusRuleStore>(services_.files, services_.dataDir);
     pageContext_ = std::unique_ptr<PageContext>(new PageContext{
         *store_, *macros_, *stats_, *hooks_, services_.language, services_.strings, *messages_,
         *questions_, services_.timers, services_.launcher, services_.starter, services_.cursor,
@@ -182,8 +198,14 @@ void CQX710DriverDlg::SaveSessionData()
 CQX710DriverDlg::~CQX710DriverDlg()
 {
     qApp->removeEventFilter(this);
+    if (services_.focus != nullptr) {
+        services_.focus->Stop();
+    }
     if (languageMenu_ != nullptr) {
         languageMenu_->Close();
+    }
+    if (ruleMenu_ != nullptr) {
+        ruleMenu_->Close();
     }
     StopUpdateCheck();
     // The pages use the models below: they go first.
@@ -258,6 +280,7 @@ void CQX710DriverDlg::Run(StartupStep step)
     case StartupStep::LoadDirectory:
         store_->LoadDirectory();
         ShowProfileSelection();
+        StartFollowingFocus();
         break;
     case StartupStep::WatchDevices:
         services_.monitor.Start(UsbIdentity{},
@@ -547,6 +570,10 @@ void CQX710DriverDlg::CreateButtons()
             new CIrrButton(mainwindow::kProfileButtons[static_cast<size_t>(i)], this, i + 1);
         connect(profile, &CIrrButton::clicked, this, [this](int id) { SelectProfile(id); });
         profiles_[static_cast<size_t>(i)] = profile;
+        auto* mark = new CRuleMark(this);
+        mark->setGeometry(ToQRect(mainwindow::RuleMarkRect(i)));
+        mark->hide();
+        ruleMarks_[static_cast<size_t>(i)] = mark;
     }
     apply_ = new CIrrButton(mainwindow::kApplyButton, this);
     connect(apply_, &CIrrButton::clicked, this, [this] { Apply(); });
@@ -627,6 +654,7 @@ void CQX710DriverDlg::Retranslate()
         buttons[i]->SetToolTipText(text);
     }
     ApplyButtonSheets();
+    ShowRuleMarks();
     for (CMainPage* page : pages_) {
         if (page != nullptr) {
             page->RetranslateUi();
@@ -683,6 +711,12 @@ void CQX710DriverDlg::SelectPage(MainPage page)
 
 void CQX710DriverDlg::SelectProfile(int button)
 {
+    // A pass the focus started sends the profile it loaded and saves it when it ends: a
+    // switch meanwhile would be saved as the one the mouse took.
+    if (applyController_->Busy()) {
+        ShowProfileSelection();
+        return;
+    }
     for (int i = 0; i < mainwindow::kProfileButtonCount; ++i) {
         profiles_[static_cast<size_t>(i)]->SetSelected(i + 1 == button);
     }
@@ -690,6 +724,9 @@ void CQX710DriverDlg::SelectProfile(int button)
     // A rejected file keeps the previous slot: the buttons show what is in force.
     ShowProfileSelection();
     RefreshProfilePages();
+    if (follower_ != nullptr) {
+        follower_->OnUserChoseProfile(store_->CurrentSlot() + 1);
+    }
 }
 
 void CQX710DriverDlg::Apply()
@@ -784,6 +821,118 @@ void CQX710DriverDlg::OnLanguageMessage(uint32_t wParam, int32_t lParam)
     }
 }
 
+// ---- profiles that follow the program in use ----
+
+void CQX710DriverDlg::StartFollowingFocus()
+{
+    if (services_.focus == nullptr || follower_ != nullptr) {
+        return;
+    }
+    ProfileFollower::Host host;
+    host.currentProfile = [this] { return store_->CurrentSlot() + 1; };
+    host.profileAvailable = [this](size_t profile) {
+        return profile >= 1 && profile <= kProfileSlots &&
+               store_->Directory().slots[profile - 1].slotMagic == kSlotMagic;
+    };
+    host.passRunning = [this] { return applyController_->Busy(); };
+    host.startSwitch = [this](size_t profile) { return StartFollowSwitch(profile); };
+    host.rules = [this] { return CurrentRules(); };
+    host.changed = [this] { ShowRuleMarks(); };
+    // The profile the directory marks in use is the one last written to the mouse.
+    follower_ = std::make_unique<ProfileFollower>(services_.timers, std::move(host),
+                                                  store_->CurrentSlot() + 1);
+    services_.focus->Start({[this](const FocusedWindow& window) { follower_->OnFocus(window); },
+                            [this](FocusWatch watch) { focusWatch_ = watch; }});
+}
+
+FocusRules CQX710DriverDlg::CurrentRules()
+{
+    // Read at each use: qx71ctl may have changed them. A file that is not rules gives none.
+    return rules_->Load() == RulesResult::Done ? rules_->Rules() : FocusRules{};
+}
+
+bool CQX710DriverDlg::StartFollowSwitch(size_t profile)
+{
+    if (!link_->IsOpen() || !applyController_->Running() || applyController_->Busy() ||
+        close_.Closing()) {
+        return false;
+    }
+    const size_t slot = profile - 1;
+    store_->SwitchProfile(slot);
+    ShowProfileSelection();
+    RefreshProfilePages();
+    if (store_->CurrentSlot() != slot || !applyController_->RequestApply()) {
+        return false;
+    }
+    followPass_ = true;
+    return true;
+}
+
+void CQX710DriverDlg::ShowRuleMarks()
+{
+    const std::optional<FocusRule> chosen =
+        follower_ != nullptr ? follower_->ChosenBy() : std::nullopt;
+    for (size_t i = 0; i < ruleMarks_.size(); ++i) {
+        const bool shown = chosen && chosen->profile == i + 1;
+        ruleMarks_[i]->setVisible(shown);
+        if (shown) {
+            ruleMarks_[i]->raise();
+        }
+    }
+    // The buttons' tooltips and the hint name the program.
+    for (size_t i = 0; i < profiles_.size(); ++i) {
+        const std::u16string& own =
+            services_.strings.Get(HintKey(kHintFirstProfile + static_cast<int>(i)));
+        profiles_[i]->SetToolTipText(ToQString(ProfileHintText(own, i + 1, chosen, ChineseUi())));
+    }
+    update(ToQRect(mainwindow::kHintArea));
+}
+
+bool CQX710DriverDlg::RuleMarkShown(int button) const
+{
+    return ruleMarks_[static_cast<size_t>(button - 1)]->isVisible();
+}
+
+void CQX710DriverDlg::OpenRuleMenu(int button)
+{
+    if (ruleMenu_ == nullptr) {
+        ruleMenu_ = new CProfileRuleMenu(this);
+        connect(ruleMenu_, &CMenuEx::chosen, this, [this](uint32_t line) {
+            // Posted: the choice arrives from inside the popup's own event handler.
+            QMetaObject::invokeMethod(
+                this, [this, line] { ChooseRuleLine(line); }, Qt::QueuedConnection);
+        });
+    }
+    ruleMenuProfile_ = static_cast<size_t>(button);
+    const std::vector<std::string> recent =
+        follower_ != nullptr ? follower_->RecentPrograms() : std::vector<std::string>{};
+    ruleMenu_->SetLines(
+        ProfileRuleMenuItems(ruleMenuProfile_, CurrentRules(), recent, focusWatch_, ChineseUi()));
+    const Rect box = BoundingRect(mainwindow::kProfileButtons[static_cast<size_t>(button - 1)]);
+    // Above the button: the window's bottom edge is just below it.
+    const int height = popupmenu::HeightFor(static_cast<int>(ruleMenu_->Lines().size()));
+    ruleMenu_->Open(mapToGlobal(QPoint(box.left, box.top - height)));
+}
+
+void CQX710DriverDlg::ChooseRuleLine(size_t line)
+{
+    if (ruleMenu_ == nullptr || line >= ruleMenu_->Lines().size()) {
+        return;
+    }
+    const RuleMenuItem item = ruleMenu_->Lines()[line];
+    ruleMenu_->Close();
+    if (!item.enabled) {
+        return;
+    }
+    const RulesResult result =
+        item.checked ? rules_->Remove(item.rule.program) : rules_->Add(item.rule);
+    if (result != RulesResult::Done) {
+        messages_->Show(
+            {MessageKind::InfoBox, {}, RuleEditFailureText(result, rules_->Path(), ChineseUi())});
+    }
+    ShowRuleMarks();
+}
+
 void CQX710DriverDlg::ShowHint(int code)
 {
     hint_.Show(code);
@@ -810,6 +959,14 @@ void CQX710DriverDlg::OnHookPost(const HookPost& post)
 
 bool CQX710DriverDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ContextMenu) {
+        for (size_t i = 0; i < profiles_.size(); ++i) {
+            if (watched == profiles_[i]) {
+                OpenRuleMenu(static_cast<int>(i) + 1);
+                return true;
+            }
+        }
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
         return QWidget::eventFilter(watched, event);
     }
@@ -842,7 +999,13 @@ void CQX710DriverDlg::paintEvent(QPaintEvent*)
         painted_ = true;
         QMetaObject::invokeMethod(this, &CQX710DriverDlg::firstPainted, Qt::QueuedConnection);
     }
-    const std::u16string& text = services_.strings.Get(hint_.Key());
+    const int profileIndex = hint_.Code() - kHintFirstProfile;
+    const std::u16string text =
+        profileIndex >= 0 && profileIndex < mainwindow::kProfileButtonCount && follower_ != nullptr
+            ? ProfileHintText(services_.strings.Get(hint_.Key()),
+                              static_cast<size_t>(profileIndex + 1), follower_->ChosenBy(),
+                              ChineseUi())
+            : services_.strings.Get(hint_.Key());
     if (hint_.Empty() || text.empty()) {
         return;
     }

@@ -6,6 +6,7 @@
 #include "core/app/MainWindowGeometry.h"
 #include "core/app/PageSwitch.h"
 #include "core/app/StartupSequence.h"
+#include "core/focus/ProfileRuleMenu.h"
 #include "core/hooks/HookState.h"
 #include "gui/app/CMainPage.h"
 #include "gui/app/MainWindowServices.h"
@@ -27,6 +28,8 @@ namespace qx71 {
 class ApplyController;
 class ConfigStore;
 class CUSBDriver;
+class FocusRuleStore;
+class ProfileFollower;
 class HostActionHandler;
 class MacroLibrary;
 class StatsModel;
@@ -38,6 +41,8 @@ class CDlgProgress;
 class CGDIBitmapBtn;
 class CIrrButton;
 class CMenuExA;
+class CProfileRuleMenu;
+class CRuleMark;
 class MainTrayIcon;
 class QtMessageSink;
 
@@ -82,6 +87,10 @@ public:
     void Apply();
     // The language button: the popup above it.
     void OpenLanguageMenu();
+    // The right-click menu of profile button n (1..5): the rules of its profile.
+    void OpenRuleMenu(int button);
+    // A line of the open rule menu was chosen: its rule is added, or removed when it was there.
+    void ChooseRuleLine(size_t line);
 
     // For tests and screenshots.
     CIrrButton* TabButton(int tab) const { return tabs_[static_cast<size_t>(tab - 1)]; }
@@ -98,6 +107,10 @@ public:
     ConfigStore& Store() { return *store_; }
     StatsModel& Stats() { return *stats_; }
     bool Closing() const { return close_.Closing(); }
+    ProfileFollower* Follower() const { return follower_.get(); }
+    CProfileRuleMenu* RuleMenu() const { return ruleMenu_; }
+    FocusWatch FocusState() const { return focusWatch_; }
+    bool RuleMarkShown(int button) const;
 
 Q_SIGNALS:
     // The close sequence has ended: the program ends.
@@ -150,6 +163,10 @@ private:
     void Minimise();
     void Notice(const std::u16string& text);
     void OnHookPost(const HookPost& post);
+    void StartFollowingFocus();
+    bool StartFollowSwitch(size_t profile);
+    void ShowRuleMarks();
+    FocusRules CurrentRules();
     void StartUpdateCheck();
     void StopUpdateCheck();
     bool ChineseUi() const;
@@ -191,6 +208,15 @@ private:
     MainPage currentPage_ = MainPage::Buttons;
     MainTrayIcon* tray_ = nullptr;
     CMenuExA* languageMenu_ = nullptr;
+    // The profiles that follow the program in use.
+    std::unique_ptr<FocusRuleStore> rules_;
+    std::unique_ptr<ProfileFollower> follower_;
+    FocusWatch focusWatch_ = FocusWatch::NoDisplay;
+    CProfileRuleMenu* ruleMenu_ = nullptr;
+    size_t ruleMenuProfile_ = 0;
+    std::array<CRuleMark*, 5> ruleMarks_{};
+    // The running pass was started by the follower: no progress dialog shows it.
+    bool followPass_ = false;
 
     bool linkInitialised_ = false;
     bool noTrayTold_ = false;

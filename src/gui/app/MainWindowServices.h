@@ -9,6 +9,7 @@ class ICursorPosition;
 class IDeviceMonitor;
 class IDownloader;
 class IFileSystem;
+class IFocusSource;
 class IHidPlatform;
 class IHostLauncher;
 class IInputHooks;
@@ -50,6 +51,8 @@ struct MainWindowServices {
     // downloads may go under installDir (else under dataDir).
     std::string updateServer = {};
     bool installDirWritable = false;
+    // Which window has the focus, for the profiles that follow it. Null: they do not.
+    IFocusSource* focus = nullptr;
 };
 
 } // namespace qx71::gui

@@ -14,7 +14,9 @@ constexpr const char* kLanguageNames[skins::kLanguageCount] = {
     "Chinese", "English", "French",     "Korean",  "German",    "Italian",
     "Spanish", "Dutch",   "Portuguese", "Russian", "Ukrainian", "Trad.Chinese"};
 
-CWndPopup::Look LanguageLook()
+} // namespace
+
+CWndPopup::Look LanguageMenuLook()
 {
     CWndPopup::Look look;
     look.background = LoadResourceImage(skins::kLanguageMenuBackground);
@@ -25,12 +27,11 @@ CWndPopup::Look LanguageLook()
     look.text = ToQColor(kitcolours::kTextNormal);
     look.highlightText = ToQColor(kitcolours::kSlateText);
     look.frame = ToQColor(kitcolours::kPopupHighlightFrame);
+    look.disabledText = ToQColor(kitcolours::kGreyText);
     return look;
 }
 
-} // namespace
-
-CMenuExA::CMenuExA(QWidget* owner) : CMenuEx(owner, LanguageLook()) {}
+CMenuExA::CMenuExA(QWidget* owner) : CMenuEx(owner, LanguageMenuLook()) {}
 
 std::vector<CWndPopup::Item> CMenuExA::AddItems()
 {

@@ -58,6 +58,22 @@ void SetDesktopComposites(bool composites)
     DesktopComposites() = composites;
 }
 
+namespace {
+
+// A tick centred in `box`.
+void DrawTick(QPainter& p, const QRect& box, const QColor& colour)
+{
+    const QPoint c = box.center();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour, pm::kCheckMarkStroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygon({c + QPoint(-4, 0), c + QPoint(-1, 3), c + QPoint(4, -3)}));
+    p.restore();
+}
+
+} // namespace
+
 QBitmap ShapeOutsideKey(const QImage& image, QRgb key)
 {
     // The mask image's set bits are the key's pixels, and they become QBitmap's colour 0,
@@ -75,6 +91,8 @@ CWndPopup::CWndPopup(QWidget* owner, Look look, std::vector<Item> items)
     if (!colourKey_) {
         setAttribute(Qt::WA_TranslucentBackground);
     }
+    checkColumn_ =
+        std::any_of(items_.begin(), items_.end(), [](const Item& i) { return i.checked; });
     int width = look_.width;
     if (width == 0) {
         const QFontMetrics metrics(font());
@@ -87,7 +105,7 @@ CWndPopup::CWndPopup(QWidget* owner, Look look, std::vector<Item> items)
                 icon, item.icon.isNull() ? 0 : item.icon.deviceIndependentSize().toSize().width());
             subMenus = subMenus || !item.items.empty();
         }
-        width = pm::WidthFor(widest, icon, subMenus);
+        width = pm::WidthFor(widest, checkColumn_ ? pm::kCheckMarkWidth : icon, subMenus);
     }
     const int count = static_cast<int>(items_.size());
     setFixedSize(width, pm::kTopMargin + count * look_.itemHeight + pm::kBottomMargin);
@@ -140,7 +158,7 @@ QImage CWndPopup::Compose() const
         const Item& item = items_[static_cast<size_t>(i)];
         const int top = pm::kTopMargin + i * look_.itemHeight;
         const QRect box(pm::kSideMargin, top, width() - 2 * pm::kSideMargin, look_.itemHeight);
-        const bool lit = i == highlighted_;
+        const bool lit = i == highlighted_ && item.enabled;
         const bool sub = !item.items.empty();
         const QPixmap& normal = sub ? look_.subNormal : look_.itemNormal;
         const QPixmap& over = sub ? look_.subOver : look_.itemOver;
@@ -160,7 +178,16 @@ QImage CWndPopup::Compose() const
                          item.icon);
             x += icon.width() + pm::kTextGap;
         }
-        p.setPen(lit ? look_.highlightText : look_.text);
+        if (checkColumn_) {
+            if (item.checked) {
+                DrawTick(p, QRect(x, top, pm::kCheckMarkWidth, look_.itemHeight),
+                         lit ? look_.highlightText : look_.text);
+            }
+            x += pm::kCheckMarkWidth + pm::kTextGap;
+        }
+        p.setPen(!item.enabled && look_.disabledText.isValid() ? look_.disabledText
+                 : lit                                         ? look_.highlightText
+                                                               : look_.text);
         const QRect textBox(x, top, box.right() - x - (sub ? pm::kSubMenuArrowWidth : 0),
                             look_.itemHeight);
         p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
@@ -243,6 +270,10 @@ void CWndPopup::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     const Item& item = items_[static_cast<size_t>(index)];
+    if (!item.enabled) {
+        update();
+        return;
+    }
     if (!item.items.empty()) {
         OpenSubMenu(index);
         return;

@@ -34,6 +34,8 @@ public:
         uint32_t value = 0;
         QPixmap icon;            // may be null
         std::vector<Item> items; // a sub-menu
+        bool enabled = true;     // a disabled item only tells something: it is not chosen
+        bool checked = false;    // a tick before the text
     };
 
     // Item backgrounds by state (all may be null: the frame of the highlighted item is
@@ -49,6 +51,7 @@ public:
         QColor text;
         QColor highlightText;
         QColor frame; // of the highlighted item without item images
+        QColor disabledText;
     };
 
     CWndPopup(QWidget* owner, Look look, std::vector<Item> items);
@@ -83,6 +86,7 @@ private:
     bool pressed_ = false;
     QPointer<CWndPopup> sub_;
     bool colourKey_ = false;
+    bool checkColumn_ = false; // some item is checked: every text starts after the tick
 };
 
 } // namespace qx71::gui
