@@ -10,6 +10,12 @@
 //   key TITLE COMBO               focuses the window and types COMBO ("alt+F4", "Return")
 //   shot TITLE FILE               the window as a PNG
 //   shot-screen FILE              the whole screen as a PNG
+//   window TITLE CLASS [X Y]      runs a plain top-level window (until killed) with that title,
+//                                 WM_CLASS ("title", CLASS), _NET_WM_PID and the input hint,
+//                                 so the window manager gives it the focus
+//   activate TITLE...             asks the window manager to activate each window in turn,
+//                                 each once it is the active one, and prints the time all took
+//                                 in milliseconds
 //   tray-host                     runs a notification area (until killed): owns the tray
 //                                 selection and shows the docked icons in a window titled
 //                                 "qx71-tray" at the screen's bottom left
@@ -20,6 +26,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -185,6 +192,39 @@ bool Shoot(Display* display, Window window, int width, int height, const char* f
 }
 
 // A minimal notification area: enough of the system tray protocol for Qt to dock its icon.
+int PlainWindow(Display* display, const std::string& title, const std::string& windowClass, int x,
+                int y)
+{
+    constexpr int kSize = 160;
+    const int screen = DefaultScreen(display);
+    const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), x, y, kSize,
+                                              kSize, 0, 0, 0x5a6470);
+    XStoreName(display, window, title.c_str());
+    std::string instance = title;
+    std::string className = windowClass;
+    XClassHint hint{instance.data(), className.data()};
+    XSetClassHint(display, window, &hint);
+    XWMHints wmHints{};
+    wmHints.flags = InputHint | StateHint;
+    wmHints.input = True;
+    wmHints.initial_state = NormalState;
+    XSetWMHints(display, window, &wmHints);
+    const long pid = static_cast<long>(getpid());
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+    XSizeHints size{};
+    size.flags = USPosition;
+    size.x = x;
+    size.y = y;
+    XSetWMNormalHints(display, window, &size);
+    XMapWindow(display, window);
+    XFlush(display);
+    while (true) {
+        XEvent event;
+        XNextEvent(display, &event);
+    }
+}
+
 int TrayHost(Display* display)
 {
     const int screen = DefaultScreen(display);
@@ -237,6 +277,70 @@ int TrayHost(Display* display)
     }
 }
 
+Window ActiveWindow(Display* display)
+{
+    static const Atom active = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    Window window = 0;
+    if (XGetWindowProperty(display, DefaultRootWindow(display), active, 0, 1, False, XA_WINDOW,
+                           &type, &format, &count, &after, &data) == Success &&
+        data != nullptr) {
+        if (count == 1 && format == 32) {
+            window = static_cast<Window>(*reinterpret_cast<unsigned long*>(data));
+        }
+        XFree(data);
+    }
+    return window;
+}
+
+// The request a pager sends (source 2): window managers follow it without their focus
+// stealing rules for applications.
+void RequestActivation(Display* display, Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2;
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, DefaultRootWindow(display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(display);
+}
+
+int Activate(Display* display, const std::vector<std::string>& titles)
+{
+    std::vector<Window> windows;
+    for (const std::string& title : titles) {
+        const auto found = WaitWindow(display, title, kDefaultWaitSeconds);
+        if (!found) {
+            std::fprintf(stderr, "xdriver: no window \"%s\"\n", title.c_str());
+            return 1;
+        }
+        windows.push_back(found->window);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    for (size_t i = 0; i < windows.size(); ++i) {
+        RequestActivation(display, windows[i]);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (ActiveWindow(display) != windows[i]) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                std::fprintf(stderr, "xdriver: \"%s\" did not become active\n", titles[i].c_str());
+                return 1;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    std::printf("%lld\n", static_cast<long long>(took.count()));
+    return 0;
+}
+
 // Windows come and go while the tree is walked: a window gone meanwhile is simply skipped.
 int IgnoreXErrors(Display*, XErrorEvent*)
 {
@@ -246,7 +350,7 @@ int IgnoreXErrors(Display*, XErrorEvent*)
 int Usage()
 {
     std::fprintf(stderr, "usage: qx71_xdriver wait-window|wait-gone|viewable|click|move|key|"
-                         "shot|shot-screen ...\n");
+                         "shot|shot-screen|window|activate ...\n");
     return 2;
 }
 
@@ -282,6 +386,13 @@ int main(int argc, char** argv)
     }
     if (argc < 3) {
         return Usage();
+    }
+    if (command == "window" && argc >= 4) {
+        return PlainWindow(display, argv[2], argv[3], argc > 5 ? std::atoi(argv[4]) : 0,
+                           argc > 5 ? std::atoi(argv[5]) : 0);
+    }
+    if (command == "activate") {
+        return Activate(display, std::vector<std::string>(argv + 2, argv + argc));
     }
     const std::string title = argv[2];
     if (command == "wait-gone") {

@@ -2,13 +2,18 @@
 // a fake timer queue: hints, the keyboard filter, page switches, the language message.
 #include "core/common/IQuestionSink.h"
 #include "core/device/CUSBDriver.h"
+#include "core/focus/FocusRuleStore.h"
+#include "core/focus/IFocusSource.h"
+#include "core/focus/ProfileFollower.h"
 #include "core/hooks/IHostLauncher.h"
 #include "core/i18n/LanguageSelection.h"
 #include "core/i18n/UiStrings.h"
 #include "core/markup/SharedMarkupDocument.h"
 #include "core/stats/StatsModel.h"
 #include "core/update/IProcessStarter.h"
+#include "gui/app/CProfileRuleMenu.h"
 #include "gui/app/CQX710DriverDlg.h"
+#include "gui/config/CDlgProgress.h"
 #include "gui/update/CDlgSupport.h"
 #include "gui/widgets/CDlgInfo.h"
 #include "gui/widgets/CGDIBitmapBtn.h"
@@ -29,6 +34,7 @@
 
 #include "core/app/StartupDirs.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -75,6 +81,18 @@ protected:
     void keyPressEvent(QKeyEvent*) override { ++keys; }
 };
 
+// The desktop's focus as the test sets it.
+class ScriptedFocus final : public IFocusSource {
+public:
+    void Start(Callbacks callbacks) override
+    {
+        this->callbacks = std::move(callbacks);
+        this->callbacks.watch(FocusWatch::Watching);
+    }
+    void Stop() override { callbacks = {}; }
+    Callbacks callbacks;
+};
+
 void WriteLanguageCfg(const std::filesystem::path& file, int32_t id)
 {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -107,8 +125,9 @@ protected:
                                                        install, data);
         language->LoadStartupStrings();
         window = std::make_unique<CQX710DriverDlg>(MainWindowServices{
-            clock, files, mouse, *monitor, nullptr, nullptr, launcher, starter, nullptr, downloader,
-            markup, timers, strings, *language, install, data, &messages, &questions});
+            clock,   files,   mouse,      *monitor,   nullptr, nullptr, launcher,
+            starter, nullptr, downloader, markup,     timers,  strings, *language,
+            install, data,    &messages,  &questions, {},      false,   &focus});
     }
     void TearDown() override
     {
@@ -143,6 +162,7 @@ protected:
     SimulatedQx71 mouse{clock};
     std::unique_ptr<SimulatedDeviceMonitor> monitor;
     std::unique_ptr<LanguageSelection> language;
+    ScriptedFocus focus;
     std::unique_ptr<CQX710DriverDlg> window;
 };
 
@@ -396,6 +416,60 @@ TEST_F(MainWindowTest, SupportPageHandsOverToTheFlashingToolAndTheWindowCloses)
     timers.Advance(500);
     EXPECT_TRUE(closed);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+} // namespace
+} // namespace qx71::gui
+
+namespace qx71::gui {
+namespace {
+
+// The window's side of the profiles that follow the focus: the rule menu of a profile button
+// adds a rule for a program that had the focus, and the follower's pass shows on the buttons.
+TEST_F(MainWindowTest, ARuleMadeInAProfileMenuSwitchesWhenItsProgramHasTheFocus)
+{
+    Start();
+    const FocusedWindow game{"sauerbraten", "Sauerbraten", "sauer_client", false};
+    focus.callbacks.focused(game);
+    timers.Advance(kFocusRestMs);
+    RunEvents();
+
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {20, 10});
+    QApplication::sendEvent(window->ProfileButton(3), &rightClick);
+    CProfileRuleMenu* menu = window->RuleMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(menu->IsOpen());
+    ASSERT_EQ(menu->Lines().size(), 1u);
+    EXPECT_EQ(menu->Lines()[0].text, u"Use while Sauerbraten is active");
+    EXPECT_FALSE(menu->Lines()[0].checked);
+    window->ChooseRuleLine(0);
+    EXPECT_FALSE(menu->IsOpen());
+    FocusRuleStore stored(files, data);
+    ASSERT_EQ(stored.Load(), RulesResult::Done);
+    EXPECT_EQ(stored.Rules(), (FocusRules{{RuleMatch::Class, "Sauerbraten", 3}}));
+
+    // The focus comes back to the game: profile 3 is written without the progress dialog.
+    focus.callbacks.focused({"xterm", "XTerm", "xterm", false});
+    timers.Advance(kFocusRestMs);
+    focus.callbacks.focused(game);
+    timers.Advance(kFocusRestMs);
+    const int timeoutMs = 10000;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window->Follower()->ChosenBy().has_value(); }, timeoutMs));
+    EXPECT_EQ(window->Store().CurrentSlot(), 2u);
+    EXPECT_TRUE(window->RuleMarkShown(3));
+    EXPECT_FALSE(window->RuleMarkShown(1));
+    EXPECT_EQ(window->ProfileButton(3)->toolTip().toStdString(),
+              "Profile 3: chosen while Sauerbraten is active");
+    EXPECT_FALSE(window->Progress()->isVisible());
+    EXPECT_TRUE(messages.shown.empty());
+
+    // Its menu now shows the rule checked; choosing it removes the rule.
+    QApplication::sendEvent(window->ProfileButton(3), &rightClick);
+    ASSERT_TRUE(window->RuleMenu()->Lines()[0].checked);
+    window->ChooseRuleLine(0);
+    ASSERT_EQ(stored.Load(), RulesResult::Done);
+    EXPECT_TRUE(stored.Rules().empty());
 }
 
 } // namespace
