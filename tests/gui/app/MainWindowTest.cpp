@@ -1,6 +1,7 @@
 // The main window against the simulated mouse, offscreen, with the start-up's waits driven by
 // a fake timer queue: hints, the keyboard filter, page switches, the language message.
 #include "core/common/IQuestionSink.h"
+#include "core/config/ConfigStore.h"
 #include "core/device/CUSBDriver.h"
 #include "core/focus/FocusRuleStore.h"
 #include "core/focus/IFocusSource.h"
@@ -84,10 +85,10 @@ protected:
 // The desktop's focus as the test sets it.
 class ScriptedFocus final : public IFocusSource {
 public:
-    void Start(Callbacks callbacks) override
+    void Start(Callbacks given) override
     {
-        this->callbacks = std::move(callbacks);
-        this->callbacks.watch(FocusWatch::Watching);
+        callbacks = std::move(given);
+        callbacks.watch(FocusWatch::Watching);
     }
     void Stop() override { callbacks = {}; }
     Callbacks callbacks;
@@ -434,7 +435,7 @@ TEST_F(MainWindowTest, ARuleMadeInAProfileMenuSwitchesWhenItsProgramHasTheFocus)
     timers.Advance(kFocusRestMs);
     RunEvents();
 
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {20, 10});
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {20, 10}, {20, 10});
     QApplication::sendEvent(window->ProfileButton(3), &rightClick);
     CProfileRuleMenu* menu = window->RuleMenu();
     ASSERT_NE(menu, nullptr);
