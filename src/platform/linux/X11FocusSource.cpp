@@ -142,6 +142,10 @@ private:
             while (XPending(display_) > 0) {
                 XEvent event;
                 XNextEvent(display_, &event);
+                if (event.type == DestroyNotify && event.xdestroywindow.window == wmWindow_) {
+                    Look(); // the window manager ended
+                    continue;
+                }
                 if (event.type != PropertyNotify || event.xproperty.window != root_) {
                     continue;
                 }
@@ -186,6 +190,21 @@ private:
         connection_->trap->SyncAndTakeErrors();
         if (!check || check->empty() || check->front() == None || !list) {
             return false;
+        }
+        // The window manager's own window names itself while it runs; a manager that ended
+        // left the root's properties behind, but not its window.
+        const Window wm = check->front();
+        const auto self = ReadLongs(display_, wm, wmCheck_, XA_WINDOW, 1);
+        if (connection_->trap->SyncAndTakeErrors() != 0 || !self || self->empty() ||
+            self->front() != wm) {
+            return false;
+        }
+        if (wm != wmWindow_) {
+            wmWindow_ = wm;
+            XSelectInput(display_, wm, StructureNotifyMask);
+            if (connection_->trap->SyncAndTakeErrors() != 0) {
+                return false;
+            }
         }
         for (const unsigned long atom : *list) {
             if (atom == activeWindow_) {
@@ -248,6 +267,7 @@ private:
     Atom activeWindow_ = None, supported_ = None, wmCheck_ = None, wmPid_ = None;
     std::optional<FocusWatch> watch_;
     std::optional<Window> lastActive_;
+    Window wmWindow_ = None;
 };
 
 X11FocusSource::X11FocusSource(PostTask post, std::string displayName)
