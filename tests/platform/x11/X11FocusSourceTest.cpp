@@ -1,21 +1,21 @@
 // The X11 focus source against a real X server, with the test playing the window manager: it
 // publishes _NET_SUPPORTED and _NET_ACTIVE_WINDOW on the root window as one does.
-#include "platform/linux/X11FocusSource.h"
+// GoogleTest and the core's headers first: Xlib's macros (None, Bool) would break them.
+#include <gtest/gtest.h>
 
+#include "platform/linux/X11FocusSource.h"
 #include "support/TaskQueue.h"
 #include "support/TempDir.h"
-
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <vector>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <unistd.h>
 
 namespace qx71 {
 namespace {
