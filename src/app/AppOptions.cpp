@@ -12,6 +12,14 @@ std::optional<int> ParseAppOptions(int argc, char** argv, AppOptions& options)
 {
     CLI::App cli{"The QX71 gaming mouse configuration program."};
     cli.add_flag("--simulate", options.simulate, "Use the built-in simulated QX71");
+    cli.add_flag("--simulate-update-mode", options.simulateUpdateMode,
+                 "The simulated QX71 waits in its firmware update mode at start")
+        ->needs("--simulate");
+    cli.add_option("--simulate-missed-opens", options.simulateMissedOpens,
+                   "The first N tries to open the simulated QX71 do not find it")
+        ->type_name("N")
+        ->check(CLI::NonNegativeNumber)
+        ->needs("--simulate");
     cli.add_option("--trace", options.traceFile, "Write every report to the mouse to FILE")
         ->type_name("FILE");
     cli.add_option("--data-dir", options.dataDir,

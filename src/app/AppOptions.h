@@ -8,6 +8,10 @@ namespace qx71 {
 // The window program's options, as qx71ctl has them.
 struct AppOptions {
     bool simulate = false;
+    // Faults of the simulated mouse: it sits in its update mode at start; it is not found by
+    // the first N tries to open it.
+    bool simulateUpdateMode = false;
+    int simulateMissedOpens = 0;
     std::string traceFile;
     std::string dataDir; // empty: QX71_DATA_DIR or the per-user folder
 };

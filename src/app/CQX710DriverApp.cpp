@@ -93,9 +93,11 @@ void CQX710DriverApp::CreateBackends()
     const PostTask post = MakeQtPostTask(qApp);
     if (options_.simulate) {
         auto sim = std::make_unique<SimulatedQx71>(*clock_);
+        sim->HideFromEnumerations(options_.simulateMissedOpens);
         simulator_ = sim.get();
         hid_ = std::move(sim);
-        auto monitor = std::make_unique<SimulatedDeviceMonitor>(*simulator_, post);
+        auto monitor = std::make_unique<SimulatedDeviceMonitor>(*simulator_, post,
+                                                                options_.simulateUpdateMode);
         simulatedMonitor_ = monitor.get();
         monitor_ = std::move(monitor);
     } else {

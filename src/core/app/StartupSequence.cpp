@@ -60,7 +60,24 @@ void StartupSequence::RunWindowStep(size_t index, int part)
     }
     if (searchFinished_) {
         OnSearchFinished();
+        return;
     }
+    if (OpenBeforeSearchEnds()) {
+        Continue();
+    }
+}
+
+bool StartupSequence::OpenBeforeSearchEnds()
+{
+    // The first check found nothing, else the search would have ended with the update mode.
+    if (!steps_.OpenDevice()) {
+        return false;
+    }
+    // The mouse answers in its normal identity, so it is not in its update mode.
+    timers_.Cancel(pending_);
+    pending_ = ITimerQueue::kNoTimer;
+    searchFinished_ = true;
+    return true;
 }
 
 void StartupSequence::Cancel()

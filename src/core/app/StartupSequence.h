@@ -78,8 +78,11 @@ public:
 // checks, 500 ms after each that finds nothing) and up to ten tries to open the mouse (500 ms
 // after each failure). The search shows nothing until it finds the update identity, so its
 // first check and its waits run beside steps 1 to 15; its outcome is acted on only after
-// step 15 (and the language message that step 14 posts), and the window appears only after
-// both checks (step 22).
+// step 15 (and the language message that step 14 posts).
+// A mouse is in its normal mode or in its update mode, never both: when the first check found
+// no update identity and the mouse opens at once after step 15, the second check and the waits
+// could not change the outcome, so the window goes on without them. Only when that first open
+// fails does the full search run, with its second check, its waits and its ten tries.
 class StartupSequence {
 public:
     static constexpr int kUpdateModeChecks = 2;
@@ -109,13 +112,15 @@ public:
     void Cancel();
 
     Outcome State() const { return outcome_; }
-    // How many times the mouse was tried (step 17).
+    // How many times the mouse was tried (step 17), not counting the open that follows a first
+    // check that found nothing.
     int OpenTries() const { return openTries_; }
 
 private:
     void RunWindowStep(size_t index, int part);
     void CheckUpdateMode(int check);
     void OnSearchFinished();
+    bool OpenBeforeSearchEnds();
     void EnterUpdateMode();
     void TryOpen();
     void Continue();

@@ -63,6 +63,12 @@ void SimulatedQx71::Plug()
     unplugCountdown_ = -1;
 }
 
+void SimulatedQx71::HideFromEnumerations(int count)
+{
+    std::lock_guard lock(mutex_);
+    hiddenEnumerations_ = count;
+}
+
 void SimulatedQx71::FailCommand(uint8_t command)
 {
     std::lock_guard lock(mutex_);
@@ -113,9 +119,13 @@ bool SimulatedQx71::Init()
 std::vector<std::string> SimulatedQx71::EnumerateInterfaces()
 {
     std::lock_guard lock(mutex_);
+    const bool listed = present_ && hiddenEnumerations_ == 0;
+    if (hiddenEnumerations_ > 0) {
+        --hiddenEnumerations_;
+    }
     std::vector<std::string> paths;
     for (const auto& iface : interfaces_) {
-        if (present_ || iface.path == kOtherPath) {
+        if (listed || iface.path == kOtherPath) {
             paths.push_back(iface.path);
         }
     }

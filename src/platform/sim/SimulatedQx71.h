@@ -49,6 +49,9 @@ public:
     void UnplugAfterReports(int reports);
     void Unplug();
     void Plug();
+    // The next `count` enumerations do not list the mouse, as while it is still coming up
+    // after a plug-in; it shows from the one after.
+    void HideFromEnumerations(int count);
     // Feature reports of this command fail (the platform refuses them).
     void FailCommand(uint8_t command);
     // Output reports stay pending and their completion never comes.
@@ -112,6 +115,7 @@ private:
     HidHandle nextHandle_ = 1;
     bool present_ = true;
     int unplugCountdown_ = -1;
+    int hiddenEnumerations_ = 0;
     std::vector<uint8_t> failingCommands_;
     bool writesNeverComplete_ = false;
     bool outputWritesFail_ = false;

@@ -87,37 +87,29 @@ protected:
     StartupSequence sequence{steps, timers};
 };
 
-TEST_F(StartupSequenceTest, MouseFoundAtOnceRunsEveryStepInOrderAfterBothChecks)
+TEST_F(StartupSequenceTest, MouseOpenedAtOnceGoesOnWithoutTheSecondCheckOrAnyWait)
 {
     sequence.Start();
     // The search's first check comes first; then one window step per turn of the event loop.
     EXPECT_EQ(steps.log, (std::vector<std::string>{"16?", "1"}));
     timers.RunDue();
-    const std::vector<std::string> atStart = {"16?", "1", "2",  "3",  "4",  "5",  "6",  "7",
-                                              "8",   "9", "10", "11", "12", "13", "14", "15"};
-    EXPECT_EQ(steps.log, atStart);
-    EXPECT_EQ(sequence.State(), StartupSequence::Outcome::Running);
-
-    timers.Advance(999);
-    EXPECT_EQ(steps.TimeOf("16?"), 0u);
-    EXPECT_EQ(steps.checks, 2);
-    EXPECT_EQ(steps.TimeOf("17"), UINT64_MAX) << "the window waits for both update checks";
-
-    timers.Advance(1);
-    const std::vector<std::string> rest = {"17", "18", "20", "21", "22", "23", "25", "26"};
-    EXPECT_EQ(
-        std::vector<std::string>(steps.log.end() - static_cast<long>(rest.size()), steps.log.end()),
-        rest);
-    EXPECT_EQ(steps.TimeOf("22"), 1000u);
+    const std::vector<std::string> all = {"16?", "1",  "2",  "3",  "4",  "5",  "6",  "7",
+                                          "8",   "9",  "10", "11", "12", "13", "14", "15",
+                                          "17",  "18", "20", "21", "22", "23", "25", "26"};
+    EXPECT_EQ(steps.log, all);
+    EXPECT_EQ(steps.TimeOf("22"), 0u);
     EXPECT_EQ(sequence.State(), StartupSequence::Outcome::Started);
 
-    // Timer 4: the updater 3 s after the start succeeded, once.
+    // Timer 4: the updater 3 s after the start succeeded, once; no check follows.
     timers.Advance(2999);
     EXPECT_EQ(steps.TimeOf("updater"), UINT64_MAX);
     timers.Advance(1);
-    EXPECT_EQ(steps.TimeOf("updater"), 4000u);
+    EXPECT_EQ(steps.TimeOf("updater"), 3000u);
     timers.Advance(10000);
     EXPECT_EQ(timers.PendingCount(), 0u);
+    EXPECT_EQ(steps.checks, 1);
+    EXPECT_EQ(steps.opens, 1);
+    EXPECT_EQ(sequence.OpenTries(), 0);
 }
 
 TEST_F(StartupSequenceTest, AStepInPartsRunsThemOnePerTurnBeforeTheNextStep)
@@ -125,25 +117,44 @@ TEST_F(StartupSequenceTest, AStepInPartsRunsThemOnePerTurnBeforeTheNextStep)
     steps.pagesInParts = 3;
     sequence.Start();
     timers.RunDue();
-    const std::vector<std::string> atStart = {"16?", "1", "2", "3",  "4",  "5",  "6",  "7.0", "7.1",
-                                              "7.2", "8", "9", "10", "11", "12", "13", "14",  "15"};
-    EXPECT_EQ(steps.log, atStart);
+    const std::vector<std::string> atStart = {"16?", "1",   "2",   "3",  "4", "5",  "6",
+                                              "7.0", "7.1", "7.2", "8",  "9", "10", "11",
+                                              "12",  "13",  "14",  "15", "17"};
+    EXPECT_EQ(std::vector<std::string>(steps.log.begin(),
+                                       steps.log.begin() + static_cast<long>(atStart.size())),
+              atStart);
 }
 
-TEST_F(StartupSequenceTest, OpenRetriesEvery500MsAndShowsAfterTheThirdTry)
+// A mouse that does not open at once gets the whole search: the second check 500 ms after
+// the first, and the ten tries from 1000 ms, 500 ms apart.
+TEST_F(StartupSequenceTest, AFirstOpenThatFailsRunsTheFullSearchWithItsTenTries)
 {
-    steps.openSucceedsAt = 3;
-    sequence.Start();
-    timers.Advance(1000);
-    EXPECT_EQ(steps.opens, 1);
-    timers.Advance(500);
-    EXPECT_EQ(steps.opens, 2);
-    timers.Advance(499);
-    EXPECT_EQ(steps.TimeOf("22"), UINT64_MAX);
-    timers.Advance(1);
-    EXPECT_EQ(steps.opens, 3);
-    EXPECT_EQ(steps.TimeOf("22"), 2000u);
-    EXPECT_EQ(sequence.OpenTries(), 3);
+    struct Case {
+        int openSucceedsAt; // counting the open right after step 15; 0: never
+        uint64_t shownAt;   // UINT64_MAX: never
+        int tries;
+    };
+    for (const Case& c :
+         {Case{2, 1000, 1}, Case{3, 1500, 2}, Case{11, 5500, 10}, Case{0, UINT64_MAX, 10}}) {
+        FakeTimerQueue t;
+        ScriptedSteps s{t};
+        s.openSucceedsAt = c.openSucceedsAt;
+        StartupSequence seq{s, t};
+        seq.Start();
+        t.RunDue();
+        EXPECT_EQ(s.opens, 1) << c.openSucceedsAt;
+        EXPECT_EQ(s.checks, 1) << c.openSucceedsAt;
+        t.Advance(500);
+        EXPECT_EQ(s.checks, 2) << c.openSucceedsAt;
+        EXPECT_EQ(s.opens, 1) << c.openSucceedsAt << ": no try between the checks";
+        t.Advance(100000);
+        EXPECT_EQ(s.TimeOf("22"), c.shownAt) << c.openSucceedsAt;
+        EXPECT_EQ(seq.OpenTries(), c.tries) << c.openSucceedsAt;
+        EXPECT_EQ(s.opens, c.tries + 1) << c.openSucceedsAt;
+        EXPECT_EQ(seq.State(), c.openSucceedsAt == 0 ? StartupSequence::Outcome::NotFound
+                                                     : StartupSequence::Outcome::Started)
+            << c.openSucceedsAt;
+    }
 }
 
 TEST_F(StartupSequenceTest, NotFoundAfterTenTriesReportsWithoutShowingTheWindow)
@@ -151,7 +162,7 @@ TEST_F(StartupSequenceTest, NotFoundAfterTenTriesReportsWithoutShowingTheWindow)
     steps.openSucceedsAt = 0;
     sequence.Start();
     timers.Advance(1000 + 9 * 500);
-    EXPECT_EQ(steps.opens, 10);
+    EXPECT_EQ(sequence.OpenTries(), 10);
     EXPECT_EQ(steps.TimeOf("19"), UINT64_MAX) << "the last failure still waits 500 ms";
     timers.Advance(500);
     EXPECT_EQ(steps.TimeOf("19"), 6000u);
@@ -161,7 +172,7 @@ TEST_F(StartupSequenceTest, NotFoundAfterTenTriesReportsWithoutShowingTheWindow)
     EXPECT_EQ(steps.TimeOf("22"), UINT64_MAX);
     EXPECT_EQ(sequence.State(), StartupSequence::Outcome::NotFound);
     timers.Advance(100000);
-    EXPECT_EQ(steps.opens, 10);
+    EXPECT_EQ(sequence.OpenTries(), 10);
     EXPECT_EQ(steps.TimeOf("updater"), UINT64_MAX);
 }
 
@@ -171,6 +182,7 @@ TEST_F(StartupSequenceTest, UpdateModeStartsTheFlashToolAndClosesBeforeAnyWindow
         FakeTimerQueue t;
         ScriptedSteps s{t};
         s.updateModeAtCheck = check;
+        s.openSucceedsAt = 0; // in its update mode the mouse has no normal identity
         StartupSequence seq{s, t};
         seq.Start();
         // Found or not, nothing happens before steps 1 to 15 are done and the event loop ran.
@@ -178,7 +190,9 @@ TEST_F(StartupSequenceTest, UpdateModeStartsTheFlashToolAndClosesBeforeAnyWindow
         t.Advance(10000);
         EXPECT_EQ(s.TimeOf("flash"), check == 1 ? 0u : 500u) << check;
         EXPECT_EQ(s.log.back(), "close");
-        EXPECT_EQ(s.TimeOf("17"), UINT64_MAX);
+        // Found at the first check, the mouse is not tried; else only right after step 15.
+        EXPECT_EQ(s.opens, check == 1 ? 0 : 1) << check;
+        EXPECT_EQ(seq.OpenTries(), 0) << check;
         EXPECT_EQ(s.TimeOf("22"), UINT64_MAX);
         EXPECT_EQ(s.checks, check);
         EXPECT_EQ(seq.State(), StartupSequence::Outcome::UpdateMode);
@@ -196,7 +210,7 @@ TEST_F(StartupSequenceTest, FlashToolThatCannotStartLeavesTheProgramRunning)
     EXPECT_EQ(steps.TimeOf("close"), UINT64_MAX);
     // The mouse is tried as usual; it is not there in its normal identity.
     timers.Advance(10 * 500);
-    EXPECT_EQ(steps.opens, 10);
+    EXPECT_EQ(sequence.OpenTries(), 10);
     EXPECT_EQ(steps.log.back(), "19");
 }
 
@@ -221,7 +235,7 @@ TEST_F(StartupSequenceTest, CancelStopsEveryPendingWait)
     timers.Advance(1500);
     sequence.Cancel();
     timers.Advance(100000);
-    EXPECT_EQ(steps.opens, 2);
+    EXPECT_EQ(sequence.OpenTries(), 2);
     EXPECT_EQ(steps.TimeOf("19"), UINT64_MAX);
     EXPECT_EQ(sequence.State(), StartupSequence::Outcome::Cancelled);
 }
