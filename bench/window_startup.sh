@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset bench >/dev/null
-cmake --build --preset bench --target qx71 qx71ctl qx71_xdriver >/dev/null
+cmake --build --preset bench --target qx71 qx71_xdriver qx71_bare_window >/dev/null
 unset DISPLAY
 exec bash tests/platform/x11/with-xvfb.sh python3 bench/window_startup.py "$PWD/build/bench/bin" "$@"

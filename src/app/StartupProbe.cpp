@@ -1,5 +1,7 @@
 #include "app/StartupProbe.h"
 
+#include <fstream>
+#include <string>
 #include <time.h>
 
 namespace qx71 {
@@ -37,7 +39,14 @@ StartupProbe::~StartupProbe()
 
 void StartupProbe::OnFirstPaint()
 {
-    out_ << "first-paint-ms " << MonotonicMs() << '\n' << std::flush;
+    out_ << "first-paint-ms " << MonotonicMs() << '\n';
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            out_ << "first-paint-rss " << line.substr(line.find_first_not_of(" \t", 6)) << '\n';
+        }
+    }
+    out_ << std::flush;
 }
 
 void StartupProbe::OnTick()
