@@ -20,6 +20,8 @@ std::optional<int> ParseAppOptions(int argc, char** argv, AppOptions& options)
         ->type_name("N")
         ->check(CLI::NonNegativeNumber)
         ->needs("--simulate");
+    cli.add_flag("--hidden", options.hidden,
+                 "Start in the notification area (minimised where there is none)");
     cli.add_option("--trace", options.traceFile, "Write every report to the mouse to FILE")
         ->type_name("FILE");
     cli.add_option("--data-dir", options.dataDir,

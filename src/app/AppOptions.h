@@ -14,6 +14,9 @@ struct AppOptions {
     int simulateMissedOpens = 0;
     std::string traceFile;
     std::string dataDir; // empty: QX71_DATA_DIR or the per-user folder
+    // Start without showing the window: in the notification area, else minimised (the
+    // desktop's autostart entry starts it so).
+    bool hidden = false;
 };
 
 // Parses the command line. Returns the exit code when the program must end here (--help,

@@ -13,6 +13,7 @@
 #include "gui/widgets/Skins.h"
 #include "platform/hid/HidapiPlatform.h"
 #include "platform/hid/TracingHidPlatform.h"
+#include "platform/linux/DesktopPointerSettings.h"
 #include "platform/linux/IconvTextCodec.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/PosixProcessStarter.h"
@@ -24,7 +25,6 @@
 #include "platform/linux/X11DisplayProbe.h"
 #include "platform/linux/X11FocusSource.h"
 #include "platform/linux/X11InputHooks.h"
-#include "platform/linux/X11PointerSettings.h"
 #include "platform/net/CurlDownloader.h"
 #include "platform/qt/QtHostLauncher.h"
 #include "platform/qt/QtTimerQueue.h"
@@ -109,7 +109,9 @@ void CQX710DriverApp::CreateBackends()
     }
     inputHooks_ = std::make_unique<X11InputHooks>(post);
     focus_ = std::make_unique<X11FocusSource>(post);
-    pointer_ = std::make_unique<X11PointerSettings>();
+    // The desktop's own store; its library is opened at the first Apply, not at start.
+    pointer_ = MakeDesktopPointerSettings(SessionFromEnvironment(),
+                                          FormConfigHome(ReadDataDirEnvironment()));
     launcher_ = std::make_unique<QtHostLauncher>();
     starter_ = std::make_unique<PosixProcessStarter>();
     cursor_ = std::make_unique<X11CursorPosition>();
@@ -149,6 +151,8 @@ int CQX710DriverApp::Run()
     services.updateServer = UpdateServer(ReadUpdateServerEnvironment());
     services.installDirWritable =
         CanWriteUnder(FormUpdatePaths(installDir_, dataDir_, true).image.parent_path());
+    services.waylandSession = IsWaylandSession(SessionFromEnvironment());
+    services.startHidden = options_.hidden;
     window_ = std::make_unique<gui::CQX710DriverDlg>(std::move(services));
     QObject::connect(window_.get(), &gui::CQX710DriverDlg::closed, qApp, &QApplication::quit);
 

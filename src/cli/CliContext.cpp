@@ -9,6 +9,7 @@
 #include "core/markup/SharedMarkupDocument.h"
 #include "platform/hid/HidapiPlatform.h"
 #include "platform/hid/TracingHidPlatform.h"
+#include "platform/linux/DesktopPointerSettings.h"
 #include "platform/linux/HidrawNodeAccess.h"
 #include "platform/linux/IconvTextCodec.h"
 #include "platform/linux/PosixFileSystem.h"
@@ -108,6 +109,21 @@ void CliContext::UseBackends(std::unique_ptr<IHidPlatform> hid,
     hid_ = std::move(hid);
     nodeAccess_ = std::move(nodes);
     usbMonitor_ = std::move(monitor);
+}
+
+IPointerSettings* CliContext::Pointer()
+{
+    if (!pointerMade_) {
+        pointerMade_ = true;
+        pointer_ = MakeDesktopPointerSettings(SessionFromEnvironment(),
+                                              FormConfigHome(ReadDataDirEnvironment()));
+    }
+    return pointer_.get();
+}
+
+std::string CliContext::PointerDesktopName()
+{
+    return std::string(PointerBackendName(ChoosePointerBackend(SessionFromEnvironment())));
 }
 
 IDeviceMonitor* CliContext::UsbMonitor()

@@ -24,6 +24,7 @@ class LanguageSelection;
 class IHidNodeAccess;
 class IDeviceMonitor;
 class EditSession;
+class IPointerSettings;
 
 struct CliOptions {
     bool simulate = false;
@@ -60,6 +61,12 @@ public:
     // no firmware update mode.
     IDeviceMonitor* UsbMonitor();
 
+    // The pointer settings of the user's desktop (from the session's environment), or nullptr
+    // outside a desktop session; made on first use.
+    IPointerSettings* Pointer();
+    // The desktop whose pointer settings Pointer() sets, for people ("GNOME", ...).
+    std::string PointerDesktopName();
+
     // Tests put fakes in place of the system's HID platform, node check and USB monitor; call
     // before any command runs.
     void UseBackends(std::unique_ptr<IHidPlatform> hid, std::unique_ptr<IHidNodeAccess> nodes,
@@ -92,6 +99,8 @@ private:
     SimulatedQx71* simulator_ = nullptr;
     std::unique_ptr<IHidNodeAccess> nodeAccess_;
     std::unique_ptr<IDeviceMonitor> usbMonitor_;
+    std::unique_ptr<IPointerSettings> pointer_;
+    bool pointerMade_ = false;
     UiStrings strings_;
     std::unique_ptr<ITextCodec> codec_;
     std::unique_ptr<SharedMarkupDocument> markup_;

@@ -7,7 +7,6 @@
 #include "core/config/ConfigStore.h"
 #include "core/device/CUSBDriver.h"
 #include "core/macro/MacroLibrary.h"
-#include "platform/linux/X11PointerSettings.h"
 
 #include <unistd.h>
 
@@ -73,15 +72,12 @@ bool WriteToMouse(CliContext& context, ConfigStore& store, bool restoreDefaults,
         return false;
     }
     // The pointer settings belong to the desktop: without one there is nothing to set.
-    std::unique_ptr<X11PointerSettings> pointer;
-    if (const char* display = std::getenv("DISPLAY"); display != nullptr && *display != '\0') {
-        pointer = std::make_unique<X11PointerSettings>();
-    }
+    IPointerSettings* pointer = context.Pointer();
     MainThreadQueue queue;
     WritePassServices services{link,
                                context.Clock(),
                                nullptr,
-                               pointer.get(),
+                               pointer,
                                [&](uint32_t id) { return library->FindMacro(id); },
                                {}};
     ApplyController apply(store, context.Messages(), services, queue.Poster());

@@ -18,6 +18,7 @@ void RegisterLightingCommands(CLI::App& app, CliContext& context);
 void RegisterFirmwareCommands(CLI::App& app, CliContext& context);
 void RegisterEditCommands(CLI::App& app, CliContext& context);
 void RegisterRuleCommands(CLI::App& app, CliContext& context);
+void RegisterAutostartCommands(CLI::App& app, CliContext& context);
 
 inline constexpr CommandRegistrar kCommandGroups[] = {
     RegisterDeviceCommands,
@@ -28,6 +29,7 @@ inline constexpr CommandRegistrar kCommandGroups[] = {
     RegisterFirmwareCommands,
     RegisterEditCommands,
     RegisterRuleCommands,
+    RegisterAutostartCommands,
     // Last: it adds to the profile group.
     RegisterApplyCommands,
 };

@@ -5,8 +5,10 @@
 #include "cli/DevicesReport.h"
 #include "cli/EditSession.h"
 
+#include "core/app/WaylandNotice.h"
 #include "core/common/Hex.h"
 #include "core/device/CUSBDriver.h"
+#include "platform/linux/DesktopPointerSettings.h"
 #include "platform/sim/SimulatedQx71.h"
 
 #include <iomanip>
@@ -93,7 +95,12 @@ void Devices(CliContext& context)
         SurveyDevices(context.Hid(), context.NodeAccess(), context.UsbMonitor(), mouse, updateMode);
     const DevicesReport report = ReportDevices(
         survey, AdviseUdevRule(context.InstallDir(), context.systemRoot), mouse, updateMode);
-    context.Print(report.json, [&] { std::cout << report.text; });
+    // The session decides what the input hooks can see.
+    const SessionDescription session = SessionFromEnvironment();
+    nlohmann::json data = report.json;
+    data["session"] = {{"type", SessionTypeName(session)},
+                       {"hooksSeeOnlyX11Windows", IsWaylandSession(session)}};
+    context.Print(data, [&] { std::cout << SessionReport(session) << report.text; });
     if (context.exitCode == 0) {
         context.exitCode = report.exitCode;
     }

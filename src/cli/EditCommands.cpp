@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliParse.h"
 #include "cli/Commands.h"
+#include "cli/DesktopPointerReport.h"
 #include "cli/EditSession.h"
 
 #include "core/buttons/ChooserModel.h"
@@ -447,6 +448,9 @@ void RegisterEditCommands(CLI::App& app, CliContext& context)
     pointerSet->callback([&context, pointer] {
         Edit(context, [&](EditSession& s) { return SetPointer(context, s, *pointer); });
     });
+    pointerGroup
+        ->add_subcommand("show", "The pointer settings the desktop holds now, and which it keeps")
+        ->callback([&context] { ShowDesktopPointer(context); });
 }
 
 } // namespace qx71

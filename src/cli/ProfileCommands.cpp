@@ -3,6 +3,7 @@
 #include "cli/CliParse.h"
 #include "cli/CliStores.h"
 #include "cli/Commands.h"
+#include "cli/DesktopPointerReport.h"
 
 #include "core/buttons/ButtonFunction.h"
 #include "core/buttons/FunctionCatalogue.h"
@@ -203,8 +204,12 @@ void Show(CliContext& context, size_t slotNumber)
             return;
         }
     }
-    const nlohmann::json data = ProfileJson(*store);
-    context.Print(data, [&] { PrintProfile(*store); });
+    nlohmann::json data = ProfileJson(*store);
+    data["desktopUses"] = DesktopUsesJson(context);
+    context.Print(data, [&] {
+        PrintProfile(*store);
+        std::cout << "  " << DesktopUsesLine(context) << '\n';
+    });
 }
 
 void Export(CliContext& context, const std::string& file)

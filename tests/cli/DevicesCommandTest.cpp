@@ -111,13 +111,18 @@ protected:
         }
         // udev reads this rule; the fix command then only reloads and triggers.
         test::WriteText(ActiveRule(), "# rule\n");
+        // The session line comes first: a console one here.
+        ::setenv("XDG_SESSION_TYPE", "tty", 1);
+        ::unsetenv("DISPLAY");
+        ::unsetenv("WAYLAND_DISPLAY");
     }
     std::filesystem::path ActiveRule() const { return root / "etc/udev/rules.d/70-qx71.rules"; }
 
     TempDir root;
 };
 
-const char* const kTable = "PATH          ID         USAGE      WHAT\n";
+const char* const kTable = "Session: tty. Without a display the window cannot start.\n"
+                           "PATH          ID         USAGE      WHAT\n";
 const char* const kOtherRow = "/dev/hidraw0  046D:C077  0001:0002  another device\n";
 const char* const kBootRow = "/dev/hidraw1  3554:F513  0001:0002  QX71, not its vendor interface\n";
 const char* const kVendorRow = "/dev/hidraw2  3554:F513  FF01:0001  QX71, vendor interface\n";
@@ -140,7 +145,8 @@ json Expected(const char* status, json reason, json mouse, json interfaces, bool
             {"udevRule", nullptr},
             {"fix", nullptr},
             {"updateMode", {{"present", updateMode}, {"vendorId", 13652}, {"productId", 62975}}},
-            {"interfaces", std::move(interfaces)}};
+            {"interfaces", std::move(interfaces)},
+            {"session", {{"type", "tty"}, {"hooksSeeOnlyX11Windows", false}}}};
 }
 
 TEST_F(DevicesCommand, EachSituationGivesItsMessageJsonAndExitCode)
@@ -231,6 +237,19 @@ TEST_F(DevicesCommand, EachSituationGivesItsMessageJsonAndExitCode)
         EXPECT_EQ(got, c.expected);
         EXPECT_EQ(js.exitCode, c.exitCode);
     }
+}
+
+TEST_F(DevicesCommand, AWaylandSessionIsNamedWithTheHooksLimit)
+{
+    ::setenv("XDG_SESSION_TYPE", "wayland", 1);
+    const Result text = RunCtl({{kVendor}}, root.path(), {"devices"});
+    EXPECT_EQ(text.out.substr(0, text.out.find('\n')),
+              "Session: wayland. The window runs through XWayland, and its input hooks see only "
+              "X11 windows: the statistics, the button functions that run on the computer "
+              "(sound, program, file, folder) and key capture outside the window miss Wayland "
+              "windows. Everything the mouse itself does works fully.");
+    const json got = json::parse(RunCtl({{kVendor}}, root.path(), {"--json", "devices"}).out);
+    EXPECT_EQ(got["session"], json({{"type", "wayland"}, {"hooksSeeOnlyX11Windows", true}}));
 }
 
 TEST_F(DevicesCommand, PermissionDeniedWithoutAnInstalledRuleSaysHowToInstallIt)

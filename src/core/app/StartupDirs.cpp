@@ -18,13 +18,15 @@ std::filesystem::path FormDataDir(const DataDirEnvironment& env)
     if (env.qx71DataDir && !env.qx71DataDir->empty()) {
         return std::filesystem::path(*env.qx71DataDir);
     }
-    std::filesystem::path configHome;
+    return FormConfigHome(env) / "TOLVI" / "QX71";
+}
+
+std::filesystem::path FormConfigHome(const DataDirEnvironment& env)
+{
     if (UsableAbsolute(env.xdgConfigHome)) {
-        configHome = *env.xdgConfigHome;
-    } else {
-        configHome = std::filesystem::path(env.home.value_or("")) / ".config";
+        return *env.xdgConfigHome;
     }
-    return configHome / "TOLVI" / "QX71";
+    return std::filesystem::path(env.home.value_or("")) / ".config";
 }
 
 std::filesystem::path FormInstallDir(const std::filesystem::path& executablePath)

@@ -15,6 +15,10 @@ struct DataDirEnvironment {
     std::optional<std::string> home;          // HOME
 };
 
+// The user's configuration folder: $XDG_CONFIG_HOME, else ~/.config. Empty or relative XDG
+// values are ignored, as the XDG rules say.
+std::filesystem::path FormConfigHome(const DataDirEnvironment& env);
+
 // The per-user settings folder: QX71_DATA_DIR when set, else $XDG_CONFIG_HOME/TOLVI/QX71,
 // else ~/.config/TOLVI/QX71. Empty or relative XDG values are ignored, as the XDG rules say.
 std::filesystem::path FormDataDir(const DataDirEnvironment& env);

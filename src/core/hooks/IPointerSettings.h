@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/hooks/PointerSupport.h"
+
 namespace qx71 {
 
 // The three pointer settings of a profile that are applied to the system rather than to the
@@ -18,6 +20,11 @@ public:
     virtual bool SetSpeed(int speed) = 0;
     // Lines scrolled per wheel notch, or kWheelOneScreen.
     virtual bool SetWheelLines(int lines) = 0;
+
+    // The settings this system keeps; a call for any other changes nothing.
+    virtual PointerSupport Supports() const { return PointerSupport::All(); }
+    // What the system holds now; empty where it cannot tell.
+    virtual PointerValues Current() { return {}; }
 };
 
 } // namespace qx71

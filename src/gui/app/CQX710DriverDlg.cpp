@@ -4,7 +4,9 @@
 #include "core/app/KeyboardFilter.h"
 #include "core/app/MainWindowGeometry.h"
 #include "core/app/MainWindowTexts.h"
+#include "core/app/StartVisibility.h"
 #include "core/app/StartupDirs.h"
+#include "core/app/WaylandNotice.h"
 #include "core/buttons/ButtonFunction.h"
 #include "core/config/ApplyController.h"
 #include "core/config/ConfigStore.h"
@@ -13,6 +15,7 @@
 #include "core/focus/IFocusSource.h"
 #include "core/focus/ProfileFollower.h"
 #include "core/hooks/HostActionHandler.h"
+#include "core/hooks/IPointerSettings.h"
 #include "core/i18n/LanguageSelection.h"
 #include "core/i18n/UiStrings.h"
 #include "core/macro/MacroLibrary.h"
@@ -36,6 +39,8 @@
 #include "gui/widgets/SkinFont.h"
 #include "gui/widgets/Skins.h"
 #include "gui/widgets/UiLanguage.h"
+
+#include <iostream>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -130,6 +135,21 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
                                              services_.dataDir / kMacroFileName);
     stats_ = std::make_unique<StatsModel>(services_.files, *messages_, services_.strings,
                                           services_.dataDir / kStatsFile);
+    // Without pointer settings nothing is set: every pointer control says so.
+    hint_.SetPointerSupport(services_.pointer != nullptr ? services_.pointer->Supports()
+                                                         : PointerSupport{});
+    // After the first paint, so the box never stands in for a window that has not shown.
+    connect(
+        this, &CQX710DriverDlg::firstPainted, this,
+        [this] {
+            if (ShowWaylandNoticeOnce(services_.waylandSession, services_.files, services_.dataDir,
+                                      *messages_,
+                                      ChineseUi()) == WaylandNoticeOutcome::ShownNotRemembered) {
+                std::cerr << "qx71: could not note in the settings folder that the Wayland "
+                             "notice was shown; it shows again at the next start\n";
+            }
+        },
+        Qt::QueuedConnection);
     hookPoster_ = std::make_unique<WindowHookPoster>(
         PostToWindow(this), [this](const HookPost& post) { OnHookPost(post); });
     hooks_ = std::make_unique<HookState>(*hookPoster_, services_.inputHooks);
@@ -314,9 +334,19 @@ void CQX710DriverDlg::Run(StartupStep step)
         ReadFirmwareVersion();
         break;
     case StartupStep::ShowWindow:
-        show();
-        raise();
-        activateWindow();
+        switch (
+            PlanStartVisibility(services_.startHidden, tray_ != nullptr && tray_->Available())) {
+        case StartVisibility::Shown:
+            show();
+            raise();
+            activateWindow();
+            break;
+        case StartVisibility::InTray:
+            break;
+        case StartVisibility::Minimised:
+            showMinimized();
+            break;
+        }
         break;
     case StartupStep::InstallHooks:
         InstallHooks();
@@ -1016,6 +1046,9 @@ void CQX710DriverDlg::paintEvent(QPaintEvent*)
     const QFontMetrics metrics(font);
     // Word-wrapped, vertically centred, an ellipsis when it does not fit.
     QString shown = ToQString(text);
+    if (const std::u16string_view note = hint_.Note(ChineseUi()); !note.empty()) {
+        shown += QLatin1Char(' ') + ToQString(std::u16string(note));
+    }
     const QRect needed = metrics.boundingRect(area, Qt::TextWordWrap, shown);
     if (needed.height() > area.height()) {
         shown = metrics.elidedText(shown, Qt::ElideRight, area.width());

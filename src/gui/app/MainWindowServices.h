@@ -53,6 +53,10 @@ struct MainWindowServices {
     bool installDirWritable = false;
     // Which window has the focus, for the profiles that follow it. Null: they do not.
     IFocusSource* focus = nullptr;
+    // A Wayland session: the window runs through XWayland and says once what that limits.
+    bool waylandSession = false;
+    // Start in the notification area, or minimised where there is none.
+    bool startHidden = false;
 };
 
 } // namespace qx71::gui

@@ -35,6 +35,8 @@ public:
     bool SetPrecision(bool on) override;
     bool SetSpeed(int speed) override;
     bool SetWheelLines(int lines) override;
+    // The X server has no lines-per-notch setting.
+    PointerSupport Supports() const override { return {true, true, false}; }
 
     int WheelLines() const;
 

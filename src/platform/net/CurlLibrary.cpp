@@ -1,6 +1,6 @@
 #include "platform/net/CurlLibrary.h"
 
-#include <dlfcn.h>
+#include "platform/linux/SharedLibrary.h"
 
 #include <atomic>
 #include <mutex>
@@ -23,30 +23,16 @@ Opened& State()
     return opened;
 }
 
-template <typename Function>
-bool Resolve(void* handle, const char* name, Function& function, std::string& error)
-{
-    void* symbol = ::dlsym(handle, name);
-    if (symbol == nullptr) {
-        error = std::string(kSoname) + " lacks " + name;
-        return false;
-    }
-    function = reinterpret_cast<Function>(symbol);
-    return true;
-}
-
 void Open(Opened& opened)
 {
     // Kept open for the life of the process: a transfer's threads may still be in it.
-    void* handle = ::dlopen(kSoname, RTLD_NOW | RTLD_LOCAL);
+    void* handle = OpenSharedLibrary(kSoname, opened.error);
     if (handle == nullptr) {
-        const char* reason = ::dlerror();
-        opened.error = reason != nullptr ? reason : std::string(kSoname) + " could not be opened";
         return;
     }
     CurlLibrary& l = opened.library;
     std::string& e = opened.error;
-#define QX71_CURL_RESOLVE(name) Resolve(handle, "curl_" #name, l.name, e)&&
+#define QX71_CURL_RESOLVE(name) ResolveSymbol(handle, kSoname, "curl_" #name, l.name, e)&&
     const bool all = QX71_CURL_CALLS(QX71_CURL_RESOLVE) true;
 #undef QX71_CURL_RESOLVE
     if (!all) {

@@ -17,7 +17,7 @@ RunResult RunCtl(const TempDir& tmp, const std::string& args)
 {
     // Commands that apply a profile set the X pointer: never on the real display.
     return test::RunProgram(
-        "env -u DISPLAY -u WAYLAND_DISPLAY " + std::string(QX71CTL_PATH) + " " + args, tmp.path());
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_CURRENT_DESKTOP -u XDG_SESSION_TYPE " + std::string(QX71CTL_PATH) + " " + args, tmp.path());
 }
 
 std::vector<uint8_t> DefaultBytes()

@@ -20,4 +20,7 @@ if ! read -r -t 60 number <"$fifo_dir/display"; then
 fi
 export DISPLAY=":$number"
 unset XAUTHORITY
+# The program picks the pointer settings' store from the session: a plain X11 session here,
+# never the user's own desktop settings.
+unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE WAYLAND_DISPLAY
 "$@"
