@@ -55,6 +55,10 @@ to the mouse, so neither needs root.")
 # (dpkg-shlibdeps cannot see it); the fonts the window draws its texts with.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4 (>= 7.85.0), fonts-dejavu-core, fonts-wqy-microhei")
+# GIO with GNOME's schema and libdbus are opened where the desktop keeps the pointer settings
+# (GNOME, KDE Plasma); without them the X server's settings are set, so they are only
+# recommended, and no desktop is.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libglib2.0-0, gsettings-desktop-schemas, libdbus-1-3")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/deb/postinst
                                        ${CMAKE_BINARY_DIR}/deb/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)

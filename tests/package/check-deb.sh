@@ -64,6 +64,13 @@ check "package name" grep -qx "Package: qx71" "$work/control"
 for dep in fonts-dejavu-core fonts-wqy-microhei libc6 libcurl4 libhidapi-hidraw0 libudev1; do
   check "Depends lacks $dep" grep -q "$dep" "$work/control"
 done
+# The desktops' libraries are opened at run time: recommended, never a whole desktop.
+dpkg-deb --field "$deb" Recommends > "$work/recommends"
+for rec in libglib2.0-0 gsettings-desktop-schemas libdbus-1-3; do
+  check "Recommends lacks $rec" grep -q "$rec" "$work/recommends"
+done
+check "the package depends on a desktop" \
+  bash -c "! grep -Eq 'gnome-shell|plasma|kwin|libkf5|libkf6' '$work/control'"
 dpkg-deb --ctrl-tarfile "$deb" | tar -t > "$work/ctrl"
 check "no postinst" grep -qx "./postinst" "$work/ctrl"
 dpkg-deb -e "$deb" "$work/DEBIAN"
