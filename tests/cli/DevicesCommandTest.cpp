@@ -121,8 +121,8 @@ protected:
     TempDir root;
 };
 
-const char* const kTable = "Session: tty. Without a display the window cannot start.\n"
-                           "PATH          ID         USAGE      WHAT\n";
+const std::string kSessionLine = "Session: tty. Without a display the window cannot start.\n";
+const std::string kTable = kSessionLine + "PATH          ID         USAGE      WHAT\n";
 const char* const kOtherRow = "/dev/hidraw0  046D:C077  0001:0002  another device\n";
 const char* const kBootRow = "/dev/hidraw1  3554:F513  0001:0002  QX71, not its vendor interface\n";
 const char* const kVendorRow = "/dev/hidraw2  3554:F513  FF01:0001  QX71, vendor interface\n";
@@ -169,8 +169,8 @@ TEST_F(DevicesCommand, EachSituationGivesItsMessageJsonAndExitCode)
     const Case cases[] = {
         {"absent: no HID interface at all",
          {},
-         "No HID interfaces.\n"
-         "No QX71 is plugged in: no HID interface has the identifiers 3554:F513.\n",
+         kSessionLine + "No HID interfaces.\n"
+                        "No QX71 is plugged in: no HID interface has the identifiers 3554:F513.\n",
          Expected("absent", nullptr, nullptr, json::array()),
          2},
         {"only another vendor's devices",

@@ -1,7 +1,6 @@
 #include "core/app/HintLine.h"
 
 #include "core/app/MainWindowGeometry.h"
-#include "core/buttons/MainSetModel.h"
 
 #include <array>
 #include <utility>
@@ -79,27 +78,6 @@ constexpr std::pair<int, std::string_view> kHintKeys[] = {
 };
 
 } // namespace
-
-std::optional<PointerSetting> PointerSettingOfHint(int code)
-{
-    switch (code) {
-    case MainSetHover::kSpeed:
-        return PointerSetting::Speed;
-    case MainSetHover::kAccuracy:
-        return PointerSetting::Precision;
-    case MainSetHover::kLines:
-    case MainSetHover::kScreen:
-        return PointerSetting::WheelLines;
-    default:
-        return std::nullopt;
-    }
-}
-
-std::u16string_view HintLine::Note(bool chinese) const
-{
-    const std::optional<PointerSetting> setting = PointerSettingOfHint(code_);
-    return setting ? PointerSettingNote(support_, *setting, chinese) : std::u16string_view();
-}
 
 std::string_view HintKey(int code)
 {

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "core/hooks/PointerSupport.h"
 #include "core/widgets/Geometry.h"
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -27,18 +25,9 @@ std::string_view HintKey(int code);
 // pixel on each side, holds the point. The last one posted is the one that stays.
 std::vector<int> HintCodesAt(Point point);
 
-// The pointer setting the control with a hint code sets; nullopt for every other code.
-std::optional<PointerSetting> PointerSettingOfHint(int code);
-
 // The one-line help at the bottom of the main window.
 class HintLine {
 public:
-    // The settings the desktop keeps: a hint over a control it ignores says so.
-    void SetPointerSupport(PointerSupport support) { support_ = support; }
-    // What follows the hint's text: that this desktop does not use the control's setting;
-    // empty otherwise.
-    std::u16string_view Note(bool chinese) const;
-
     // A hint message: clears the line, then shows the text of `code`.
     void Show(int code);
     // The pointer moved over the window's background: clears the line and returns the codes
@@ -51,7 +40,6 @@ public:
 
 private:
     int code_ = kHintNone;
-    PointerSupport support_ = PointerSupport::All();
 };
 
 } // namespace qx71

@@ -18,14 +18,14 @@ inline constexpr const char* kWaylandNoticeMarker = "WaylandNotice.shown";
 
 inline constexpr BilingualText kWaylandNoticeCaption{u"Wayland", u"Wayland"};
 inline constexpr BilingualText kWaylandNoticeText{
-    u"此桌面会话使用 Wayland，本程序通过 XWayland 运行。它的全局输入钩子只能看到 X11 "
-    u"窗口：在 Wayland 窗口中，统计、按键的电脑功能（声音、程序、文件、文件夹）以及本窗口之外"
-    u"的按键捕获不起作用。\n\n鼠标本身的所有功能完全可用，本窗口内的按键捕获也可用。",
-    u"This desktop session runs on Wayland, and the program through XWayland. Its global input "
-    u"hooks see only X11 windows: in Wayland windows, the statistics, the button functions "
-    u"that run on the computer (sound, program, file, folder) and key capture outside this "
-    u"window do not work.\n\nEverything the mouse itself does works fully, and so does key "
-    u"capture inside this window."};
+    u"此会话使用 Wayland，本程序通过 XWayland 运行。它的输入钩子只能看到 X11 窗口，"
+    u"因此在 Wayland 窗口中，统计、在电脑上执行的按键功能（声音、程序、文件、文件夹）以及本窗口"
+    u"之外的按键捕获不起作用。鼠标本身的所有功能完全可用，本窗口内的按键捕获也可用。",
+    u"This session runs on Wayland, and the program through XWayland. Its input hooks see only "
+    u"X11 windows, so in Wayland windows the statistics, the button functions that run on the "
+    u"computer (sound, program, file, folder) and key capture outside this window do not work. "
+    u"Everything the mouse itself does works fully, and so does key capture inside this "
+    u"window."};
 
 enum class WaylandNoticeOutcome {
     NotShown,          // not a Wayland session, or shown before

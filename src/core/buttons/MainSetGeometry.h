@@ -114,6 +114,11 @@ inline constexpr WheelLayout kWheelLayoutChinese{
     {392, 272, 482, 304}, {488, 275, 528, 301}, {532, 272, 554, 287},
     {532, 289, 554, 304}, {572, 272, 692, 304},
 };
+// Where the page says that the desktop does not use a pointer setting: under the precision
+// button (speed and precision) and under the wheel controls.
+inline constexpr Rect kPointerNoteArea{20, 218, 390, 240};
+inline constexpr Rect kWheelNoteArea{392, 310, 720, 332};
+
 constexpr const WheelLayout& WheelLayoutFor(bool chinese)
 {
     return chinese ? kWheelLayoutChinese : kWheelLayoutOther;

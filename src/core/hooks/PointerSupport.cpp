@@ -6,9 +6,8 @@ namespace {
 
 constexpr BilingualText kNotUsedHere{u"此桌面不使用此设置。",
                                      u"This desktop does not use this setting."};
-constexpr BilingualText kDesktopKeepsThem{
-    u"此桌面自行保存指针设置：请在桌面的设置中更改。",
-    u"This desktop keeps the pointer settings itself: change them in its own settings."};
+constexpr BilingualText kDesktopKeepsThem{u"此桌面自行保存这些设置。",
+                                          u"This desktop keeps these settings itself."};
 
 } // namespace
 

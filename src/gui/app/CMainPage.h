@@ -2,6 +2,7 @@
 
 #include "core/app/PageSwitch.h"
 #include "core/hooks/HookState.h"
+#include "core/hooks/PointerSupport.h"
 
 #include <QString>
 #include <QWidget>
@@ -66,6 +67,8 @@ struct PageContext {
     bool installDirWritable = false;
     // An imported profile became the current one: the assignment and lighting pages show it.
     std::function<void()> profileImported = {};
+    // The pointer settings the desktop keeps: the page names the ones it ignores.
+    PointerSupport pointerSupport = PointerSupport::All();
 };
 
 // One of the five pages, placed at (15,128)-(940,580) of the main window. The window calls

@@ -135,9 +135,6 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
                                              services_.dataDir / kMacroFileName);
     stats_ = std::make_unique<StatsModel>(services_.files, *messages_, services_.strings,
                                           services_.dataDir / kStatsFile);
-    // Without pointer settings nothing is set: every pointer control says so.
-    hint_.SetPointerSupport(services_.pointer != nullptr ? services_.pointer->Supports()
-                                                         : PointerSupport{});
     // After the first paint, so the box never stands in for a window that has not shown.
     connect(
         this, &CQX710DriverDlg::firstPainted, this,
@@ -205,6 +202,9 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
         },
         services_.files, services_.updateServer, services_.installDirWritable,
         [this] { RefreshProfilePages(); }});
+    // Without pointer settings nothing is set: every pointer control says so.
+    pageContext_->pointerSupport =
+        services_.pointer != nullptr ? services_.pointer->Supports() : PointerSupport{};
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { SaveSessionData(); });
@@ -1046,9 +1046,6 @@ void CQX710DriverDlg::paintEvent(QPaintEvent*)
     const QFontMetrics metrics(font);
     // Word-wrapped, vertically centred, an ellipsis when it does not fit.
     QString shown = ToQString(text);
-    if (const std::u16string_view note = hint_.Note(ChineseUi()); !note.empty()) {
-        shown += QLatin1Char(' ') + ToQString(std::u16string(note));
-    }
     const QRect needed = metrics.boundingRect(area, Qt::TextWordWrap, shown);
     if (needed.height() > area.height()) {
         shown = metrics.elidedText(shown, Qt::ElideRight, area.width());

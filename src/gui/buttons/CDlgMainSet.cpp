@@ -2,8 +2,10 @@
 
 #include "core/buttons/MainSetTexts.h"
 #include "core/config/ConfigStore.h"
+#include "core/hooks/PointerSupport.h"
 #include "core/i18n/UiStrings.h"
 #include "core/stats/ICursorPosition.h"
+#include "core/widgets/KitColours.h"
 #include "core/widgets/SliderSkins.h"
 #include "gui/buttons/CSettingDlg.h"
 #include "gui/widgets/CBitmapEdit.h"
@@ -13,6 +15,7 @@
 #include "gui/widgets/CPngHSliderBar.h"
 #include "gui/widgets/DigitsValidator.h"
 #include "gui/widgets/QtConvert.h"
+#include "gui/widgets/SkinFont.h"
 #include "gui/widgets/Skins.h"
 #include "gui/widgets/UiLanguage.h"
 
@@ -34,6 +37,8 @@ QString Words(const BilingualText& text, bool chinese)
 }
 
 constexpr std::array<const Rect*, 2> kSliderRows{&ms::kSpeedRow, &ms::kSensorRow};
+// The notes on settings the desktop ignores, as the hint line's text.
+constexpr int kPointerNotePixelSize = 13;
 
 } // namespace
 
@@ -441,6 +446,26 @@ void CDlgMainSet::paintEvent(QPaintEvent*)
     painter.drawPixmap(0, 0, sheetNormal_);
     for (size_t i = 0; i < kSliderRows.size(); ++i) {
         painter.drawPixmap(ToQRect(*kSliderRows[i]), sliderRows_[i]);
+    }
+    // The settings this desktop ignores are named next to their controls.
+    const PointerSupport support = Context().pointerSupport;
+    const bool chinese = ChineseUi();
+    std::u16string_view pointerNote = PointerSettingNote(support, PointerSetting::Speed, chinese);
+    if (pointerNote.empty()) {
+        pointerNote = PointerSettingNote(support, PointerSetting::Precision, chinese);
+    }
+    const std::u16string_view wheelNote =
+        PointerSettingNote(support, PointerSetting::WheelLines, chinese);
+    painter.setFont(ShellDlgFont(kPointerNotePixelSize));
+    painter.setPen(ToQColor(kitcolours::kHintText));
+    for (const auto& [area, note] :
+         {std::pair{ms::kPointerNoteArea, pointerNote}, std::pair{ms::kWheelNoteArea, wheelNote}}) {
+        if (!note.empty()) {
+            const QRect box = ToQRect(area);
+            painter.drawText(
+                box, Qt::AlignLeft | Qt::AlignVCenter,
+                painter.fontMetrics().elidedText(ToQString(note), Qt::ElideRight, box.width()));
+        }
     }
 }
 

@@ -93,7 +93,7 @@ TEST(PointerSettingNote, OnlyASettingTheDesktopIgnoresGetsANote)
     EXPECT_NE(PointerSettingNote(kSpeedAndPrecision, PointerSetting::WheelLines, true), lines);
     // A desktop that keeps none of them keeps them itself.
     EXPECT_EQ(PointerSettingNote(kNothing, PointerSetting::Speed, false),
-              u"This desktop keeps the pointer settings itself: change them in its own settings.");
+              u"This desktop keeps these settings itself.");
     EXPECT_EQ(PointerSupportList(kSpeedAndPrecision), "speed, precision");
     EXPECT_EQ(PointerSupportList(kNothing), "none");
 }

@@ -5,6 +5,7 @@
 #include "core/buttons/FunctionCatalogue.h"
 #include "core/buttons/MainSetGeometry.h"
 #include "core/config/FixedText.h"
+#include "core/widgets/KitColours.h"
 #include "support/MacroFixtures.h"
 #include "support/gui/PageContextFixture.h"
 
@@ -298,6 +299,48 @@ TEST(MainSetPageLanguage, TheWheelControlsFollowThePageImageOfTheBuiltInLanguage
         EXPECT_EQ(page.UpArrow()->geometry(), ToQRect(ms::kWheelLayoutOther.upArrow));
     }
     SetChineseUiSource(nullptr);
+}
+
+} // namespace
+} // namespace qx71::gui
+
+namespace qx71::gui {
+namespace {
+
+// Whether the page drew the note colour anywhere in `area` (page pixels).
+bool DrawsNote(CDlgMainSet& page, const Rect& area)
+{
+    const QImage image = page.grab(ToQRect(area)).toImage();
+    const QColor note = ToQColor(kitcolours::kHintText);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == note) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST(MainSetPageNotes, TheSettingsTheDesktopIgnoresAreNamedNextToTheirControls)
+{
+    const struct {
+        PointerSupport support;
+        bool pointerNote;
+        bool wheelNote;
+    } cases[] = {
+        {PointerSupport::All(), false, false}, // KDE Plasma
+        {{true, true, false}, false, true},    // GNOME, X11
+        {{}, true, true},                      // a Wayland compositor keeps them itself
+    };
+    for (const auto& c : cases) {
+        test::PageContextFixture fixture{QX71_TEST_INSTALL_DIR_TEXT};
+        fixture.Context().pointerSupport = c.support;
+        CDlgMainSet page(fixture.Context(), nullptr);
+        page.show();
+        EXPECT_EQ(DrawsNote(page, mainset::kPointerNoteArea), c.pointerNote);
+        EXPECT_EQ(DrawsNote(page, mainset::kWheelNoteArea), c.wheelNote);
+    }
 }
 
 } // namespace
