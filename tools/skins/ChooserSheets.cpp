@@ -1,4 +1,4 @@
-// The function chooser: the popup's three sheets (background with the title plate, close
+// The function chooser: the popup's three sheets (background with the title band, close
 // button, four tabs, disable box, default and OK buttons) and the three sheets of each of its
 // four pages. The captions and painted texts come from the language file, so one set serves
 // every language; the words drawn here (the modifier names) are the same in all of them.
@@ -14,10 +14,6 @@ namespace {
 
 namespace ch = chooser;
 
-constexpr Rgb kBody{27, 30, 35};
-constexpr Rgb kTitlePlate{222, 227, 232};
-// The plate ends above the current function's text, which is drawn in light grey below it.
-constexpr int kTitlePlateBottom = 18;
 constexpr const char* kModifierNames[ch::kModifierCount] = {"Ctrl", "Alt", "Shift", "Win"};
 
 QRectF F(const Rect& r)
@@ -55,18 +51,6 @@ void DrawCheckBox(QPainter& p, const Rect& r, Face face)
     p.restore();
 }
 
-// The tabs: light slate under their dark slate captions, blue under the white ones.
-void DrawTab(QPainter& p, const Rect& r, Face face)
-{
-    SlateFace slate = SlateFace::Normal;
-    if (face == Face::Hover) {
-        slate = SlateFace::Hover;
-    } else if (face == Face::Pressed) {
-        slate = SlateFace::Pressed;
-    }
-    DrawSlateFace(p, r, slate);
-}
-
 void DrawCloseButton(QPainter& p, Face face)
 {
     const Rect& r = ch::kCloseButton;
@@ -84,13 +68,12 @@ void DrawCloseButton(QPainter& p, Face face)
 void DrawPopup(QPainter& p, Face face)
 {
     const Size size = ch::kPopupSize;
-    p.fillRect(QRect(0, 0, size.width, size.height), Q(kBody));
-    // The title plate under the dark title, the band of the tabs and the page area's frame.
+    FillBackground(p, {0, 0, size.width, size.height}, size.height);
     p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(Q(kTitlePlate));
-    const Rect& title = ch::kTitleText;
-    p.drawRoundedRect(QRectF(title.left, 0, title.Width(), kTitlePlateBottom), 4, 4);
+    // The title's dark band with its amber line, the line under the tabs and the page area's
+    // frame.
+    p.fillRect(QRect(0, 0, size.width, ch::kTitleBandBottom), Q(theme::kWell));
+    p.fillRect(QRect(0, ch::kTitleBandBottom, size.width, 1), Q(theme::kLine));
     p.fillRect(QRect(0, ch::kTabs[0].bottom, size.width, 2), Q(theme::kAmber));
     p.setPen(QPen(Q(theme::kLine), 1));
     p.setBrush(Q(theme::kPanel));
@@ -102,7 +85,7 @@ void DrawPopup(QPainter& p, Face face)
     p.restore();
     DrawCloseButton(p, face);
     for (const Rect& tab : ch::kTabs) {
-        DrawTab(p, tab, face);
+        DrawFace(p, tab, face);
     }
     DrawCheckBox(p, ch::kDisableBox, face);
     DrawFace(p, ch::kDefaultButton, face);
@@ -153,21 +136,14 @@ void DrawListPage(QPainter& p, std::initializer_list<Rect> lists)
     }
 }
 
+// The rows' labels are drawn by the page, left-aligned over their path fields.
 void DrawAdvancedPage(QPainter& p, Face face)
 {
     namespace ap = ch::advancedpage;
     FillPage(p);
     for (size_t i = 0; i < ch::kHostRowCount; ++i) {
-        // A light plate under each row's dark label.
-        const Rect& label = ap::kRowLabels[i];
-        p.save();
-        p.setPen(Qt::NoPen);
-        p.setBrush(Q(kTitlePlate));
-        p.drawRoundedRect(F(label).adjusted(-3, -ap::kRowLabelGrowth, 0, ap::kRowLabelGrowth), 3,
-                          3);
-        p.restore();
         DrawCheckBox(p, ap::kCheckBoxes[i], face);
-        DrawFace(p, ap::kPathFields[i], face == Face::Pressed ? Face::Hover : face, 2);
+        DrawWell(p, ap::kPathFields[i]);
         DrawFace(p, ap::kBrowseButtons[i], face);
     }
 }

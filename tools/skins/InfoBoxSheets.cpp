@@ -1,6 +1,6 @@
 // The timed message box: background, hover and pressed sheets of both styles (1004..1009),
-// each 330 x 160: a light slate panel with its frame, a warning sign, the close cross and the
-// button faces.
+// each 330 x 160: a dark panel under a title band, the close cross and the button faces; and
+// the three signs the box draws beside its message (warning, information, question).
 #include "SkinWriter.h"
 #include "Theme.h"
 
@@ -13,51 +13,78 @@ namespace {
 
 namespace ib = infobox;
 
-void DrawWarningSign(QPainter& p)
+constexpr int kTitleBandBottom = 30;
+constexpr Rgb kInformationBlue{16, 104, 146};
+constexpr Rgb kInformationRing{40, 150, 200};
+
+QColor GlyphColour(Face face)
 {
-    p.save();
-    const QPolygonF triangle({QPointF(52, 52), QPointF(76, 94), QPointF(28, 94)});
-    p.setPen(QPen(QColor(150, 96, 10), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Q(theme::kAmber));
-    p.drawPolygon(triangle);
-    p.setPen(QPen(Q(kitcolours::kTextPressed), 3.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(52, 66), QPointF(52, 80));
-    p.drawPoint(QPointF(52, 87.5));
-    p.restore();
+    switch (face) {
+    case Face::Hover:
+        return Q(kitcolours::kTextHover);
+    case Face::Pressed:
+        return Q(kitcolours::kTextPressed);
+    default:
+        return Q(theme::kGlyph);
+    }
 }
 
-void DrawCross(QPainter& p, ib::Style, SlateFace face)
+void DrawCross(QPainter& p, Face face)
 {
     const Rect r = ib::kCloseButton;
     p.save();
-    if (face != SlateFace::Normal) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(Q(face == SlateFace::Hover ? theme::kBlueHover : theme::kBluePressed));
-        p.drawRect(QRectF(r.left, r.top + 1, r.Width() - 1, r.Height() - 1));
+    if (face != Face::Normal) {
+        DrawFace(p, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, face);
     }
-    p.setPen(QPen(face == SlateFace::Normal ? Q(kitcolours::kSlateText) : QColor(Qt::white), 1.8,
-                  Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(GlyphColour(face), 1.8, Qt::SolidLine, Qt::RoundCap));
     const QPointF c((r.left + r.right) / 2.0, (r.top + r.bottom) / 2.0);
     p.drawLine(c + QPointF(-5, -5), c + QPointF(5, 5));
     p.drawLine(c + QPointF(-5, 5), c + QPointF(5, -5));
     p.restore();
 }
 
-void DrawBox(QPainter& p, ib::Style style, SlateFace face)
+void DrawBox(QPainter& p, ib::Style style, Face face)
 {
     const Size size = ib::kSize;
-    p.fillRect(QRect(0, 0, size.width, size.height), Q(theme::kSlatePanel));
-    // Title band line and the frame.
-    p.fillRect(QRect(1, 30, size.width - 2, 2), Q(theme::kAmber));
-    p.setPen(QPen(Q(theme::kSlateBorder), 1));
+    FillBackground(p, {0, 0, size.width, size.height}, size.height);
+    p.fillRect(QRect(0, 0, size.width, kTitleBandBottom), Q(theme::kWell));
+    p.fillRect(QRect(0, kTitleBandBottom, size.width, 2), Q(theme::kAmber));
+    p.setPen(QPen(Q(theme::kEdge), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, size.width - 1.0, size.height - 1.0));
-    DrawWarningSign(p);
-    DrawCross(p, style, face);
-    DrawSlateFace(p, ib::OkButtonOf(style), face);
+    DrawCross(p, face);
+    DrawFace(p, ib::OkButtonOf(style), face);
     if (style == ib::Style::OkCancel) {
-        DrawSlateFace(p, ib::kCancelButton, face);
+        DrawFace(p, ib::kCancelButton, face);
     }
+}
+
+// The signs, drawn in a 48 x 48 square.
+void DrawWarningSign(QPainter& p)
+{
+    p.save();
+    const QPolygonF triangle({QPointF(24, 3), QPointF(46, 43), QPointF(2, 43)});
+    p.setPen(QPen(QColor(150, 96, 10), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Q(theme::kAmber));
+    p.drawPolygon(triangle);
+    p.setPen(QPen(Q(kitcolours::kTextPressed), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(24, 17), QPointF(24, 30));
+    p.drawPoint(QPointF(24, 37));
+    p.restore();
+}
+
+void DrawRoundSign(QPainter& p, const QString& glyph)
+{
+    p.save();
+    p.setPen(QPen(Q(kInformationRing), 2));
+    p.setBrush(Q(kInformationBlue));
+    p.drawEllipse(QRectF(4, 4, 40, 40));
+    QFont font = gui::ShellDlgFont(28);
+    font.setWeight(QFont::Bold);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(4, 4, 40, 40), Qt::AlignCenter, glyph);
+    p.restore();
 }
 
 } // namespace
@@ -66,14 +93,20 @@ void DrawInfoBoxSheets(SkinWriter& writer)
 {
     for (const ib::Style style : {ib::Style::OkOnly, ib::Style::OkCancel}) {
         const ib::StyleImages images = ib::ImagesOf(style);
-        const std::pair<int, SlateFace> sheets[] = {{images.background, SlateFace::Normal},
-                                                    {images.hover, SlateFace::Hover},
-                                                    {images.pressed, SlateFace::Pressed}};
+        const std::pair<int, Face> sheets[] = {{images.background, Face::Normal},
+                                               {images.hover, Face::Hover},
+                                               {images.pressed, Face::Pressed}};
         for (const auto& [number, face] : sheets) {
             writer.Write(ResourceBitmap(number), ib::kSize,
                          [style, face](QPainter& p) { DrawBox(p, style, face); });
         }
     }
+    const Size sign{ib::kIconBox.Width(), ib::kIconBox.Height()};
+    writer.Write(ib::IconImageOf(ib::Icon::Warning), sign, DrawWarningSign);
+    writer.Write(ib::IconImageOf(ib::Icon::Information), sign,
+                 [](QPainter& p) { DrawRoundSign(p, QStringLiteral("i")); });
+    writer.Write(ib::IconImageOf(ib::Icon::Question), sign,
+                 [](QPainter& p) { DrawRoundSign(p, QStringLiteral("?")); });
 }
 
 } // namespace qx71::skins

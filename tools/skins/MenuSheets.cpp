@@ -43,21 +43,19 @@ void DrawMenuSheets(SkinWriter& writer)
         p.setBrush(g);
         p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 6, 6);
     });
-    // Light slate items under the dark slate text, blue under the white highlighted text.
-    const Rgb slateLine{200, 207, 212};
+    // The dark look of the language menu: graphite items under the kit's normal text, blue
+    // under the white highlighted text.
     const Rgb blueLine{8, 60, 86};
-    writer.Write(MenuPath(kGameMenuImages[0]), kMenuItemSize,
-                 [&](QPainter& p) { DrawItem(p, theme::kSlateFace, slateLine, false); });
-    writer.Write(MenuPath(kGameMenuImages[1]), kMenuItemSize,
-                 [&](QPainter& p) { DrawItem(p, theme::kBlueHover, blueLine, false); });
-    writer.Write(MenuPath(kGameMenuImages[2]), kMenuItemSize,
-                 [&](QPainter& p) { DrawItem(p, theme::kBluePressed, blueLine, false); });
-    writer.Write(MenuPath(kGameMenuImages[4]), kMenuItemSize,
-                 [&](QPainter& p) { DrawItem(p, theme::kSlateFace, slateLine, true); });
-    writer.Write(MenuPath(kGameMenuImages[5]), kMenuItemSize,
-                 [&](QPainter& p) { DrawItem(p, theme::kBlueHover, blueLine, true); });
-    writer.Write(MenuPath(kGameMenuImages[6]), kMenuItemSize,
-                 [&](QPainter& p) { DrawItem(p, theme::kBluePressed, blueLine, true); });
+    const std::pair<Rgb, Rgb> looks[] = {{theme::kFaceBottom, theme::kLine},
+                                         {theme::kBlueHover, blueLine},
+                                         {theme::kBluePressed, blueLine}};
+    for (size_t state = 0; state < std::size(looks); ++state) {
+        const auto [fill, line] = looks[state];
+        writer.Write(MenuPath(kGameMenuImages[state]), kMenuItemSize,
+                     [&](QPainter& p) { DrawItem(p, fill, line, false); });
+        writer.Write(MenuPath(kGameMenuImages[kGameMenuSubImageFirst + state]), kMenuItemSize,
+                     [&](QPainter& p) { DrawItem(p, fill, line, true); });
+    }
 }
 
 } // namespace qx71::skins

@@ -1,6 +1,7 @@
 // The support page: its sheets (support_normal, _down, _over and _disabled) at the page's size.
-// The five action buttons carry glyphs and the two version areas their captions from the
-// language file, so the sheets hold no text and one set serves every language.
+// The five action buttons carry glyphs at their left, beside the captions the page draws from
+// the language file; the version areas are captioned the same way, so the sheets hold no text
+// and one set serves every language.
 #include "SkinWriter.h"
 #include "Theme.h"
 
@@ -21,6 +22,7 @@ constexpr Rect kWebPanel{640, 80, 885, 320};
 constexpr Rect kFilePanel{40, 350, 600, 440};
 constexpr Rect kDefaultsPanel{640, 350, 885, 440};
 constexpr Rgb kPanelFill{31, 34, 40};
+constexpr double kGlyphScale = 0.72;
 
 QColor GlyphColour(Face face)
 {
@@ -125,8 +127,9 @@ void DrawRestore(QPainter& p, QPointF c, double r, const QColor& colour)
 void DrawButtonGlyph(QPainter& p, sp::Control control, const Rect& r, Face face)
 {
     const QColor colour = GlyphColour(face);
-    const QPointF c = Inner(r).center();
-    const double h = r.Height();
+    // In its square at the button's left, at the size it had on the original buttons.
+    const QPointF c = Inner(sp::GlyphRect(r)).center();
+    const double h = r.Height() * kGlyphScale;
     p.save();
     switch (control) {
     case sp::Control::Update:
@@ -175,8 +178,7 @@ void DrawPanelMarks(QPainter& p)
     const QColor faint(52, 57, 66);
     p.save();
     DrawGlobe(p, Inner(kWebPanel).center() - QPointF(0, 40), 52, faint);
-    DrawFileArrow(p, QPointF(86, 404), 46, true, faint);
-    DrawRestore(p, QPointF(708, 398), 22, faint);
+    DrawFileArrow(p, QPointF(550, 404), 46, true, faint);
     DrawChip(p, QPointF(330, 278), 18, faint);
     p.restore();
 }

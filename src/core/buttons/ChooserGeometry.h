@@ -34,14 +34,14 @@ inline constexpr Sheets kBasicPageSheets{"base/Base_Normal.bmp", "base/Base_Over
 inline constexpr Sheets kAdvancedPageSheets{
     "advanced/Advanced_Normal.bmp", "advanced/Advanced_Over.bmp", "advanced/Advanced_Down.bmp"};
 
-// Text colours: the tabs' captions (normal; hover and pressed are white), the title, the
-// current function and the disable box's text, the captured key's name, the row labels of
-// the advanced page.
-inline constexpr Rgb kTabText{83, 97, 103};
-inline constexpr Rgb kTitleColour{88, 95, 105};
+// Text colours on the dark popup: the tabs' captions (normal; hover white, checked the kit's
+// dark pressed text on amber), the title on its dark band, the current function and the
+// disable box's text, the captured key's name, the row labels of the advanced page.
+inline constexpr Rgb kTabText = kitcolours::kTextNormal;
+inline constexpr Rgb kTitleColour{240, 170, 40};
 inline constexpr Rgb kInfoColour{189, 189, 200};
 inline constexpr Rgb kKeyNameColour{23, 148, 195};
-inline constexpr Rgb kRowLabelColour{88, 95, 105};
+inline constexpr Rgb kRowLabelColour = kitcolours::kTextNormal;
 inline constexpr int kTextPixels = 14;
 inline constexpr size_t kTabCount = 4;
 inline constexpr size_t kModifierCount = 4;
@@ -62,7 +62,9 @@ inline constexpr Rect kOkButton{316, 254, 393, 289};
 
 // Painted texts.
 inline constexpr Rect kTitleText{75, 1, 317, 20};
-inline constexpr Rect kCurrentFunctionText{5, 16, 180, 38};
+// The title's band, above the current function's line.
+inline constexpr int kTitleBandBottom = 19;
+inline constexpr Rect kCurrentFunctionText{8, 19, 380, 37};
 inline constexpr Rect kDisableText{46, 258, 106, 278};
 
 // The pages, in page pixels (their origin is kPageArea's top-left corner).
@@ -94,10 +96,11 @@ inline constexpr int kMacroListId = 10002;
 inline constexpr Rect kGameList{1, 1, 184, 168};
 inline constexpr Rect kMacroList{188, 1, 369, 168};
 // The lists' look on the dark popup: light text on a dark well, the selection in the accent
-// blue (background, text, selected background, selected text).
+// blue, dark enough under the white text (background, text, selected background, selected
+// text).
 inline constexpr Rgb kListBackground{18, 20, 24};
 inline constexpr Rgb kListText{189, 189, 200};
-inline constexpr Rgb kListSelectedBackground{21, 140, 185};
+inline constexpr Rgb kListSelectedBackground{16, 104, 146};
 inline constexpr Rgb kListSelectedText{255, 255, 255};
 } // namespace macropage
 
@@ -105,42 +108,36 @@ namespace basicpage {
 inline constexpr int kListId = 101;
 inline constexpr Rect kList{0, 0, 372, 171};
 inline constexpr int kItemHeight = 18;
-// The list's background pair and text pair (normal, selected).
-inline constexpr Rgb kBackground{15, 15, 15};
-inline constexpr Rgb kSelectedBackground{37, 37, 37};
-inline constexpr Rgb kText{83, 92, 107};
-inline constexpr Rgb kSelectedText{150, 150, 150};
+// The list's background pair and text pair (normal, selected): the lists' dark look.
+inline constexpr Rgb kBackground = macropage::kListBackground;
+inline constexpr Rgb kSelectedBackground = macropage::kListSelectedBackground;
+inline constexpr Rgb kText = macropage::kListText;
+inline constexpr Rgb kSelectedText = macropage::kListSelectedText;
 } // namespace basicpage
 
 namespace advancedpage {
-// Sound, program, file, folder; top to bottom.
-inline constexpr std::array<Rect, kHostRowCount> kCheckBoxes{{
-    {21, 37, 38, 54},
-    {21, 63, 38, 80},
-    {21, 88, 38, 105},
-    {21, 114, 38, 131},
-}};
-inline constexpr std::array<Rect, kHostRowCount> kPathFields{{
-    {124, 36, 263, 56},
-    {124, 63, 263, 83},
-    {124, 89, 263, 109},
-    {124, 116, 263, 136},
-}};
-inline constexpr std::array<Rect, kHostRowCount> kBrowseButtons{{
-    {273, 33, 349, 59},
-    {273, 59, 349, 85},
-    {273, 86, 349, 112},
-    {273, 113, 349, 139},
-}};
-// A label too long for one line is wrapped onto two in its rectangle grown by this much above
-// and below; the page image's plate under it covers that.
-inline constexpr int kRowLabelGrowth = 3;
-inline constexpr std::array<Rect, kHostRowCount> kRowLabels{{
-    {41, 36, 127, 56},
-    {41, 63, 127, 83},
-    {41, 89, 127, 109},
-    {41, 116, 127, 136},
-}};
+// Sound, program, file, folder; top to bottom. Each row is two lines: the check box and its
+// label, then the path field under the label (they share its left edge) and the browse
+// button.
+inline constexpr int kRowTop = 4;
+inline constexpr int kRowPitch = 41;
+inline constexpr int kColumnLeft = 46;
+constexpr int RowTop(size_t row)
+{
+    return kRowTop + kRowPitch * static_cast<int>(row);
+}
+constexpr std::array<Rect, kHostRowCount> RowRects(int left, int top, int right, int bottom)
+{
+    std::array<Rect, kHostRowCount> rects{};
+    for (size_t i = 0; i < kHostRowCount; ++i) {
+        rects[i] = {left, RowTop(i) + top, right, RowTop(i) + bottom};
+    }
+    return rects;
+}
+inline constexpr std::array<Rect, kHostRowCount> kCheckBoxes = RowRects(21, 1, 38, 18);
+inline constexpr std::array<Rect, kHostRowCount> kRowLabels = RowRects(kColumnLeft, 0, 349, 19);
+inline constexpr std::array<Rect, kHostRowCount> kPathFields = RowRects(kColumnLeft, 20, 265, 40);
+inline constexpr std::array<Rect, kHostRowCount> kBrowseButtons = RowRects(271, 19, 349, 41);
 } // namespace advancedpage
 
 } // namespace qx71::chooser

@@ -12,10 +12,14 @@ enum class MessageKind {
     SystemBox,    // a system message box with a caption (usually "Info")
 };
 
+// The sign a box shows beside its message: a warning, or the information sign for a success.
+enum class MessageIcon { Warning, Information };
+
 struct UserMessage {
     MessageKind kind = MessageKind::InfoBox;
     std::u16string caption; // empty for the timed message box
     std::u16string text;
+    MessageIcon icon = MessageIcon::Warning;
 };
 
 class IMessageSink {

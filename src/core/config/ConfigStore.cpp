@@ -81,9 +81,9 @@ void ConfigStore::ShowInfoBox(std::u16string text)
     messages_.Show({MessageKind::InfoBox, {}, std::move(text)});
 }
 
-void ConfigStore::ShowSystemBox(std::u16string text)
+void ConfigStore::ShowSystemBox(std::u16string text, MessageIcon icon)
 {
-    messages_.Show({MessageKind::SystemBox, std::u16string(kCaptionInfo), std::move(text)});
+    messages_.Show({MessageKind::SystemBox, std::u16string(kCaptionInfo), std::move(text), icon});
 }
 
 bool ConfigStore::LoadDirectory()
@@ -262,7 +262,7 @@ bool ConfigStore::ImportProfile(const std::filesystem::path& path)
         return false;
     }
     currentProfile_ = ProfileFromBytes(read.bytes);
-    ShowSystemBox(FormatWithPath(kMsgImportSuccess, path));
+    ShowSystemBox(FormatWithPath(kMsgImportSuccess, path), MessageIcon::Information);
     return true;
 }
 
@@ -270,7 +270,8 @@ bool ConfigStore::ExportProfile(const std::filesystem::path& path)
 {
     const bool written =
         files_.WriteFileAtomic(path, ProfileToBytes(currentProfile_)) == FileError::None;
-    ShowSystemBox(FormatWithPath(written ? kMsgExportSuccess : kMsgExportFailed, path));
+    ShowSystemBox(FormatWithPath(written ? kMsgExportSuccess : kMsgExportFailed, path),
+                  written ? MessageIcon::Information : MessageIcon::Warning);
     return written;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/IMessageSink.h"
 #include "core/config/ProfileDirectory.h"
 #include "core/config/ProfileRecord.h"
 
@@ -13,7 +14,6 @@
 namespace qx71 {
 
 class IFileSystem;
-class IMessageSink;
 class UiStrings;
 
 // Result of reading a profile file; the numbers are the ones the window's code expects.
@@ -92,7 +92,7 @@ private:
     SaveOutcome WriteCurrentProfile();
     bool ChineseUi() const;
     void ShowInfoBox(std::u16string text);
-    void ShowSystemBox(std::u16string text);
+    void ShowSystemBox(std::u16string text, MessageIcon icon = MessageIcon::Warning);
     const std::u16string& Text(const char* key) const;
 
     IFileSystem& files_;

@@ -23,6 +23,8 @@ inline constexpr std::array<std::string_view, 8> kGameMenuImages = {
     "MenuNorL.BMP",       "MenuOverL.BMP",       "MenuDownL.BMP",       "MenuNorL.BMP",
     "MenuNorHaveSub.BMP", "MenuOverHaveSub.BMP", "MenuDownHaveSub.BMP", "MenuNorHaveSub.BMP",
 };
+// Where the images of items with a sub-menu start (normal, hover, pressed follow).
+inline constexpr size_t kGameMenuSubImageFirst = 4;
 
 using GameMenuItems = std::array<MenuItemEx, kGameMenuCapacity>;
 

@@ -13,7 +13,7 @@ bool IsDisplayOnly(support::Control control)
 std::string_view CaptionKey(support::Control control)
 {
     if (!IsDisplayOnly(control)) {
-        return {};
+        return support::Spec(control).tooltipKey;
     }
     return HintKey(static_cast<int>(support::Spec(control).hint));
 }

@@ -28,7 +28,8 @@ inline constexpr uint32_t kRestoreDefaultsMessage = 0x806;
 // The two version areas only show: they stay checked and a click does nothing.
 bool IsDisplayOnly(support::Control control);
 // The caption a control carries: the version areas are labelled with the texts of their hints
-// ("str_driver_version", "str_firmware_version"); the action buttons show glyphs (empty).
+// ("str_driver_version", "str_firmware_version"); the action buttons say what they do beside
+// their glyphs, with the texts of their tooltips ("str_update", ...).
 std::string_view CaptionKey(support::Control control);
 
 // The hint codes a cursor at `point` (page pixels) posts, in posting order: each control whose

@@ -40,13 +40,15 @@ struct ControlSpec {
     uint32_t hint;
 };
 
-// In table order, which is also the order in which hints are posted.
+// In table order, which is also the order in which hints are posted. The five actions are
+// wide enough for their glyph and their caption on up to two lines beside it; each still
+// covers the middle of the place the original layout gave it.
 inline constexpr std::array<ControlSpec, kControlCount> kControls{{
-    {Control::Update, {405, 264, 520, 293}, "str_update", 56},
-    {Control::WebSite, {711, 264, 826, 293}, "str_tolviWeb", 57},
-    {Control::Import, {134, 389, 224, 420}, "str_importFile", 58},
-    {Control::Export, {234, 389, 324, 420}, "str_exportFile", 59},
-    {Control::Defaults, {785, 388, 873, 417}, "str_defaultname", 60},
+    {Control::Update, {380, 258, 580, 300}, "str_update", 56},
+    {Control::WebSite, {662, 258, 862, 300}, "str_tolviWeb", 57},
+    {Control::Import, {64, 382, 274, 424}, "str_importFile", 58},
+    {Control::Export, {284, 382, 494, 424}, "str_exportFile", 59},
+    {Control::Defaults, {662, 382, 862, 424}, "str_defaultname", 60},
     {Control::ProgramVersion, {77, 110, 274, 141}, "", 89},
     {Control::FirmwareVersion, {380, 113, 559, 140}, "", 90},
 }};
@@ -54,6 +56,15 @@ inline constexpr std::array<ControlSpec, kControlCount> kControls{{
 constexpr const ControlSpec& Spec(Control control)
 {
     return kControls[static_cast<size_t>(control)];
+}
+
+// An action's glyph stands at the left of its button, in a square as tall as the button; the
+// caption follows it.
+inline constexpr int kGlyphInset = 4;
+constexpr Rect GlyphRect(const Rect& button)
+{
+    return {button.left + kGlyphInset, button.top, button.left + kGlyphInset + button.Height(),
+            button.bottom};
 }
 
 // The two version texts: "MS Shell Dlg" at 12 points, regular, in (193, 210, 238) on an

@@ -20,7 +20,23 @@ ButtonLook ChooseButtonLook(const ButtonState& s)
         return {ButtonImage::Hover, ButtonTextColour::Hover};
     }
     if (!s.enabled) {
-        return {ButtonImage::Disabled, ButtonTextColour::Disabled};
+        return {ButtonImage::Disabled, ButtonTextColour::Disabled, s.disabledImageIsNormal};
+    }
+    return {ButtonImage::Normal, ButtonTextColour::Normal};
+}
+
+ButtonLook ChooseRegionLook(const RegionButtonState& s)
+{
+    if (!s.enabled) {
+        return s.selected
+                   ? ButtonLook{ButtonImage::Disabled, ButtonTextColour::DisabledMark, false, true}
+                   : ButtonLook{ButtonImage::Disabled, ButtonTextColour::Disabled};
+    }
+    if (s.selected || s.pressed) {
+        return {ButtonImage::Pressed, ButtonTextColour::Pressed};
+    }
+    if (s.hovering) {
+        return {ButtonImage::Hover, ButtonTextColour::Hover};
     }
     return {ButtonImage::Normal, ButtonTextColour::Normal};
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/common/IMessageSink.h"
 #include "core/widgets/Geometry.h"
+#include "core/widgets/KitColours.h"
 
 #include <string>
+#include <string_view>
 
 namespace qx71::infobox {
 
@@ -16,6 +19,12 @@ inline constexpr Rect kOkButtonOkOnly{240, 127, 306, 159};
 // The message: left-aligned and vertically centred in this box; a longer one wraps below it.
 inline constexpr Rect kMessageBox{90, 73, 305, 91};
 inline constexpr Rect kTitleBox{10, 9, 100, 23};
+// The sign left of the message, drawn from its own image.
+inline constexpr Rect kIconBox{28, 50, 76, 98};
+// The dark look: the message and the buttons' captions in the kit's colours (normal, hover,
+// pressed), the title in amber on its band.
+inline constexpr Rgb kMessageColour = kitcolours::kTextNormal;
+inline constexpr Rgb kTitleColour{240, 170, 40};
 // The button row; a message that wraps down to it makes the box taller instead.
 inline constexpr int kButtonRowTop = 127;
 inline constexpr int kMessageGap = 6; // kept between the message's last line and the buttons
@@ -54,6 +63,22 @@ constexpr Point CentredPosition(Size screen)
 constexpr Point CountDownPosition(Size screen)
 {
     return {screen.width - kSize.width - kScreenRightMargin, screen.height - kSize.height};
+}
+
+// The sign's images under skins/: a question for OK and Cancel, else the message's own.
+enum class Icon { Warning, Information, Question };
+inline constexpr std::string_view kIconImages[] = {"InfoBox/Warning.png", "InfoBox/Information.png",
+                                                   "InfoBox/Question.png"};
+constexpr Icon IconFor(Style style, MessageIcon icon)
+{
+    if (style == Style::OkCancel) {
+        return Icon::Question;
+    }
+    return icon == MessageIcon::Information ? Icon::Information : Icon::Warning;
+}
+constexpr std::string_view IconImageOf(Icon icon)
+{
+    return kIconImages[static_cast<size_t>(icon)];
 }
 
 std::u16string TitleText(bool chineseUi);

@@ -16,15 +16,23 @@ namespace kitcolours {
 inline constexpr Rgb kTextNormal{189, 189, 200};
 inline constexpr Rgb kTextHover{255, 255, 255};
 inline constexpr Rgb kTextPressed{38, 29, 5};
-inline constexpr Rgb kTextDisabled{38, 42, 39};
+// Disabled captions stay readable on the dark faces (at least 3:1), dimmer than the normal
+// ones; a disabled selected button's caption and frame are a dimmed amber.
+inline constexpr Rgb kTextDisabled{125, 128, 138};
+inline constexpr Rgb kTextDisabledMark{180, 136, 52};
+// The veil laid over a disabled button that has no disabled face of its own: the panel's
+// colour at this opacity.
+inline constexpr Rgb kDisabledVeil{27, 30, 35};
+inline constexpr double kDisabledVeilOpacity = 0.6;
 // Dark slate text of the light panels (the info box), and the grey of the progress dialog.
 inline constexpr Rgb kSlateText{83, 97, 103};
 inline constexpr Rgb kGreyText{128, 128, 128};
 // The main window's hint line (0xBEBEBE).
 inline constexpr Rgb kHintText{190, 190, 190};
-// Frames of the owner-drawn menu's items.
-inline constexpr Rgb kXpMenuHighlightFrame{177, 185, 207};
-inline constexpr Rgb kXpMenuFrame{219, 216, 209};
+// The icon menus in the dark look: background, border, the highlighted item's fill.
+inline constexpr Rgb kMenuBackground{27, 30, 35};
+inline constexpr Rgb kMenuBorder{240, 170, 40};
+inline constexpr Rgb kMenuHighlight{16, 104, 146};
 // The layered popup: its colour key and the frame of the highlighted item.
 inline constexpr Rgb kPopupKey{255, 0, 255};
 inline constexpr Rgb kPopupHighlightFrame{0, 147, 209};

@@ -488,7 +488,7 @@ void CQX710DriverDlg::RestoreDeviceReady()
 
 void CQX710DriverDlg::ShowFound()
 {
-    Notice(DeviceNoticeText(DeviceNotice::Found, ChineseUi()));
+    Notice(DeviceNoticeText(DeviceNotice::Found, ChineseUi()), MessageIcon::Information);
 }
 
 void CQX710DriverDlg::ShowLostThenClose()
@@ -503,9 +503,9 @@ void CQX710DriverDlg::ShowArrivalFailed()
         {MessageKind::InfoBox, {}, DeviceNoticeText(DeviceNotice::NotFound, ChineseUi())});
 }
 
-void CQX710DriverDlg::Notice(const std::u16string& text)
+void CQX710DriverDlg::Notice(const std::u16string& text, MessageIcon icon)
 {
-    messages_->Show({MessageKind::CountDownBox, {}, text});
+    messages_->Show({MessageKind::CountDownBox, {}, text, icon});
 }
 
 // ---- close ----

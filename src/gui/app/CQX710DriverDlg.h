@@ -6,6 +6,7 @@
 #include "core/app/MainWindowGeometry.h"
 #include "core/app/PageSwitch.h"
 #include "core/app/StartupSequence.h"
+#include "core/common/IMessageSink.h"
 #include "core/focus/ProfileRuleMenu.h"
 #include "core/hooks/HookState.h"
 #include "gui/app/CMainPage.h"
@@ -161,7 +162,7 @@ private:
     void RefreshProfilePages();
     void ShowProfileSelection();
     void Minimise();
-    void Notice(const std::u16string& text);
+    void Notice(const std::u16string& text, MessageIcon icon = MessageIcon::Warning);
     void OnHookPost(const HookPost& post);
     void StartFollowingFocus();
     bool StartFollowSwitch(size_t profile);

@@ -3,6 +3,7 @@
 
 #include "core/i18n/UiStrings.h"
 #include "core/macro/MacroLibrary.h"
+#include "core/widgets/KitColours.h"
 #include "gui/app/CMainPage.h"
 #include "gui/buttons/CSetting_AdvanceDlg.h"
 #include "gui/buttons/CSetting_BaseDlg.h"
@@ -106,7 +107,8 @@ void CSettingDlg::CreateControls()
     connect(close_, &CGDIBitmapBtn::clicked, this, [this] { Finish(model_.PressClose()); });
     for (size_t i = 0; i < ch::kTabCount; ++i) {
         tabs_[i] = button(ch::kTabs[i]);
-        tabs_[i]->SetTextColours(ToQColor(ch::kTabText), Qt::white, Qt::white);
+        tabs_[i]->SetTextColours(ToQColor(ch::kTabText), ToQColor(kitcolours::kTextHover),
+                                 ToQColor(kitcolours::kTextPressed));
         const ChooserPage page = kTabPages[i];
         connect(tabs_[i], &CGDIBitmapBtn::clicked, this, [this, page] {
             model_.SelectTab(page);

@@ -11,7 +11,6 @@
 #include "gui/widgets/Skins.h"
 #include <QLineEdit>
 
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -24,26 +23,11 @@ bool IsSwallowedKey(int key)
 }
 
 void DrawChooserText(QPainter& painter, const Rect& box, const QString& text, Rgb colour,
-                     Qt::Alignment align, bool twoLines, int grow)
+                     Qt::Alignment align)
 {
     const QRect r = ToQRect(box);
     const FittedText fitted = FitText(text, ShellDlgFont(chooser::kTextPixels), r.width());
     painter.setPen(ToQColor(colour));
-    if (twoLines && fitted.text != text) {
-        const QRect tall = r.adjusted(0, -grow, 0, grow);
-        const int flags = static_cast<int>(align | Qt::AlignVCenter) | Qt::TextWordWrap;
-        QFont font = ShellDlgFont(chooser::kTextPixels);
-        for (int pixels = chooser::kTextPixels; pixels >= kSmallestTextPixels; --pixels) {
-            font = ShellDlgFont(pixels);
-            const QRect used = QFontMetrics(font).boundingRect(tall, flags, text);
-            if (used.width() <= tall.width() && used.height() <= tall.height()) {
-                break;
-            }
-        }
-        painter.setFont(font);
-        painter.drawText(tall, flags, text);
-        return;
-    }
     painter.setFont(fitted.font);
     painter.drawText(r, static_cast<int>(align | Qt::AlignVCenter) | Qt::TextSingleLine,
                      fitted.text);

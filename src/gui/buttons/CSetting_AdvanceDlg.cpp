@@ -157,7 +157,7 @@ void CSetting_AdvanceDlg::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     for (size_t i = 0; i < kHostRowCount; ++i) {
         DrawChooserText(painter, ap::kRowLabels[i], ToQString(strings_.Get(kRowLabelKeys[i])),
-                        chooser::kRowLabelColour, Qt::AlignLeft, true, ap::kRowLabelGrowth);
+                        chooser::kRowLabelColour, Qt::AlignLeft);
     }
 }
 

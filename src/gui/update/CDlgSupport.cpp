@@ -67,6 +67,12 @@ void CDlgSupport::CreateButtons()
             // Shown checked for good: a click changes nothing.
             button->SetUseCheckedImages(true);
             button->SetChecked(true);
+        } else {
+            // The caption beside the glyph, in the button's own coordinates.
+            const Rect glyph = sp::GlyphRect(spec.rect);
+            button->SetIconRect(Rect{glyph.left - spec.rect.left, 0, glyph.right - spec.rect.left,
+                                     spec.rect.Height()});
+            button->SetTwoLineCaption(true);
         }
         connect(button, &CGDIBitmapBtn::clicked, this,
                 [this, control = spec.control] { OnClicked(control); });

@@ -66,7 +66,8 @@ CGDIBitmapBtn* CDlgInfo::MakeButton(const Rect& rect, const QString& caption, bo
     button->SetStateImages(background_, hover_, pressed_, background_, rect);
     if (withCaption) {
         button->SetCaption(caption);
-        button->SetTextColours(ToQColor(kitcolours::kSlateText), Qt::white, Qt::white);
+        button->SetTextColours(ToQColor(kitcolours::kTextNormal), ToQColor(kitcolours::kTextHover),
+                               ToQColor(kitcolours::kTextPressed));
     }
     return button;
 }
@@ -78,6 +79,7 @@ void CDlgInfo::Prepare()
     background_ = LoadResourceBitmap(images.background);
     hover_ = LoadResourceBitmap(images.hover);
     pressed_ = LoadResourceBitmap(images.pressed);
+    sign_ = LoadSkin(infobox::IconImageOf(ShownIcon()));
 
     extra_ = infobox::ExtraHeightFor(MessageHeight());
     setFixedSize(infobox::kSize.width, infobox::kSize.height + extra_);
@@ -154,7 +156,10 @@ void CDlgInfo::paintEvent(QPaintEvent*)
         painter.drawPixmap(QRect(0, kStretchRow + extra_, w, h - kStretchRow),
                            CutSheet(background_, {0, kStretchRow, w, h}));
     }
-    painter.setPen(ToQColor(kitcolours::kSlateText));
+    if (!sign_.isNull()) {
+        painter.drawPixmap(ToQRect(infobox::kIconBox), sign_);
+    }
+    painter.setPen(ToQColor(infobox::kMessageColour));
     const QRect box = ToQRect(infobox::kMessageBox);
     const int textHeight = MessageHeight();
     if (textHeight <= box.height()) {
@@ -164,6 +169,7 @@ void CDlgInfo::paintEvent(QPaintEvent*)
         DrawWrappedText(painter, QRect(box.left(), box.top(), box.width(), textHeight), text_);
     }
     const QRect titleBox = ToQRect(infobox::kTitleBox);
+    painter.setPen(ToQColor(infobox::kTitleColour));
     painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      QFontMetrics(font()).elidedText(Title(), Qt::ElideRight, titleBox.width()));
 }

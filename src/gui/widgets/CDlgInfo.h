@@ -24,6 +24,9 @@ public:
     const QString& Text() const { return text_; }
     void SetStyle(infobox::Style style) { style_ = style; }
     void SetCountDown(bool countDown) { countDown_ = countDown; }
+    // The sign beside the message of an OK box (an OK and Cancel box asks a question).
+    void SetIcon(MessageIcon icon) { icon_ = icon; }
+    infobox::Icon ShownIcon() const { return infobox::IconFor(style_, icon_); }
     // Replaces the title "Tips" / "提示" (the "Info" box of the system messages).
     void SetTitle(const QString& title) { title_ = title; }
 
@@ -58,10 +61,11 @@ private:
     QString title_;
     infobox::Style style_ = infobox::Style::OkOnly;
     bool countDown_ = false;
+    MessageIcon icon_ = MessageIcon::Warning;
     bool chinese_ = false;
     infobox::CountDown model_;
     QTimer timer_;
-    QPixmap background_, hover_, pressed_;
+    QPixmap background_, hover_, pressed_, sign_;
     CGDIBitmapBtn* ok_ = nullptr;
     CGDIBitmapBtn* cancel_ = nullptr;
     CGDIBitmapBtn* close_ = nullptr;

@@ -1,5 +1,6 @@
 #include "gui/widgets/CGDIBitmapBtn.h"
 
+#include "core/widgets/KitColours.h"
 #include "core/widgets/KitMessages.h"
 #include "core/widgets/SkinFonts.h"
 #include "gui/widgets/FittedText.h"
@@ -7,6 +8,7 @@
 #include "gui/widgets/SkinFont.h"
 #include "gui/widgets/Skins.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -77,6 +79,12 @@ void CGDIBitmapBtn::SetIconRect(std::optional<Rect> icon)
     update();
 }
 
+void CGDIBitmapBtn::SetTwoLineCaption(bool twoLines)
+{
+    twoLines_ = twoLines;
+    update();
+}
+
 ButtonLook CGDIBitmapBtn::CurrentLook() const
 {
     ButtonState state;
@@ -87,6 +95,7 @@ ButtonLook CGDIBitmapBtn::CurrentLook() const
     state.useCheckedImages = useChecked_;
     state.hasCheckedImage = !checkedImage_.isNull();
     state.hasCheckedHoverImage = !checkedHover_.isNull();
+    state.disabledImageIsNormal = disabled_.isNull() || SameSheet(disabled_, normal_);
     return ChooseButtonLook(state);
 }
 
@@ -117,14 +126,33 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*)
     if (!image.isNull()) {
         painter.drawPixmap(rect(), image);
     }
+    if (look.veiled) {
+        painter.save();
+        painter.setOpacity(kitcolours::kDisabledVeilOpacity);
+        painter.fillRect(rect(), ToQColor(kitcolours::kDisabledVeil));
+        painter.restore();
+    }
     if (Caption().isEmpty()) {
         return;
     }
     const int left = icon_ ? icon_->right + kCaptionAfterIcon : kCaptionLeft;
     const QRect box(left, 0, std::max(0, width() - left - kCaptionRight), height());
+    painter.setPen(TextColour(look.text));
+    if (twoLines_) {
+        const FittedLines fitted = FitTwoLines(Caption(), font(), box.width(), box.height());
+        painter.setFont(fitted.font);
+        const int line = QFontMetrics(fitted.font).lineSpacing();
+        const int count = static_cast<int>(fitted.lines.size());
+        int top = box.top() + (box.height() - count * line) / 2;
+        for (const QString& text : fitted.lines) {
+            painter.drawText(QRect(box.left(), top, box.width(), line),
+                             Qt::AlignCenter | Qt::TextSingleLine, text);
+            top += line;
+        }
+        return;
+    }
     const FittedText fitted = FitText(Caption(), font(), box.width());
     painter.setFont(fitted.font);
-    painter.setPen(TextColour(look.text));
     painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, fitted.text);
 }
 

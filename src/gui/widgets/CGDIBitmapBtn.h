@@ -38,6 +38,8 @@ public:
     void SetLargeText(bool large);
     // The caption then starts 5 px right of this rectangle.
     void SetIconRect(std::optional<Rect> icon);
+    // A caption too long for one line may take two (FitTwoLines).
+    void SetTwoLineCaption(bool twoLines);
 
     ButtonLook CurrentLook() const;
 
@@ -67,6 +69,7 @@ private:
     bool useChecked_ = false;
     bool notify_ = false;
     bool large_ = false;
+    bool twoLines_ = false;
     std::optional<Rect> icon_;
 };
 

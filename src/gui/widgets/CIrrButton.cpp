@@ -1,5 +1,7 @@
 #include "gui/widgets/CIrrButton.h"
 
+#include "core/widgets/ButtonLook.h"
+#include "core/widgets/KitColours.h"
 #include "core/widgets/RegionShape.h"
 #include "gui/widgets/FittedText.h"
 #include "gui/widgets/QtConvert.h"
@@ -54,20 +56,35 @@ void CIrrButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setClipRegion(region_);
+    const ButtonLook look =
+        ChooseRegionLook({isEnabled(), IsHovering(), IsPressedDown(), selected_});
     const QPixmap* image = &normal_;
-    ButtonTextColour colour = ButtonTextColour::Normal;
-    if (!isEnabled()) {
+    switch (look.image) {
+    case ButtonImage::Disabled:
         image = disabled_.isNull() ? &normal_ : &disabled_;
-        colour = ButtonTextColour::Disabled;
-    } else if (selected_ || IsPressedDown()) {
+        break;
+    case ButtonImage::Pressed:
         image = &pressed_;
-        colour = ButtonTextColour::Pressed;
-    } else if (IsHovering()) {
+        break;
+    case ButtonImage::Hover:
         image = &hover_;
-        colour = ButtonTextColour::Hover;
+        break;
+    default:
+        break;
     }
     if (!image->isNull()) {
         painter.drawPixmap(0, 0, *image);
+    }
+    if (look.dimMark) {
+        // The region's edge, two pixels wide, in the dimmed mark colour.
+        QRegion inner = region_;
+        for (const QPoint d : {QPoint(2, 0), QPoint(-2, 0), QPoint(0, 2), QPoint(0, -2)}) {
+            inner &= region_.translated(d);
+        }
+        painter.save();
+        painter.setClipRegion(region_ - inner);
+        painter.fillRect(rect(), ToQColor(kitcolours::kTextDisabledMark));
+        painter.restore();
     }
     const QString& caption = Caption();
     if (caption.isEmpty()) {
@@ -79,7 +96,7 @@ void CIrrButton::paintEvent(QPaintEvent*)
     const QFontMetrics metrics(fitted.font);
     const int left = CaptionLeft(anchor.x, metrics.horizontalAdvance(fitted.text), width());
     painter.setFont(fitted.font);
-    painter.setPen(TextColour(colour));
+    painter.setPen(TextColour(look.text));
     painter.drawText(QRect(left, anchor.y, width() * 2, metrics.height()),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, fitted.text);
 }

@@ -50,6 +50,8 @@ QColor CSkinButton::TextColour(ButtonTextColour which) const
         return textPressed_;
     case ButtonTextColour::Disabled:
         return ToQColor(kitcolours::kTextDisabled);
+    case ButtonTextColour::DisabledMark:
+        return ToQColor(kitcolours::kTextDisabledMark);
     case ButtonTextColour::Normal:
         break;
     }

@@ -18,15 +18,21 @@ QString Css(Rgb c)
 CXPMenu::CXPMenu(QWidget* parent) : QMenu(parent)
 {
     setFont(ShellDlgFont(kKitTextHeight));
-    // Dark slate text on near-white items, readable in both states.
-    setStyleSheet(QStringLiteral("QMenu { background: rgb(250, 250, 248); padding: 3px; }"
-                                 "QMenu::item { color: %1; border: 1px solid %2;"
-                                 " padding: 4px 24px 4px 28px; margin: 1px; }"
-                                 "QMenu::item:selected { border-color: %3;"
-                                 " background: rgb(228, 233, 244); }"
-                                 "QMenu::icon { padding-left: 6px; }")
-                      .arg(Css(kitcolours::kSlateText), Css(kitcolours::kXpMenuFrame),
-                           Css(kitcolours::kXpMenuHighlightFrame)));
+    // The dark look of the language menu: the kit's text on graphite, white on the blue
+    // highlight, each item framed.
+    setStyleSheet(
+        QStringLiteral("QMenu { background: %1; border: 1px solid %2; padding: 3px; }"
+                       "QMenu::item { color: %3; border: 1px solid %1;"
+                       " padding: 4px 24px 4px 28px; margin: 1px; }"
+                       "QMenu::item:selected { color: %4; border-color: %5;"
+                       " background: %6; }"
+                       "QMenu::item:disabled { color: %7; }"
+                       "QMenu::separator { height: 1px; background: %2; margin: 3px 6px; }"
+                       "QMenu::icon { padding-left: 6px; }")
+            .arg(Css(kitcolours::kMenuBackground), Css(kitcolours::kMenuBorder),
+                 Css(kitcolours::kTextNormal), Css(kitcolours::kTextHover),
+                 Css(kitcolours::kPopupHighlightFrame), Css(kitcolours::kMenuHighlight),
+                 Css(kitcolours::kTextDisabled)));
 }
 
 QAction* CXPMenu::AddItem(const QIcon& icon, const QString& text, int command)

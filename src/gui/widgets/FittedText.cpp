@@ -38,4 +38,39 @@ FittedText FitText(const QString& text, const QFont& font, int width)
     return {fitted, QFontMetrics(fitted).elidedText(text, Qt::ElideRight, width)};
 }
 
+FittedLines FitTwoLines(const QString& text, const QFont& font, int width, int height)
+{
+    if (QFontMetrics(font).horizontalAdvance(text) <= width) {
+        return {font, {text}};
+    }
+    const int start = font.pixelSize();
+    if (start > 0) {
+        QFont fitted = font;
+        const int smallest = std::max(kSmallestPixels, start * kSmallestPercent / 100);
+        for (int size = start; size >= smallest; --size) {
+            fitted.setPixelSize(size);
+            const QFontMetrics metrics(fitted);
+            if (2 * metrics.lineSpacing() > height) {
+                continue;
+            }
+            int bestWidth = width + 1;
+            qsizetype bestSpace = -1;
+            for (qsizetype space = text.indexOf(QLatin1Char(' ')); space > 0;
+                 space = text.indexOf(QLatin1Char(' '), space + 1)) {
+                const int wider = std::max(metrics.horizontalAdvance(text.left(space)),
+                                           metrics.horizontalAdvance(text.mid(space + 1)));
+                if (wider < bestWidth) {
+                    bestWidth = wider;
+                    bestSpace = space;
+                }
+            }
+            if (bestSpace > 0 && bestWidth <= width) {
+                return {fitted, {text.left(bestSpace), text.mid(bestSpace + 1)}};
+            }
+        }
+    }
+    const FittedText one = FitText(text, font, width);
+    return {one.font, {one.text}};
+}
+
 } // namespace qx71::gui

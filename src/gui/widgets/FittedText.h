@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace qx71::gui {
 
@@ -13,5 +14,15 @@ struct FittedText {
     QString text;
 };
 FittedText FitText(const QString& text, const QFont& font, int width);
+
+// A caption that may take two lines of a box: one line while it fits at the font's own size;
+// else split at the space that balances the lines best, the font stepping down as FitText's
+// does until both lines fit the box. A text without a space, or one that fits no split, is
+// fitted on one line.
+struct FittedLines {
+    QFont font;
+    QStringList lines;
+};
+FittedLines FitTwoLines(const QString& text, const QFont& font, int width, int height);
 
 } // namespace qx71::gui

@@ -3,6 +3,7 @@
 #include "core/widgets/KitColours.h"
 #include "gui/widgets/CMenuEx.h"
 #include "gui/widgets/QtConvert.h"
+#include "gui/widgets/Skins.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -70,7 +71,7 @@ bool HasMenuEx(QWidget* owner)
     return found != OpenMenus().end() && found->second != nullptr && found->second->IsOpen();
 }
 
-int CreateMenuEx(QWidget* owner, int number, QPoint point, uint32_t colour1, uint32_t colour2,
+int CreateMenuEx(QWidget* owner, int number, QPoint point, uint32_t, uint32_t colour2,
                  uint32_t colour3, const QString& image1, const QString& image2,
                  const QString& image3, const QString&, const QString& image5,
                  const QString& image6, const QString& image7, const QString&,
@@ -83,14 +84,16 @@ int CreateMenuEx(QWidget* owner, int number, QPoint point, uint32_t colour1, uin
     CWndPopup::Look look;
     look.itemHeight = number;
     look.corner = 0;
-    look.itemNormal = QPixmap(image1);
-    look.itemOver = QPixmap(image2);
-    look.itemDown = QPixmap(image3);
-    look.subNormal = QPixmap(image5);
-    look.subOver = QPixmap(image6);
-    look.subDown = QPixmap(image7);
+    look.itemNormal = LoadPictureForScreen(image1);
+    look.itemOver = LoadPictureForScreen(image2);
+    look.itemDown = LoadPictureForScreen(image3);
+    look.subNormal = LoadPictureForScreen(image5);
+    look.subOver = LoadPictureForScreen(image6);
+    look.subDown = LoadPictureForScreen(image7);
     look.background = look.itemNormal;
-    look.text = FromColorRef(colour1);
+    // The items are drawn dark, in the language menu's look: their text is the kit's normal
+    // one, not the first colour (meant for light items).
+    look.text = ToQColor(kitcolours::kTextNormal);
     look.highlightText = FromColorRef(colour2);
     look.frame = FromColorRef(colour3);
     const std::span<const MenuItemEx> records(items, static_cast<size_t>(count));

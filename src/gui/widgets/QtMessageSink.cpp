@@ -10,6 +10,7 @@ void QtMessageSink::Show(const UserMessage& message)
     CDlgInfo box(parent_);
     box.SetText(ToQString(message.text));
     box.SetStyle(infobox::Style::OkOnly);
+    box.SetIcon(message.icon);
     switch (message.kind) {
     case MessageKind::CountDownBox:
         box.SetCountDown(true);

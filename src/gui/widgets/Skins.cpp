@@ -57,17 +57,23 @@ QString SkinDir()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/skins");
 }
 
-QPixmap LoadSkin(std::string_view relativePath)
+QPixmap LoadPictureForScreen(const QString& path)
 {
-    const QString dir = SkinDir() + QLatin1Char('/');
     if (ScreenRatio() >= kHiDpiThreshold) {
-        QPixmap large = LoadPicture(dir + FromUtf8(skins::HiDpiName(relativePath)));
+        const QByteArray utf8 = path.toUtf8();
+        QPixmap large = LoadPicture(FromUtf8(skins::HiDpiName(
+            std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())))));
         if (!large.isNull()) {
             large.setDevicePixelRatio(2.0);
             return large;
         }
     }
-    return LoadPicture(dir + FromUtf8(relativePath));
+    return LoadPicture(path);
+}
+
+QPixmap LoadSkin(std::string_view relativePath)
+{
+    return LoadPictureForScreen(SkinDir() + QLatin1Char('/') + FromUtf8(relativePath));
 }
 
 QPixmap LoadResourceBitmap(int number)

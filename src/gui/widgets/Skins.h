@@ -19,6 +19,10 @@ QString SkinDir();
 // or unreadable file gives a null pixmap.
 QPixmap LoadPicture(const QString& path);
 
+// A picture file; on a screen with a device pixel ratio of 1.5 or more its copy drawn at twice
+// the size ("<stem>@2x.png" beside it) when it exists.
+QPixmap LoadPictureForScreen(const QString& path);
+
 // A skin image by its path under skins/ ("Main_Normal.bmp", "ProgressBar/Progress_Over.png").
 // On a screen with a device pixel ratio of 1.5 or more the image drawn at twice the size is
 // taken when it exists. A missing file gives a null pixmap.

@@ -34,14 +34,18 @@ TEST(SupportPage, HintsComeFromTheControlRectanglesGrownByOnePixel)
     }
 }
 
-TEST(SupportPage, VersionAreasAreCaptionedWithTheirHintTextsAndOnlyShow)
+TEST(SupportPage, EveryControlIsCaptionedAndOnlyTheVersionAreasJustShow)
 {
     using support::Control;
     EXPECT_EQ(CaptionKey(Control::ProgramVersion), "str_driver_version");
     EXPECT_EQ(CaptionKey(Control::FirmwareVersion), "str_firmware_version");
-    for (Control action :
-         {Control::Update, Control::WebSite, Control::Import, Control::Export, Control::Defaults}) {
-        EXPECT_EQ(CaptionKey(action), "") << static_cast<int>(action);
+    const std::pair<Control, std::string_view> actions[] = {
+        {Control::Update, "str_update"},        {Control::WebSite, "str_tolviWeb"},
+        {Control::Import, "str_importFile"},    {Control::Export, "str_exportFile"},
+        {Control::Defaults, "str_defaultname"},
+    };
+    for (const auto& [action, key] : actions) {
+        EXPECT_EQ(CaptionKey(action), key) << static_cast<int>(action);
         EXPECT_FALSE(IsDisplayOnly(action));
     }
     EXPECT_TRUE(IsDisplayOnly(Control::ProgramVersion));

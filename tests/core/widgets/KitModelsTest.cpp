@@ -44,6 +44,9 @@ TEST(ButtonLook, StateImageChoice)
         {{.hovering = true, .pressed = true}, {I::Pressed, T::Pressed}},
         {{.enabled = false}, {I::Disabled, T::Disabled}},
         {{.enabled = false, .hovering = true}, {I::Disabled, T::Disabled}},
+        // A sheet without a disabled face of its own: the normal face, veiled.
+        {{.enabled = false, .disabledImageIsNormal = true}, {I::Disabled, T::Disabled, true}},
+        {{.disabledImageIsNormal = true}, {I::Normal, T::Normal}},
         // Checked with checked images: checked, and checked-hover only when it has one.
         {{.checked = true, .useCheckedImages = true, .hasCheckedImage = true},
          {I::Checked, T::Pressed}},
@@ -64,6 +67,41 @@ TEST(ButtonLook, StateImageChoice)
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(ChooseButtonLook(cases[i].state), cases[i].expected) << "case " << i;
+    }
+}
+
+TEST(ButtonLook, RegionButtonKeepsADimmedMarkWhenDisabled)
+{
+    using I = ButtonImage;
+    using T = ButtonTextColour;
+    struct Case {
+        RegionButtonState state;
+        ButtonLook expected;
+    };
+    const Case cases[] = {
+        {{}, {I::Normal, T::Normal}},
+        {{.hovering = true}, {I::Hover, T::Hover}},
+        {{.pressed = true}, {I::Pressed, T::Pressed}},
+        {{.hovering = true, .selected = true}, {I::Pressed, T::Pressed}},
+        {{.enabled = false, .hovering = true}, {I::Disabled, T::Disabled}},
+        {{.enabled = false, .selected = true}, {I::Disabled, T::DisabledMark, false, true}},
+        {{.enabled = false, .pressed = true, .selected = true},
+         {I::Disabled, T::DisabledMark, false, true}},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(ChooseRegionLook(cases[i].state), cases[i].expected) << "case " << i;
+    }
+}
+
+TEST(KitColours, DisabledCaptionsAreDimmedButReadableOnTheDarkFaces)
+{
+    // The dark faces under disabled captions: the dimmed region face, a face under the veil.
+    const Rgb faces[] = {{36, 39, 45}, {30, 33, 38}, {35, 39, 45}, {27, 30, 35}};
+    for (const Rgb face : faces) {
+        EXPECT_GE(ContrastRatio(kitcolours::kTextDisabled, face), 3.0);
+        EXPECT_GE(ContrastRatio(kitcolours::kTextDisabledMark, face), 3.0);
+        EXPECT_LT(ContrastRatio(kitcolours::kTextDisabled, face),
+                  ContrastRatio(kitcolours::kTextNormal, face));
     }
 }
 

@@ -145,7 +145,8 @@ TEST_F(SupportPageTest, VersionAreasAreCaptionedAndShowChecked)
 TEST_F(SupportPageTest, MovesOverThePageAndItsButtonsShowTheHints)
 {
     // The update button's 1-pixel border lies on the page itself.
-    test::Mouse(&Page(), QEvent::MouseMove, QPoint(404, 263));
+    const Rect update = sp::Spec(sp::Control::Update).rect;
+    test::Mouse(&Page(), QEvent::MouseMove, QPoint(update.left - 1, update.top - 1));
     EXPECT_EQ(fixture.hints, std::vector<int>{56});
     fixture.hints.clear();
     CGDIBitmapBtn* importButton = Button(sp::Control::Import);

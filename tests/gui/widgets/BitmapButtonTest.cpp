@@ -17,7 +17,7 @@ using test::CountNear;
 using test::Drawn;
 using test::Mouse;
 
-const QColor kDisabled(120, 120, 120);
+const QColor kDisabled(90, 40, 40);
 const QColor kChecked(200, 60, 200);
 const QColor kCheckedHover(90, 200, 220);
 
@@ -80,6 +80,21 @@ TEST_F(BitmapButton, CaptionColourPerState)
 
     button.setEnabled(false);
     EXPECT_EQ(Face(), kDisabled);
+    EXPECT_GT(TextPixels(kitcolours::kTextDisabled), 10);
+}
+
+TEST_F(BitmapButton, DisabledWithoutADisabledFaceIsVeiledWithItsCaptionReadable)
+{
+    const QPixmap normal = Sheet(kNormal);
+    button.SetStateImages(normal, Sheet(kHover), Sheet(kPressed), normal, {20, 10, 140, 40});
+    button.SetCaption(QStringLiteral("WWWW"));
+    test::UseSolidText(button);
+    EXPECT_EQ(Face(), kNormal);
+    button.setEnabled(false);
+    // The normal face under the panel's colour: darker, still the same face.
+    const QColor veiled = Face();
+    EXPECT_LT(veiled.lightness(), kNormal.lightness());
+    EXPECT_GT(veiled.blue(), veiled.red());
     EXPECT_GT(TextPixels(kitcolours::kTextDisabled), 10);
 }
 

@@ -119,7 +119,7 @@ TEST_F(InfoBox, EscapeAndCloseReturnCancel)
 
 TEST_F(InfoBox, ShortMessageCentredInItsBoxLongOneWrapsBelowAndTheBoxGrows)
 {
-    const QColor slate = ToQColor(kitcolours::kSlateText);
+    const QColor slate = ToQColor(infobox::kMessageColour);
     CDlgInfo small;
     small.SetText(QStringLiteral("Saved."));
     test::UseSolidText(small);
@@ -149,9 +149,43 @@ TEST_F(InfoBox, ShortMessageCentredInItsBoxLongOneWrapsBelowAndTheBoxGrows)
     EXPECT_EQ(CountNear(many, QRect(308, 40, 20, 120), slate, 30), 0);
 }
 
+// Pixels of the sign's square that are clearly blue (the information sign) or amber (the
+// warning sign).
+std::pair<int, int> BlueAndAmberIn(const QImage& image)
+{
+    int blue = 0;
+    int amber = 0;
+    const QRect box = ToQRect(infobox::kIconBox);
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            blue += c.blue() > c.red() + 60 ? 1 : 0;
+            amber += c.red() > c.blue() + 60 ? 1 : 0;
+        }
+    }
+    return {blue, amber};
+}
+
+TEST_F(InfoBox, TheSignIsDrawnBesideTheMessage)
+{
+    CDlgInfo success;
+    success.SetIcon(MessageIcon::Information);
+    success.Prepare();
+    success.show();
+    const auto [blue, amber] = BlueAndAmberIn(Drawn(success));
+    EXPECT_GT(blue, 300);
+    EXPECT_EQ(amber, 0);
+    CDlgInfo failure;
+    failure.Prepare();
+    failure.show();
+    const auto [blue2, amber2] = BlueAndAmberIn(Drawn(failure));
+    EXPECT_EQ(blue2, 0);
+    EXPECT_GT(amber2, 300);
+}
+
 TEST_F(InfoBox, TitleByLanguage)
 {
-    const QColor slate = ToQColor(kitcolours::kSlateText);
+    const QColor slate = ToQColor(infobox::kTitleColour);
     CDlgInfo english;
     test::UseSolidText(english);
     english.Prepare();
@@ -196,6 +230,26 @@ TEST(QtMessageSink, NoticesQuestionsAndSystemBoxes)
 
     WhenModal<CDlgInfo>([&](CDlgInfo* shown) { Click(shown->OkButton()); });
     sink.Show({MessageKind::SystemBox, u"Info", u"Access denied"});
+}
+
+TEST(QtMessageSink, TheSignFitsTheMessage)
+{
+    QtMessageSink sink;
+    std::vector<infobox::Icon> shown;
+    const auto note = [&](CDlgInfo* box) {
+        shown.push_back(box->ShownIcon());
+        Click(box->OkButton());
+    };
+    WhenModal<CDlgInfo>(note);
+    sink.Show(
+        {MessageKind::SystemBox, u"Info", u"/tmp/a.cfg export success!", MessageIcon::Information});
+    WhenModal<CDlgInfo>(note);
+    sink.Show({MessageKind::SystemBox, u"Info", u"/tmp/a.cfg export failed!"});
+    WhenModal<CDlgInfo>(note);
+    sink.Ask(u"Do you want to restore the default setting?");
+    const std::vector<infobox::Icon> expected = {infobox::Icon::Information, infobox::Icon::Warning,
+                                                 infobox::Icon::Question};
+    EXPECT_EQ(shown, expected);
 }
 
 } // namespace

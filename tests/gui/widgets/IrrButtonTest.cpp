@@ -117,3 +117,26 @@ TEST_F(RegionButton, DisabledUsesTheNormalImageWithoutADisabledSheetAndDoesNotCl
 
 } // namespace
 } // namespace qx71::gui
+
+namespace qx71::gui {
+namespace {
+
+TEST_F(RegionButton, ADisabledSelectedButtonKeepsADimmedMark)
+{
+    button.SetCaption(QStringLiteral("P1"));
+    button.SetSelected(true);
+    button.setEnabled(false);
+    const QImage image = Drawn(button);
+    const QColor mark = ToQColor(kitcolours::kTextDisabledMark);
+    // The frame along the region's edge and the caption, in the mark's colour; the face is
+    // the disabled (here the normal) one, not the pressed one.
+    EXPECT_EQ(image.pixelColor(30, 20), kNormal);
+    EXPECT_GT(test::CountNear(image, QRect(20, 0, 70, 2), mark, 6), 50);
+    EXPECT_GT(test::CountNear(image, QRect(50, 7, 20, 14), mark, 6), 5);
+    button.SetSelected(false);
+    EXPECT_EQ(test::CountNear(Drawn(button), button.rect(), mark, 6), 0);
+    EXPECT_GT(TextPixels(kitcolours::kTextDisabled), 5);
+}
+
+} // namespace
+} // namespace qx71::gui

@@ -105,7 +105,7 @@ TEST(ButtonsSkins, TheChoosersTextsAreReadable)
         const Rect inner{tab.left + 3, tab.top + 3, tab.right - 3, tab.bottom - 3};
         EXPECT_GE(MinContrast(normal, inner, ch::kTabText), kMinimumContrast);
         EXPECT_GE(MinContrast(hover, inner, kitcolours::kTextHover), kMinimumContrast);
-        EXPECT_GE(MinContrast(pressed, inner, kitcolours::kTextHover), kMinimumContrast);
+        EXPECT_GE(MinContrast(pressed, inner, kitcolours::kTextPressed), kMinimumContrast);
     }
     for (const Rect& button : {ch::kDefaultButton, ch::kOkButton}) {
         const Rect inner{button.left + 3, button.top + 3, button.right - 3, button.bottom - 3};
@@ -116,11 +116,12 @@ TEST(ButtonsSkins, TheChoosersTextsAreReadable)
     const Rect& title = ch::kTitleText;
     EXPECT_GE(MinContrast(normal, {title.left + 4, 2, title.right - 4, 16}, ch::kTitleColour),
               kMinimumContrast);
-    // The current function's text stands between the title's plate and the tabs.
+    // The current function's text stands between the title's band and the tabs.
     const Rect& current = ch::kCurrentFunctionText;
-    EXPECT_GE(
-        MinContrast(normal, {current.left, 19, current.right, ch::kTabs[0].top}, ch::kInfoColour),
-        kMinimumContrast);
+    EXPECT_GE(MinContrast(normal,
+                          {current.left, ch::kTitleBandBottom, current.right, ch::kTabs[0].top},
+                          ch::kInfoColour),
+              kMinimumContrast);
     EXPECT_GE(MinContrast(normal, ch::kDisableText, ch::kInfoColour), kMinimumContrast);
 
     const QImage key = LoadSkinFile(ch::kKeyPageSheets.normal);
@@ -130,10 +131,7 @@ TEST(ButtonsSkins, TheChoosersTextsAreReadable)
     ASSERT_FALSE(advanced.isNull());
     for (size_t i = 0; i < ch::kHostRowCount; ++i) {
         const Rect& label = ch::advancedpage::kRowLabels[i];
-        EXPECT_GE(MinContrast(advanced,
-                              {label.left, label.top + 3, label.right - 3, label.bottom - 3},
-                              ch::kRowLabelColour),
-                  kMinimumContrast)
+        EXPECT_GE(MinContrast(advanced, label, ch::kRowLabelColour), kMinimumContrast)
             << "row " << i;
         EXPECT_GE(MinContrast(advanced, FaceBand(ch::advancedpage::kPathFields[i]),
                               kitcolours::kTextNormal),

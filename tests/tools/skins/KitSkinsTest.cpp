@@ -5,6 +5,8 @@
 
 #include "core/app/MainWindowGeometry.h"
 #include "core/config/ProgressDialogModel.h"
+#include "core/macro/GameMenu.h"
+#include "core/macro/MacroPageGeometry.h"
 #include "core/widgets/InfoBoxModel.h"
 #include "core/widgets/RegionShape.h"
 #include "core/widgets/SkinResources.h"
@@ -47,6 +49,9 @@ TEST(KitSkins, EveryFileTheViewsLoadExistsWithItsSize)
     }
     for (int n = 130; n <= 141; ++n) {
         files.push_back({"Resources/" + std::to_string(n) + ".png", {19, 11}});
+    }
+    for (const std::string_view sign : infobox::kIconImages) {
+        files.push_back({std::string(sign), {48, 48}});
     }
     for (const File& f : files) {
         ExpectSkinFile(f.path, f.size);
@@ -96,28 +101,55 @@ TEST(KitSkins, RegionButtonCaptionsAreReadableInEveryState)
 
 TEST(KitSkins, MessageBoxTextsAreReadable)
 {
-    const Rgb slate = kitcolours::kSlateText;
-    const Rgb white = kitcolours::kTextHover;
     for (const infobox::Style style : {infobox::Style::OkOnly, infobox::Style::OkCancel}) {
         const infobox::StyleImages images = infobox::ImagesOf(style);
         const QImage background = LoadSkinFile(skins::ResourceBitmap(images.background));
         const QImage hover = LoadSkinFile(skins::ResourceBitmap(images.hover));
         const QImage pressed = LoadSkinFile(skins::ResourceBitmap(images.pressed));
         ASSERT_FALSE(background.isNull() || hover.isNull() || pressed.isNull());
-        // The message (with room to wrap below its box) and the title on the panel.
-        EXPECT_GE(MinContrast(background, {90, 60, 306, 124}, slate), kMinimumContrast);
-        EXPECT_GE(MinContrast(background, infobox::kTitleBox, slate), kMinimumContrast);
+        // The message (with room to wrap below its box) on the panel, the title on its band.
+        EXPECT_GE(MinContrast(background, {90, 60, 306, 124}, infobox::kMessageColour),
+                  kMinimumContrast);
+        EXPECT_GE(MinContrast(background, infobox::kTitleBox, infobox::kTitleColour),
+                  kMinimumContrast);
         std::vector<Rect> buttons = {infobox::OkButtonOf(style)};
         if (style == infobox::Style::OkCancel) {
             buttons.push_back(infobox::kCancelButton);
         }
         for (const Rect& b : buttons) {
             const Rect face{b.left + 3, b.top + 3, b.right - 3, b.bottom - 3};
-            EXPECT_GE(MinContrast(background, face, slate), kMinimumContrast);
-            EXPECT_GE(MinContrast(hover, face, white), kMinimumContrast);
-            EXPECT_GE(MinContrast(pressed, face, white), kMinimumContrast);
+            EXPECT_GE(MinContrast(background, face, kitcolours::kTextNormal), kMinimumContrast);
+            EXPECT_GE(MinContrast(hover, face, kitcolours::kTextHover), kMinimumContrast);
+            EXPECT_GE(MinContrast(pressed, face, kitcolours::kTextPressed), kMinimumContrast);
+            // A disabled caption on the veiled face.
+            EXPECT_GE(MinContrast(background, face, kitcolours::kTextDisabled), 3.0);
         }
     }
+}
+
+TEST(KitSkins, TheGameMenusItemsAreDarkUnderTheirTexts)
+{
+    // Normal, hover and pressed items, plain and with a sub-menu, with the text drawn on them.
+    const Rgb texts[] = {kitcolours::kTextNormal, kitcolours::kTextHover, kitcolours::kTextHover};
+    const Size item = macropage::kGameMenuImageSize;
+    for (size_t state = 0; state < std::size(texts); ++state) {
+        for (const size_t first : {size_t{0}, kGameMenuSubImageFirst}) {
+            const std::string path = "Menu/" + std::string(kGameMenuImages[first + state]);
+            const QImage image = LoadSkinFile(path);
+            ASSERT_FALSE(image.isNull()) << path;
+            EXPECT_GE(MinContrast(image, {0, 0, item.width - 4, item.height - 1}, texts[state]),
+                      kMinimumContrast)
+                << path;
+        }
+    }
+}
+
+TEST(KitSkins, TheIconMenusTextsAreReadable)
+{
+    namespace kc = kitcolours;
+    EXPECT_GE(ContrastRatio(kc::kTextNormal, kc::kMenuBackground), kMinimumContrast);
+    EXPECT_GE(ContrastRatio(kc::kTextHover, kc::kMenuHighlight), kMinimumContrast);
+    EXPECT_GE(ContrastRatio(kc::kTextDisabled, kc::kMenuBackground), 3.0);
 }
 
 TEST(KitSkins, HintAndProgressTextsAreReadable)

@@ -43,5 +43,32 @@ TEST(SupportSkins, VersionCaptionsAndVersionsAreReadable)
     }
 }
 
+TEST(SupportSkins, TheActionsCaptionsAreReadableBesideTheirGlyphs)
+{
+    struct Sheet {
+        std::string_view file;
+        Rgb text;
+        double minimum;
+    };
+    const Sheet sheets[] = {{sp::kSheetNormal, kitcolours::kTextNormal, kMinimumContrast},
+                            {sp::kSheetOver, kitcolours::kTextHover, kMinimumContrast},
+                            {sp::kSheetDown, kitcolours::kTextPressed, kMinimumContrast},
+                            {sp::kSheetDisabled, kitcolours::kTextDisabled, 3.0}};
+    for (const Sheet& sheet : sheets) {
+        const QImage image = LoadSkinFile(sheet.file);
+        ASSERT_FALSE(image.isNull()) << sheet.file;
+        for (const sp::ControlSpec& spec : sp::kControls) {
+            if (spec.tooltipKey.empty()) {
+                continue;
+            }
+            // The caption's area: right of the glyph's square, inside the face's border.
+            const Rect& r = spec.rect;
+            const Rect caption{sp::GlyphRect(r).right + 2, r.top + 3, r.right - 3, r.bottom - 3};
+            EXPECT_GE(MinContrast(image, caption, sheet.text), sheet.minimum)
+                << sheet.file << " " << spec.tooltipKey;
+        }
+    }
+}
+
 } // namespace
 } // namespace qx71::test
