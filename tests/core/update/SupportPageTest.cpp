@@ -12,19 +12,19 @@ TEST(SupportPage, HintsComeFromTheControlRectanglesGrownByOnePixel)
         Point point;
         std::vector<uint32_t> hints;
     } cases[] = {
-        // The update button (405, 264, 520, 293): its 1-pixel border already counts.
-        {{404, 263}, {56}},
-        {{520, 293}, {56}},
-        {{403, 263}, {}},
-        {{521, 280}, {}},
-        {{712, 270}, {57}},
-        {{134, 389}, {58}},
+        // The update button (380, 258, 580, 300): its 1-pixel border already counts.
+        {{379, 257}, {56}},
+        {{580, 300}, {56}},
+        {{378, 257}, {}},
+        {{581, 280}, {}},
+        {{663, 270}, {57}},
+        {{64, 382}, {58}},
         // Import and export are 10 pixels apart: the gap between the grown rectangles is 8.
-        {{229, 400}, {}},
-        {{224, 400}, {58}},
-        {{225, 400}, {}},
-        {{233, 400}, {59}},
-        {{873, 417}, {60}},
+        {{279, 400}, {}},
+        {{274, 400}, {58}},
+        {{275, 400}, {}},
+        {{283, 400}, {59}},
+        {{862, 424}, {60}},
         {{100, 120}, {89}},
         {{559, 140}, {90}},
         {{0, 0}, {}},
