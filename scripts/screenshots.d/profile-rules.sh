@@ -47,8 +47,9 @@ for language in en zh; do
   for _ in $(seq 100); do [ "$(wc -l < "$work/trace")" -gt "$lines" ] && break; sleep 0.1; done
   sleep 1.5
   # The window's own focus leaves the rule in force.
+  # One pixel above profile 3: its hint names the program.
   "$xd" activate "$title" > /dev/null
-  "$xd" move "$title" 570 620
+  "$xd" move "$title" 570 607
   settle
   "$xd" shot "$title" "$out/rules-$language-chosen.png"
   # The menu of profile 3: the rule checked, the other program offered.

@@ -57,8 +57,8 @@ inline constexpr std::array<Quad, kProfileButtonCount> kProfileButtons{{
 
 // The dot that says a rule chose a profile: near the top right corner of its button, inside
 // the slanted right edge.
-inline constexpr int kRuleMarkSize = 6;
-inline constexpr int kRuleMarkInset = 17; // from the top edge's right end
+inline constexpr int kRuleMarkSize = 7;
+inline constexpr int kRuleMarkInset = 20; // from the top edge's right end
 inline constexpr int kRuleMarkTop = 612;
 constexpr Rect RuleMarkRect(int profileIndex)
 {

@@ -17,10 +17,10 @@ inline constexpr BilingualText kNoDisplay{u"不可用：没有 X11 显示",
                                           u"Not available: there is no X11 display"};
 inline constexpr BilingualText kNoProgramYet{u"尚无其他程序获得过焦点",
                                              u"No other program has had the focus yet"};
-// The hint of a profile button whose profile a rule chose: "%1" the button's own hint, "%2"
-// the program.
-inline constexpr BilingualText kChosenHint{u"%1：因 %2 处于活动状态而选用",
-                                           u"%1: chosen while %2 is active"};
+// The hint and tooltip of a profile button whose profile a rule chose, in place of the
+// button's own ("%1", which its caption shows): "%2" the program. Short, so that the hint
+// line shows the program whole.
+inline constexpr BilingualText kChosenHint{u"规则：%2 活动中", u"Rule: %2 is active"};
 
 // A rule edit of the window that did not reach the file: "%1" the file.
 inline constexpr BilingualText kRulesNotSaved{

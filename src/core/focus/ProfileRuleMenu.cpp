@@ -9,15 +9,18 @@ namespace qx71 {
 
 namespace {
 
-// `pattern` with "%1" and "%2" replaced.
+// `pattern` with "%1" and "%2" replaced, in one pass: a value that holds "%2" stays as it is.
 std::u16string Fill(std::u16string_view pattern, std::u16string_view first,
                     std::u16string_view second = {})
 {
-    std::u16string text(pattern);
-    for (const auto& [mark, value] : {std::pair{std::u16string_view(u"%1"), first},
-                                      std::pair{std::u16string_view(u"%2"), second}}) {
-        if (const size_t at = text.find(mark); at != std::u16string::npos) {
-            text.replace(at, mark.size(), value);
+    std::u16string text;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == u'%' && i + 1 < pattern.size() &&
+            (pattern[i + 1] == u'1' || pattern[i + 1] == u'2')) {
+            text += pattern[i + 1] == u'1' ? first : second;
+            ++i;
+        } else {
+            text += pattern[i];
         }
     }
     return text;

@@ -75,10 +75,11 @@ TEST(ProfileRuleMenuTest, TheHintNamesTheProgramOnlyOnTheProfileItChose)
 {
     const std::optional<FocusRule> rule = FocusRule{RuleMatch::Class, "Sauerbraten", 3};
     EXPECT_EQ(Utf16ToUtf8(ProfileHintText(u"Profile 3", 3, rule, false)),
-              "Profile 3: chosen while Sauerbraten is active");
-    EXPECT_EQ(Utf16ToUtf8(ProfileHintText(u"配置3", 3, rule, true)),
-              "配置3：因 Sauerbraten 处于活动状态而选用");
+              "Rule: Sauerbraten is active");
+    EXPECT_EQ(Utf16ToUtf8(ProfileHintText(u"配置3", 3, rule, true)), "规则：Sauerbraten 活动中");
     EXPECT_EQ(Utf16ToUtf8(ProfileHintText(u"Profile 2", 2, rule, false)), "Profile 2");
+    const std::optional<FocusRule> odd = FocusRule{RuleMatch::Class, "50%2off", 3};
+    EXPECT_EQ(Utf16ToUtf8(ProfileHintText(u"Profile 3", 3, odd, false)), "Rule: 50%2off is active");
     EXPECT_EQ(Utf16ToUtf8(ProfileHintText(u"Profile 3", 3, std::nullopt, false)), "Profile 3");
 }
 

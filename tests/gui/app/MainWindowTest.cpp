@@ -475,7 +475,7 @@ TEST_F(MainWindowTest, ARuleMadeInAProfileMenuSwitchesWhenItsProgramHasTheFocus)
     EXPECT_TRUE(window->RuleMarkShown(3));
     EXPECT_FALSE(window->RuleMarkShown(1));
     EXPECT_EQ(window->ProfileButton(3)->toolTip().toStdString(),
-              "Profile 3: chosen while Sauerbraten is active");
+              "Rule: Sauerbraten is active");
     EXPECT_FALSE(window->Progress()->isVisible());
     EXPECT_TRUE(messages.shown.empty());
 
