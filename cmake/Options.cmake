@@ -62,8 +62,11 @@ if(QX71_BUILD_FUZZ)
 endif()
 
 # Rebuilds of unchanged sources come from ccache when the machine has it; nothing needs it.
+# The precompiled headers (cmake/Precompiled.cmake) are cached only with these sloppiness
+# settings; without them ccache compiles every source that uses one.
 find_program(QX71_CCACHE ccache)
 if(QX71_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
-  set(CMAKE_CXX_COMPILER_LAUNCHER "${QX71_CCACHE}")
-  set(CMAKE_C_COMPILER_LAUNCHER "${QX71_CCACHE}")
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env
+                                  CCACHE_SLOPPINESS=pch_defines,time_macros ${QX71_CCACHE})
+  set(CMAKE_C_COMPILER_LAUNCHER ${CMAKE_CXX_COMPILER_LAUNCHER})
 endif()
