@@ -7,6 +7,7 @@
 
 #include "core/common/Utf.h"
 #include "core/config/ConfigStore.h"
+#include "core/macro/MacroLibrary.h"
 #include "core/stats/StatsModel.h"
 
 #include <iostream>
@@ -23,25 +24,43 @@ void Apply(CliContext& context)
     WriteToMouse(context, *store, false);
 }
 
+// The macros are read before the profile arrives, so that it is checked against them.
+std::unique_ptr<MacroLibrary> OpenLibraryFor(CliContext& context, ConfigStore& store)
+{
+    auto library = OpenLibrary(context);
+    if (library != nullptr) {
+        store.SetMacroLookup([lib = library.get()](uint32_t id) { return lib->FindMacro(id); });
+    }
+    return library;
+}
+
 void Switch(CliContext& context, size_t number)
 {
     const auto store = OpenStore(context);
+    const auto library = OpenLibraryFor(context, *store);
+    if (library == nullptr) {
+        return;
+    }
     if (store->SwitchProfile(number - 1) == ProfileLoad::Rejected ||
         store->CurrentSlot() != number - 1) {
         context.Fail("Profile " + std::to_string(number) + " could not be loaded.");
         return;
     }
-    WriteToMouse(context, *store, false);
+    WriteToMouse(context, *store, false, library.get());
 }
 
 void Import(CliContext& context, const std::string& file)
 {
     const auto store = OpenStore(context);
+    const auto library = OpenLibraryFor(context, *store);
+    if (library == nullptr) {
+        return;
+    }
     if (!store->ImportProfile(file)) {
         context.exitCode = 1; // the program's message was printed
         return;
     }
-    WriteToMouse(context, *store, false);
+    WriteToMouse(context, *store, false, library.get());
 }
 
 void Defaults(CliContext& context)

@@ -12,7 +12,9 @@
 #include "core/common/Utf.h"
 #include "core/config/ConfigStore.h"
 #include "core/config/FixedText.h"
+#include "core/config/MacroLinks.h"
 #include "core/lighting/LightingMode.h"
+#include "core/macro/MacroLibrary.h"
 
 #include <iomanip>
 #include <iostream>
@@ -53,7 +55,10 @@ void List(CliContext& context)
     });
 }
 
-nlohmann::json ProfileJson(const ConfigStore& store)
+// Which buttons' macro the macro table lacks, per button.
+using MissingFlags = std::array<bool, kProfileButtons>;
+
+nlohmann::json ProfileJson(const ConfigStore& store, const MissingFlags& missing)
 {
     const ProfileRecord& p = store.CurrentProfile();
     nlohmann::json buttons = nlohmann::json::array();
@@ -63,6 +68,7 @@ nlohmann::json ProfileJson(const ConfigStore& store)
             {"button", kButtonNames[i]},
             {"function", b.function},
             {"macroId", b.macroId},
+            {"macroMissing", missing[i]},
             {"hostKind", b.hostKind},
             {"keyCode", b.keyCode},
             {"hostValue", b.hostValue},
@@ -111,11 +117,12 @@ std::string FunctionKind(const ButtonAssignment& b)
     }
 }
 
-std::string FunctionText(const ButtonAssignment& b)
+std::string FunctionText(const ButtonAssignment& b, bool macroMissing)
 {
     switch (b.function) {
     case ToCode(ButtonFunction::Macro):
-        return Text(b.displayName) + " (" + IdText(b.macroId) + ")";
+        return Text(b.displayName) + " (" + IdText(b.macroId) + ")" +
+               (macroMissing ? ": missing from the macro list, the button sends nothing" : "");
     case ToCode(ButtonFunction::HostAction):
         return Text(b.hostPath);
     default:
@@ -162,7 +169,7 @@ std::string ColourText(uint32_t bgr)
     return out.str();
 }
 
-void PrintProfile(const ConfigStore& store)
+void PrintProfile(const ConfigStore& store, const MissingFlags& missing)
 {
     const ProfileRecord& p = store.CurrentProfile();
     std::cout << "Profile " << store.CurrentSlot() + 1 << " ("
@@ -170,7 +177,7 @@ void PrintProfile(const ConfigStore& store)
     for (size_t i = 0; i < kProfileButtons; ++i) {
         const ButtonAssignment& b = p.buttons[i];
         std::cout << "  " << std::left << std::setw(16) << kButtonNames[i] << std::setw(9)
-                  << FunctionKind(b) << std::right << FunctionText(b) << '\n';
+                  << FunctionKind(b) << std::right << FunctionText(b, missing[i]) << '\n';
     }
     std::cout << "  DPI levels:";
     for (const int32_t dpi : p.dpiStages) {
@@ -204,10 +211,19 @@ void Show(CliContext& context, size_t slotNumber)
             return;
         }
     }
-    nlohmann::json data = ProfileJson(*store);
+    // The macros are read to tell which macro buttons send nothing; a Macro.cfg that cannot be
+    // read leaves them unmarked (OpenLibrary said so).
+    MissingFlags missing{};
+    if (const auto library = OpenLibrary(context)) {
+        const auto find = [&](uint32_t id) { return library->FindMacro(id); };
+        for (const MissingMacro& m : FindMissingMacros(store->CurrentProfile(), find)) {
+            missing[ToIndex(m.button)] = true;
+        }
+    }
+    nlohmann::json data = ProfileJson(*store, missing);
     data["desktopUses"] = DesktopUsesJson(context);
     context.Print(data, [&] {
-        PrintProfile(*store);
+        PrintProfile(*store, missing);
         std::cout << "  " << DesktopUsesLine(context) << '\n';
     });
 }

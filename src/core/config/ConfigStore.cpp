@@ -134,7 +134,9 @@ bool ConfigStore::LoadDirectory()
         const ProfileSlot& slot = directory_.slots[n];
         selected_[n] = slot.slotMagic == kSlotMagic && slot.active != 0;
     }
-    buttonMacroIds_ = directory_.slots[currentSlot_].macroIds;
+    // The slot's saved links are not trusted: an import applied before they followed the
+    // profile saved them broken. The profile's own assignments say which macro each button has.
+    LinkMacros();
     return clean;
 }
 
@@ -237,7 +239,7 @@ ProfileLoad ConfigStore::SwitchProfile(size_t slot)
         return outcome.result;
     }
     currentSlot_ = slot;
-    buttonMacroIds_ = directory_.slots[slot].macroIds;
+    LinkMacros();
     for (auto& s : directory_.slots) {
         s.active = 0;
     }
@@ -245,13 +247,21 @@ ProfileLoad ConfigStore::SwitchProfile(size_t slot)
     for (size_t n = 0; n < kProfileSlots; ++n) {
         selected_[n] = directory_.slots[n].active == 1;
     }
+    if (!missingMacros_.empty()) {
+        ShowSystemBox(MissingMacrosText(missingMacros_, ChineseUi()));
+    }
     return outcome.result;
 }
 
 void ConfigStore::RestoreDefaults()
 {
     FillDefaults(currentProfile_, ChineseUi());
-    buttonMacroIds_.fill(0);
+    LinkMacros();
+}
+
+void ConfigStore::LinkMacros()
+{
+    missingMacros_ = LinkButtonMacros(currentProfile_, buttonMacroIds_, findMacro_);
 }
 
 bool ConfigStore::ImportProfile(const std::filesystem::path& path)
@@ -262,7 +272,12 @@ bool ConfigStore::ImportProfile(const std::filesystem::path& path)
         return false;
     }
     currentProfile_ = ProfileFromBytes(read.bytes);
-    ShowSystemBox(FormatWithPath(kMsgImportSuccess, path), MessageIcon::Information);
+    LinkMacros();
+    std::u16string message = FormatWithPath(kMsgImportSuccess, path);
+    if (!missingMacros_.empty()) {
+        message += u"\n\n" + MissingMacrosText(missingMacros_, ChineseUi());
+    }
+    ShowSystemBox(std::move(message), MessageIcon::Information);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/IMessageSink.h"
+#include "core/config/MacroLinks.h"
 #include "core/config/ProfileDirectory.h"
 #include "core/config/ProfileRecord.h"
 
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace qx71 {
 
@@ -34,9 +36,15 @@ public:
     ConfigStore(IFileSystem& files, IMessageSink& messages, const UiStrings& strings,
                 std::filesystem::path dataDir, std::function<bool()> chineseUi = {});
 
+    // Where the macros of the profile's macro buttons are looked up. With it, every profile
+    // that arrives (load, switch, import, defaults) is checked, and a switch or an import names
+    // the buttons whose macro is missing; without it no macro counts as missing.
+    void SetMacroLookup(MacroLookup findMacro) { findMacro_ = std::move(findMacro); }
+
     // Reads ConfigInfo.cfg and loads the first active slot whose profile reads, repairing
-    // missing or rejected files with defaults on the way; the first slot is the fallback. Also
-    // takes that slot's macro ids as ButtonMacroIds(). False when anything had to be replaced.
+    // missing or rejected files with defaults on the way; the first slot is the fallback. The
+    // buttons' macro links are taken from the loaded profile's own assignments (a link saved
+    // broken is mended here). False when anything had to be replaced.
     bool LoadDirectory();
 
     // Reads `path` into the current profile. A missing file is reported and written with
@@ -58,13 +66,15 @@ public:
     // Makes `slot` (0..4) the current one. Loaded: switched. Rejected: nothing changes, the
     // previous profile stays current. NotLoaded: the file was missing; when it could be written
     // with defaults the switch went through with them (see CurrentSlot()), else nothing changes.
+    // The macro links follow the new profile; missing macros are named in a box.
     ProfileLoad SwitchProfile(size_t slot);
 
     // Fills the current profile with defaults and clears ButtonMacroIds(); writes nothing.
     void RestoreDefaults();
 
-    // Takes the record of a profile file as the current profile when it is one. Only the
-    // memory changes: nothing is saved and ButtonMacroIds() stays.
+    // Takes the record of a profile file as the current profile when it is one, with the macro
+    // links of its own assignments; the success message names the buttons whose macro is
+    // missing. Only the memory changes: nothing is saved.
     bool ImportProfile(const std::filesystem::path& path);
     // Writes the current profile to a file of the user's choice.
     bool ExportProfile(const std::filesystem::path& path);
@@ -75,6 +85,8 @@ public:
     std::array<uint32_t, kProfileButtons>& ButtonMacroIds() { return buttonMacroIds_; }
     const std::array<uint32_t, kProfileButtons>& ButtonMacroIds() const { return buttonMacroIds_; }
     const ProfileDirectory& Directory() const { return directory_; }
+    // The macro buttons whose macro was missing when the current profile arrived.
+    const std::vector<MissingMacro>& MissingMacros() const { return missingMacros_; }
     // Which of the window's five profile buttons show as selected.
     const std::array<bool, kProfileSlots>& SelectedButtons() const { return selected_; }
 
@@ -94,6 +106,7 @@ private:
     void ShowInfoBox(std::u16string text);
     void ShowSystemBox(std::u16string text, MessageIcon icon = MessageIcon::Warning);
     const std::u16string& Text(const char* key) const;
+    void LinkMacros();
 
     IFileSystem& files_;
     IMessageSink& messages_;
@@ -106,6 +119,8 @@ private:
     std::array<uint32_t, kProfileButtons> buttonMacroIds_{};
     ProfileDirectory directory_;
     std::array<bool, kProfileSlots> selected_{};
+    MacroLookup findMacro_;
+    std::vector<MissingMacro> missingMacros_;
 };
 
 } // namespace qx71

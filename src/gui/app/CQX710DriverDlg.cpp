@@ -133,6 +133,7 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
                                            services_.dataDir, chinese);
     macros_ = std::make_unique<MacroLibrary>(services_.files, *messages_, services_.strings,
                                              services_.dataDir / kMacroFileName);
+    store_->SetMacroLookup([this](uint32_t id) { return macros_->FindMacro(id); });
     stats_ = std::make_unique<StatsModel>(services_.files, *messages_, services_.strings,
                                           services_.dataDir / kStatsFile);
     // After the first paint, so the box never stands in for a window that has not shown.

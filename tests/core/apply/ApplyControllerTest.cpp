@@ -80,6 +80,9 @@ TEST_F(ApplyControllerTest, SuccessSavesTheProfileAndReinstallsTheHooks)
 {
     apply.Start();
     store.CurrentProfile().reportRate = 8;
+    // The right button set to a macro, as the chooser stores it.
+    store.CurrentProfile().buttons[2].function = 6;
+    store.CurrentProfile().buttons[2].macroId = 0x15000009;
     store.ButtonMacroIds()[2] = 0x15000009;
     hooks.SetForwarding(true, false);
     ASSERT_TRUE(ApplyAndWait());
@@ -90,6 +93,7 @@ TEST_F(ApplyControllerTest, SuccessSavesTheProfileAndReinstallsTheHooks)
     ConfigStore reread{fs, sink, strings, tmp.path()};
     reread.LoadDirectory();
     EXPECT_EQ(reread.CurrentProfile().reportRate, 8);
+    EXPECT_EQ(reread.Directory().slots[reread.CurrentSlot()].macroIds[2], 0x15000009u);
     EXPECT_EQ(reread.ButtonMacroIds()[2], 0x15000009u);
     EXPECT_TRUE(hooks.Installed());
     EXPECT_EQ(hooks.MainWindow(), WindowHandle{42});

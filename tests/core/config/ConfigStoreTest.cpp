@@ -266,7 +266,9 @@ TEST_F(ConfigStoreTest, LoadDirectoryWalksTheActiveSlots)
         }
         // The current profile is the current slot's file as it is now on disk.
         EXPECT_EQ(Bytes(s.CurrentProfile()), ReadAll(SlotFile(c.current)));
-        EXPECT_EQ(s.ButtonMacroIds()[0], c.directoryPresent ? 100 + c.current : 0);
+        // The links follow the profile's own assignments, not the ids the slot saved: these
+        // profiles have no macro button.
+        EXPECT_EQ(s.ButtonMacroIds()[0], 0u);
     }
 }
 
@@ -478,7 +480,8 @@ TEST_F(ConfigStoreTest, ImportTakesOnlyAProfileAndChangesOnlyMemory)
         EXPECT_EQ(sink.lines, std::vector<std::string>{
                                   "[Info] " + Path(file) +
                                   (c.accepted ? " import success!" : " is an invaild Profile!")});
-        EXPECT_EQ(store.ButtonMacroIds()[1], 5u);
+        // An accepted file brings its own macro links (these records have no macro button).
+        EXPECT_EQ(store.ButtonMacroIds()[1], c.accepted ? 0u : 5u);
         EXPECT_EQ(ReadAll(SlotFile(0)), profileFile);
     }
 }
@@ -622,6 +625,63 @@ TEST_F(ConfigStoreTest, DefaultsFollowTheLanguageAndADeniedWriteChangesNothing)
     EXPECT_TRUE(store.WriteDefaultProfile(SlotFile(3)));
     EXPECT_EQ(ReadAll(SlotFile(3)), Bytes(DefaultProfile(false)));
     EXPECT_EQ(Bytes(store.CurrentProfile()), Bytes(DefaultProfile(false)));
+}
+
+TEST_F(ConfigStoreTest, EveryArrivingProfileBringsItsOwnMacroLinksAndMissingMacrosAreNamed)
+{
+    constexpr uint32_t kStored = 0x15000001;
+    constexpr uint32_t kGone = 0x15000009;
+    store.SetMacroLookup([](uint32_t id) -> std::optional<MacroRecord> {
+        if (id != kStored) {
+            return std::nullopt;
+        }
+        MacroRecord m;
+        m.size = kMacroRecordSize;
+        m.id = id;
+        return m;
+    });
+    ProfileRecord withMacros = Marked(30);
+    withMacros.buttons[4].function = 6; // back: a stored macro
+    withMacros.buttons[4].macroId = kStored;
+    withMacros.buttons[3].function = 6; // forward: a macro the table lacks
+    withMacros.buttons[3].macroId = kGone;
+    SetText(withMacros.buttons[3].displayName, u"Dash");
+    const std::array<uint32_t, kProfileButtons> links{0, 0, 0, kGone, kStored, 0, 0};
+    const std::string missing = "These buttons are set to a macro that the macro list no longer "
+                                "holds; they do nothing until they are set again:\nForward: "
+                                "\"Dash\" (0x15000009)";
+
+    // At start: the slot saved without its links (as an import applied before this mend did).
+    Seed();
+    WriteProfile(0, withMacros);
+    ASSERT_TRUE(store.LoadDirectory());
+    EXPECT_EQ(store.ButtonMacroIds(), links);
+    EXPECT_EQ(store.MissingMacros(),
+              (std::vector<MissingMacro>{{ButtonIndex::Forward, kGone, u"Dash"}}));
+    EXPECT_TRUE(sink.lines.empty());
+
+    // Defaults: no macro button, no link.
+    store.RestoreDefaults();
+    EXPECT_EQ(store.ButtonMacroIds(), (std::array<uint32_t, kProfileButtons>{}));
+    EXPECT_TRUE(store.MissingMacros().empty());
+
+    // Import: the file's own links; the message names the button and the macro.
+    const std::filesystem::path file = tmp / "macros.cfg";
+    WriteAll(file, Bytes(withMacros));
+    ASSERT_TRUE(store.ImportProfile(file));
+    EXPECT_EQ(store.ButtonMacroIds(), links);
+    EXPECT_EQ(sink.lines,
+              std::vector<std::string>{"[Info] " + Path(file) + " import success!\n\n" + missing});
+
+    // Switch: the slot's profile, not the directory's saved links, and the same box.
+    WriteProfile(2, withMacros);
+    sink.lines.clear();
+    ASSERT_EQ(store.SwitchProfile(1), ProfileLoad::Loaded);
+    EXPECT_EQ(store.ButtonMacroIds(), (std::array<uint32_t, kProfileButtons>{}));
+    EXPECT_TRUE(sink.lines.empty());
+    ASSERT_EQ(store.SwitchProfile(2), ProfileLoad::Loaded);
+    EXPECT_EQ(store.ButtonMacroIds(), links);
+    EXPECT_EQ(sink.lines, std::vector<std::string>{"[Info] " + missing});
 }
 
 TEST_F(ConfigStoreTest, MacroInUseLooksAtAppliedIdsAndTheCurrentMacroButtons)
