@@ -8,6 +8,10 @@
 //   click TITLE X Y [BUTTON]      clicks at X,Y inside the window
 //   move TITLE X Y                moves the pointer to X,Y inside the window
 //   key TITLE COMBO               focuses the window and types COMBO ("alt+F4", "Return")
+//   type TITLE TEXT               focuses the window and types the ASCII TEXT
+//   press COMBO                   types COMBO to whatever has the keyboard (an open menu)
+//   wait-tray [SECONDS]           waits until a notification area owns the tray selection
+//   click-tray [BUTTON]           clicks the first icon docked in the notification area
 //   shot TITLE FILE               the window as a PNG
 //   shot-screen FILE              the whole screen as a PNG
 //   window TITLE CLASS [X Y]      runs a plain top-level window (until killed) with that title,
@@ -22,6 +26,7 @@
 // Qt before Xlib: Xlib's macros (Status, None, ...) break Qt's headers.
 #include <QImage>
 
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -169,6 +174,70 @@ bool TypeCombo(Display* display, const std::string& combo)
     }
     XSync(display, False);
     return true;
+}
+
+void Tap(Display* display, KeyCode code, bool shifted)
+{
+    const KeyCode shift = XKeysymToKeycode(display, XK_Shift_L);
+    if (shifted) {
+        XTestFakeKeyEvent(display, shift, True, CurrentTime);
+    }
+    XTestFakeKeyEvent(display, code, True, CurrentTime);
+    XTestFakeKeyEvent(display, code, False, CurrentTime);
+    if (shifted) {
+        XTestFakeKeyEvent(display, shift, False, CurrentTime);
+    }
+    XSync(display, False);
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+// Printable ASCII: the Latin-1 key symbols are the characters themselves.
+bool TypeText(Display* display, const std::string& text)
+{
+    for (const char c : text) {
+        const auto sym = static_cast<KeySym>(static_cast<unsigned char>(c));
+        const KeyCode code = XKeysymToKeycode(display, sym);
+        if (code == 0) {
+            std::fprintf(stderr, "xdriver: no key for '%c'\n", c);
+            return false;
+        }
+        Tap(display, code, XkbKeycodeToKeysym(display, code, 0, 0) != sym);
+    }
+    return true;
+}
+
+Window TrayOwner(Display* display)
+{
+    const std::string name = "_NET_SYSTEM_TRAY_S" + std::to_string(DefaultScreen(display));
+    return XGetSelectionOwner(display, XInternAtom(display, name.c_str(), False));
+}
+
+// The first viewable window of `tree` whose parent is not `tree` itself and that has no
+// children: a docked icon (hosts wrap each icon in a window of their own).
+std::optional<Found> FirstLeaf(Display* display, Window tree, bool top)
+{
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display, tree, &root, &parent, &children, &count) == 0) {
+        return std::nullopt;
+    }
+    std::optional<Found> found;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        found = FirstLeaf(display, children[i], false);
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    XWindowAttributes attributes;
+    if (!found && !top && count == 0 && XGetWindowAttributes(display, tree, &attributes) != 0 &&
+        attributes.map_state == IsViewable) {
+        int x = 0, y = 0;
+        Window child = 0;
+        XTranslateCoordinates(display, tree, root, 0, 0, &x, &y, &child);
+        found = Found{tree, x, y, attributes.width, attributes.height};
+    }
+    return found;
 }
 
 bool Shoot(Display* display, Window window, int width, int height, const char* file)
@@ -378,6 +447,37 @@ int main(int argc, char** argv)
     if (command == "tray-host") {
         return TrayHost(display);
     }
+    if (command == "press" && argc == 3) {
+        return TypeCombo(display, argv[2]) ? 0 : 1;
+    }
+    if (command == "wait-tray") {
+        const int limit = argc > 2 ? std::atoi(argv[2]) : kDefaultWaitSeconds;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(limit);
+        while (TrayOwner(display) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                std::fprintf(stderr, "xdriver: no notification area\n");
+                return 1;
+            }
+            std::this_thread::sleep_for(kPoll);
+        }
+        return 0;
+    }
+    if (command == "click-tray") {
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::seconds(kDefaultWaitSeconds);
+        std::optional<Found> icon;
+        while (!(icon = FirstLeaf(display, TrayOwner(display), true))) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                std::fprintf(stderr, "xdriver: no icon in the notification area\n");
+                return 1;
+            }
+            std::this_thread::sleep_for(kPoll);
+        }
+        MoveTo(display, icon->x + icon->width / 2, icon->y + icon->height / 2);
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        Click(display, argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 1u);
+        return 0;
+    }
     if (command == "shot-screen" && argc == 3) {
         const Window root = DefaultRootWindow(display);
         XWindowAttributes attributes;
@@ -430,6 +530,11 @@ int main(int argc, char** argv)
         XSetInputFocus(display, found->window, RevertToParent, CurrentTime);
         XSync(display, False);
         return TypeCombo(display, argv[3]) ? 0 : 1;
+    }
+    if (command == "type" && argc == 4) {
+        XSetInputFocus(display, found->window, RevertToParent, CurrentTime);
+        XSync(display, False);
+        return TypeText(display, argv[3]) ? 0 : 1;
     }
     if (command == "shot" && argc == 4) {
         return Shoot(display, found->window, found->width, found->height, argv[3]) ? 0 : 1;

@@ -233,6 +233,25 @@ TEST_F(MainSetPage, TheLinesFieldIsCleanedEveryFourSecondsAndBeforeApply)
     EXPECT_EQ(profile().wheelLines, -1);
 }
 
+TEST_F(MainSetPage, AProfileThatArrivesIsShownAtOnceAndTheTimerNeverWritesTheOldFieldBack)
+{
+    CBitmapEdit* field = page->LinesField();
+    ASSERT_EQ(field->text(), QStringLiteral("3"));
+    fixture.timers.Advance(2000);
+    // An import, a switch or the defaults replace the profile; the window asks for a refresh.
+    profile().wheelLines = 5;
+    profile().pointerSpeed = 17;
+    page->RefreshFromProfile();
+    EXPECT_EQ(field->text(), QStringLiteral("5"));
+    EXPECT_EQ(page->Model().SpeedSliderValue(), 17);
+    fixture.timers.Advance(2000);
+    fixture.timers.Advance(4000);
+    EXPECT_EQ(profile().wheelLines, 5);
+    EXPECT_EQ(field->text(), QStringLiteral("5"));
+    page->BeforeApply();
+    EXPECT_EQ(profile().wheelLines, 5);
+}
+
 TEST_F(MainSetPage, TheControlsShowTheProfileAndClicksReachIt)
 {
     profile().dpiStages = {500, 2000, 3000, 0, 0, 0, 0, 0};
