@@ -42,12 +42,12 @@ struct ControlSpec {
 
 // In table order, which is also the order in which hints are posted. The five actions are
 // wide enough for their glyph and their caption on up to two lines beside it; each still
-// covers the middle of the place the original layout gave it.
+// covers the middle of the place the original layout gave it, where users and scripts click.
 inline constexpr std::array<ControlSpec, kControlCount> kControls{{
     {Control::Update, {380, 258, 580, 300}, "str_update", 56},
     {Control::WebSite, {662, 258, 862, 300}, "str_tolviWeb", 57},
-    {Control::Import, {64, 382, 274, 424}, "str_importFile", 58},
-    {Control::Export, {284, 382, 494, 424}, "str_exportFile", 59},
+    {Control::Import, {58, 382, 268, 424}, "str_importFile", 58},
+    {Control::Export, {274, 382, 484, 424}, "str_exportFile", 59},
     {Control::Defaults, {662, 382, 862, 424}, "str_defaultname", 60},
     {Control::ProgramVersion, {77, 110, 274, 141}, "", 89},
     {Control::FirmwareVersion, {380, 113, 559, 140}, "", 90},
