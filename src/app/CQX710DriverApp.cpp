@@ -1,21 +1,23 @@
 #include "app/CQX710DriverApp.h"
 
+#include "app/ProgramMessages.h"
 #include "app/StartupProbe.h"
 #include "app/TerminationSignals.h"
 #include "core/app/StartupDirs.h"
+#include "core/common/GuardedFileSystem.h"
 #include "core/i18n/LanguageSelection.h"
 #include "core/i18n/UiStrings.h"
 #include "core/markup/SharedMarkupDocument.h"
 #include "core/update/UpdatePaths.h"
 #include "gui/app/CQX710DriverDlg.h"
 #include "gui/widgets/CWndPopup.h"
-#include "gui/widgets/QtMessageSink.h"
 #include "gui/widgets/Skins.h"
 #include "platform/hid/HidapiPlatform.h"
 #include "platform/hid/TracingHidPlatform.h"
 #include "platform/linux/DesktopPointerSettings.h"
 #include "platform/linux/IconvTextCodec.h"
 #include "platform/linux/PosixFileSystem.h"
+#include "platform/linux/PosixFolderLock.h"
 #include "platform/linux/PosixProcessStarter.h"
 #include "platform/linux/ProcessEnvironment.h"
 #include "platform/linux/StaleTempFiles.h"
@@ -35,6 +37,8 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QPixmapCache>
+#include <QSessionManager>
+#include <QTimer>
 
 #include <cstdlib>
 #include <iostream>
@@ -85,7 +89,11 @@ bool CQX710DriverApp::ClaimInstance()
 void CQX710DriverApp::CreateBackends()
 {
     clock_ = std::make_unique<SteadyClock>();
-    files_ = std::make_unique<PosixFileSystem>();
+    messages_ = std::make_unique<ProgramMessages>();
+    systemFiles_ = std::make_unique<PosixFileSystem>();
+    files_ = std::make_unique<GuardedFileSystem>(
+        *systemFiles_, *messages_, SettingsFiles(dataDir_),
+        [this] { return language_ && language_->ChineseUi() == 1; });
     codec_ = std::make_unique<IconvTextCodec>();
     markup_ = std::make_unique<SharedMarkupDocument>(*files_, *codec_);
     strings_ = std::make_unique<UiStrings>();
@@ -137,9 +145,8 @@ int CQX710DriverApp::Run()
     CreateBackends();
     // The language's own messages (a Language.cfg that cannot be read) show in the program's
     // boxes, before the window exists too.
-    languageMessages_ = std::make_unique<gui::QtMessageSink>();
-    language_ = std::make_unique<LanguageSelection>(*files_, *languageMessages_, *markup_,
-                                                    *strings_, installDir_, dataDir_);
+    language_ = std::make_unique<LanguageSelection>(*files_, *messages_, *markup_, *strings_,
+                                                    installDir_, dataDir_);
     language_->LoadStartupStrings();
 
     IHidPlatform& hid = traced_ ? static_cast<IHidPlatform&>(*traced_) : *hid_;
@@ -153,11 +160,32 @@ int CQX710DriverApp::Run()
         CanWriteUnder(FormUpdatePaths(installDir_, dataDir_, true).image.parent_path());
     services.waylandSession = IsWaylandSession(SessionFromEnvironment());
     services.startHidden = options_.hidden;
+    services.messages = messages_.get();
+    folderLock_ = std::make_unique<PosixFolderLock>(dataDir_);
+    services.folderLock = folderLock_.get();
+    // The session is ending: what its saves say goes to standard error, since a box would hold
+    // up the logout. Connected before the window's own handlers, so it is in force for them; it
+    // ends once they have run.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [this](QSessionManager&) {
+        if (!messages_->Unattended()) {
+            messages_->SetUnattended(true);
+            QTimer::singleShot(0, qApp, [this] {
+                if (window_ && !window_->Closing()) {
+                    messages_->SetUnattended(false);
+                }
+            });
+        }
+    });
     window_ = std::make_unique<gui::CQX710DriverDlg>(std::move(services));
+    messages_->SetParent(window_.get());
     QObject::connect(window_.get(), &gui::CQX710DriverDlg::closed, qApp, &QApplication::quit);
 
     TerminationSignals::Handlers handlers;
-    handlers.terminate = [this] { window_->RequestClose(); };
+    // Nobody is there to answer a box: the close tells its failures on standard error.
+    handlers.terminate = [this] {
+        messages_->SetUnattended(true);
+        window_->RequestClose();
+    };
     if (simulatedMonitor_ != nullptr) {
         handlers.unplug = [this] { simulatedMonitor_->Unplug(); };
         handlers.plug = [this] { simulatedMonitor_->Plug(); };

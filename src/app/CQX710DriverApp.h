@@ -18,6 +18,9 @@ class IInputHooks;
 class IFocusSource;
 class IPointerSettings;
 class IProcessStarter;
+class PosixFileSystem;
+class PosixFolderLock;
+class ProgramMessages;
 class ITextCodec;
 class LanguageSelection;
 class QtTimerQueue;
@@ -32,7 +35,6 @@ class UiStrings;
 
 namespace gui {
 class CQX710DriverDlg;
-class QtMessageSink;
 } // namespace gui
 
 // The window program: one copy per settings folder, the folders, the system's backends (the
@@ -57,11 +59,15 @@ private:
     std::filesystem::path dataDir_;
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<IClock> clock_;
+    std::unique_ptr<ProgramMessages> messages_;
+    std::unique_ptr<PosixFileSystem> systemFiles_;
+    // The settings files as every part of the program reads and saves them: one that could not
+    // be read is never written over.
     std::unique_ptr<IFileSystem> files_;
+    std::unique_ptr<PosixFolderLock> folderLock_;
     std::unique_ptr<ITextCodec> codec_;
     std::unique_ptr<SharedMarkupDocument> markup_;
     std::unique_ptr<UiStrings> strings_;
-    std::unique_ptr<gui::QtMessageSink> languageMessages_;
     std::unique_ptr<LanguageSelection> language_;
     std::unique_ptr<IHidPlatform> hid_;
     std::unique_ptr<TracingHidPlatform> traced_;

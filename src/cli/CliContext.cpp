@@ -4,6 +4,7 @@
 #include "cli/EditSession.h"
 
 #include "core/app/StartupDirs.h"
+#include "core/common/GuardedFileSystem.h"
 #include "core/common/Utf.h"
 #include "core/i18n/LanguageSelection.h"
 #include "core/markup/SharedMarkupDocument.h"
@@ -13,11 +14,14 @@
 #include "platform/linux/HidrawNodeAccess.h"
 #include "platform/linux/IconvTextCodec.h"
 #include "platform/linux/PosixFileSystem.h"
+#include "platform/linux/PosixFolderLock.h"
 #include "platform/linux/ProcessEnvironment.h"
 #include "platform/linux/StaleTempFiles.h"
 #include "platform/linux/SteadyClock.h"
 #include "platform/linux/UdevDeviceMonitor.h"
 #include "platform/sim/SimulatedQx71.h"
+
+#include <CLI/CLI.hpp>
 
 #include <iostream>
 
@@ -50,7 +54,10 @@ IClock& CliContext::Clock()
 IFileSystem& CliContext::Files()
 {
     if (!files_) {
-        files_ = std::make_unique<PosixFileSystem>();
+        systemFiles_ = std::make_unique<PosixFileSystem>();
+        files_ = std::make_unique<GuardedFileSystem>(
+            *systemFiles_, Messages(), SettingsFiles(DataDirPath()),
+            [this] { return language_ && language_->ChineseUi() == 1; });
     }
     return *files_;
 }
@@ -146,11 +153,26 @@ std::filesystem::path CliContext::InstallDir()
     return FormInstallDir(ExecutablePath());
 }
 
+std::filesystem::path CliContext::DataDirPath() const
+{
+    return options.dataDir.empty() ? FormDataDir(ReadDataDirEnvironment())
+                                   : std::filesystem::path(options.dataDir);
+}
+
 std::filesystem::path CliContext::DataDir()
 {
-    std::filesystem::path dir = options.dataDir.empty() ? FormDataDir(ReadDataDirEnvironment())
-                                                        : std::filesystem::path(options.dataDir);
+    std::filesystem::path dir = DataDirPath();
     if (!seeded_) {
+        Files().CreateDirectories(dir);
+        folderLock_ = std::make_unique<PosixFolderLock>(dir);
+        if (!folderLock_->LockWithin(kFolderLockWait)) {
+            // Nothing was read or written yet: the call ends here.
+            seeded_ = true;
+            Fail("The settings folder " + dir.string() +
+                 " is in use by another program (the window or another qx71ctl); gave up after " +
+                 std::to_string(kFolderLockWait.count()) + " s.");
+            throw CLI::RuntimeError(exitCode);
+        }
         SeedDataDir(Files(), InstallDir(), dir);
         // Temp files of a save that a killed run left behind.
         RemoveStaleTempFiles(dir);

@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -25,6 +26,10 @@ class IHidNodeAccess;
 class IDeviceMonitor;
 class EditSession;
 class IPointerSettings;
+class PosixFolderLock;
+
+// How long a command waits for the window or another qx71ctl to finish with the settings.
+inline constexpr std::chrono::seconds kFolderLockWait{10};
 
 struct CliOptions {
     bool simulate = false;
@@ -76,7 +81,9 @@ public:
 
     std::filesystem::path InstallDir();
     // DataDir (from --data-dir, QX71_DATA_DIR or the XDG folder), seeded on first use as the
-    // program does at start.
+    // program does at start. The first use also takes the folder's lock, held until the
+    // program ends, so this call's reads, pass and saves are never mixed with another
+    // program's; when another holds it past kFolderLockWait the call ends with a message.
     std::filesystem::path DataDir();
 
     // The interface texts for messages such as a failed save: on first use, the language
@@ -91,7 +98,11 @@ public:
     void Fail(const std::string& line);
 
 private:
+    std::filesystem::path DataDirPath() const;
+
     std::unique_ptr<IClock> clock_;
+    std::unique_ptr<IFileSystem> systemFiles_;
+    // The settings files under DataDir that could not be read are never written over.
     std::unique_ptr<IFileSystem> files_;
     std::unique_ptr<IMessageSink> messages_;
     std::unique_ptr<IHidPlatform> hid_;
@@ -105,6 +116,7 @@ private:
     std::unique_ptr<ITextCodec> codec_;
     std::unique_ptr<SharedMarkupDocument> markup_;
     std::unique_ptr<LanguageSelection> language_;
+    std::unique_ptr<PosixFolderLock> folderLock_;
     bool seeded_ = false;
 };
 

@@ -28,7 +28,10 @@ std::string ReadErrorText(FileError error)
         return "its folder does not exist";
     case FileError::AccessDenied:
         return "access is denied";
+    case FileError::NotRegular:
+        return "it is not a regular file";
     case FileError::None:
+    case FileError::Unreadable:
     case FileError::Other:
         break;
     }

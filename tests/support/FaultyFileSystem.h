@@ -3,15 +3,19 @@
 #include "core/common/IFileSystem.h"
 #include "platform/linux/PosixFileSystem.h"
 
+#include <map>
 #include <optional>
 
 namespace qx71::test {
 
-// The real file system, with a write error to inject.
+// The real file system, with a write error and read errors by path to inject.
 class FaultyFileSystem final : public IFileSystem {
 public:
     FileReadResult ReadFile(const std::filesystem::path& path, size_t maxBytes) override
     {
+        if (auto it = readFaults.find(path); it != readFaults.end()) {
+            return {it->second, {}};
+        }
         return real.ReadFile(path, maxBytes);
     }
     FileError WriteFileAtomic(const std::filesystem::path& path,
@@ -34,6 +38,7 @@ public:
 
     PosixFileSystem real;
     std::optional<FileError> writeError;
+    std::map<std::filesystem::path, FileError> readFaults;
     int writes = 0;
 };
 

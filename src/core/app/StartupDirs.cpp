@@ -34,6 +34,15 @@ std::filesystem::path FormInstallDir(const std::filesystem::path& executablePath
     return executablePath.parent_path();
 }
 
+std::vector<std::filesystem::path> SettingsFiles(const std::filesystem::path& dataDir)
+{
+    std::vector<std::filesystem::path> files;
+    for (const char* relative : kSeedFiles) {
+        files.push_back(dataDir / relative);
+    }
+    return files;
+}
+
 bool HoldsAnySettingsFile(IFileSystem& fs, const std::filesystem::path& dataDir)
 {
     for (const char* relative : kSeedFiles) {

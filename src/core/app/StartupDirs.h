@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qx71 {
 
@@ -38,6 +39,9 @@ inline constexpr const char* kSeedFiles[] = {
     "Profile/Profile4.cfg",
     "Profile/Profile5.cfg",
 };
+
+// The settings files under DataDir (every kSeedFiles entry), as full paths.
+std::vector<std::filesystem::path> SettingsFiles(const std::filesystem::path& dataDir);
 
 // True when DataDir holds at least one of the kSeedFiles.
 bool HoldsAnySettingsFile(IFileSystem& fs, const std::filesystem::path& dataDir);

@@ -14,6 +14,9 @@ enum class FileError {
     NotFound,      // the file does not exist; its folder does
     FolderMissing, // a folder of its path does not exist
     AccessDenied,  // no permission
+    NotRegular,    // the path names a folder, a pipe or a device instead of a file
+    Unreadable,    // a save refused: the file is there but could not be read, so it holds
+                   // data the program never saw
     Other,         // anything else (disk full, I/O error, ...)
 };
 
@@ -34,10 +37,13 @@ struct FileReadResult {
 class IFileSystem {
 public:
     virtual ~IFileSystem() = default;
-    // Reads at most `maxBytes` bytes from the start of the file.
+    // Reads at most `maxBytes` bytes from the start of the file. A folder, pipe or device is
+    // refused at once (NotRegular), never waited on.
     virtual FileReadResult ReadFile(const std::filesystem::path& path, size_t maxBytes) = 0;
     // Replaces (or creates) the file with exactly `bytes`: temp file beside it, flush, sync,
-    // rename. The folder must exist (FolderMissing otherwise).
+    // rename. The folder must exist (FolderMissing otherwise). A symbolic link is saved
+    // through (its target is replaced, the link stays) and the file keeps its mode; a folder,
+    // pipe or device in its place is refused (NotRegular).
     virtual FileError WriteFileAtomic(const std::filesystem::path& path,
                                       std::span<const uint8_t> bytes) = 0;
     virtual bool Exists(const std::filesystem::path& path) = 0;

@@ -1,11 +1,27 @@
 #include "core/config/ApplyController.h"
 
+#include "core/common/BilingualText.h"
+#include "core/common/IFolderLock.h"
 #include "core/common/IMessageSink.h"
 #include "core/common/Utf.h"
 #include "core/config/ConfigStore.h"
 #include "core/device/CUSBDriver.h"
+#include "core/i18n/UiStrings.h"
 
 namespace qx71 {
+
+namespace {
+
+constexpr BilingualText kMsgFolderBusy{
+    u"设置文件夹 %s 正被其他程序（如 qx71ctl）使用，未发送任何内容。请稍后再单击“应用”。",
+    u"The settings folder %s is in use by another program (such as qx71ctl); nothing was sent. "
+    u"Press Apply again in a moment."};
+constexpr BilingualText kMsgReloaded{
+    u"%s 已被其他程序更改。窗口现在显示其中保存的设置，未发送任何内容。再次单击“应用”即可发送。",
+    u"%s was changed by another program. The window now shows the settings saved there, and "
+    u"nothing was sent. Press Apply again to send them."};
+
+} // namespace
 
 ApplyController::ApplyController(ConfigStore& store, IMessageSink& messages,
                                  WritePassServices services, PostTask post, WindowHandle mainWindow)
@@ -70,17 +86,58 @@ void ApplyController::PostToOwner(std::function<void()> task)
 void ApplyController::Stop()
 {
     thread_->Stop();
+    Unlock();
+}
+
+void ApplyController::SetFolderLock(IFolderLock* lock, std::function<void()> reloaded)
+{
+    lock_ = lock;
+    reloaded_ = std::move(reloaded);
+}
+
+void ApplyController::Unlock()
+{
+    if (lock_ != nullptr) {
+        lock_->Unlock();
+    }
 }
 
 bool ApplyController::RequestApply()
 {
-    if (store_.CurrentProfile().magic != kProfileMagic || Busy()) {
+    return StartPass(true);
+}
+
+bool ApplyController::StartPass(bool keepDiskChanges)
+{
+    if (store_.CurrentProfile().magic != kProfileMagic || Busy() || !thread_->Running()) {
+        return false;
+    }
+    const bool chinese = store_.ChineseUi();
+    if (lock_ != nullptr && !lock_->TryLock()) {
+        messages_.Show({MessageKind::InfoBox,
+                        {},
+                        FormatWithPath(kMsgFolderBusy.In(chinese), store_.DataDir())});
+        return false;
+    }
+    if (lock_ != nullptr && keepDiskChanges && store_.ChangedOnDisk()) {
+        const std::filesystem::path changed = store_.SlotPath(store_.CurrentSlot());
+        store_.LoadDirectory();
+        Unlock();
+        if (reloaded_) {
+            reloaded_();
+        }
+        messages_.Show(
+            {MessageKind::InfoBox, {}, FormatWithPath(kMsgReloaded.In(chinese), changed)});
         return false;
     }
     // Written only while no pass runs; the request hands it to the thread.
     sent_.profile = store_.CurrentProfile();
     sent_.macroIds = store_.ButtonMacroIds();
-    return thread_->RequestPass();
+    if (!thread_->RequestPass()) {
+        Unlock();
+        return false;
+    }
+    return true;
 }
 
 bool ApplyController::RestoreDefaults()
@@ -89,12 +146,14 @@ bool ApplyController::RestoreDefaults()
         return false;
     }
     store_.RestoreDefaults();
-    return RequestApply();
+    // The user asked for the defaults: a change on disk is saved over, under the lock.
+    return StartPass(false);
 }
 
 void ApplyController::OnSucceeded()
 {
     saved_ = store_.SaveAppliedProfile();
+    Unlock();
     if (services_.hooks != nullptr) {
         services_.hooks->Remove();
         services_.hooks->Install(mainWindow_);
@@ -108,6 +167,7 @@ void ApplyController::OnSucceeded()
 
 void ApplyController::OnFailed(WriteFailure failure)
 {
+    Unlock();
     messages_.Show({MessageKind::InfoBox, {}, Utf8ToUtf16(WriteFailureText(failure))});
     thread_->SetDeviceReady();
     if (observer_.finished) {

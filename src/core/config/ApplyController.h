@@ -14,6 +14,7 @@
 namespace qx71 {
 
 class ConfigStore;
+class IFolderLock;
 class IMessageSink;
 
 // Apply and restore-defaults as the main window runs them: the write pass on its own thread,
@@ -35,6 +36,10 @@ public:
     ~ApplyController();
 
     void SetObserver(Observer observer) { observer_ = std::move(observer); }
+    // The settings folder's lock, held from the request of a pass to the end of its save, so
+    // qx71ctl cannot save between them. `reloaded` runs after an Apply found the files changed
+    // behind the window and reloaded them instead of sending (the pages show the new values).
+    void SetFolderLock(IFolderLock* lock, std::function<void()> reloaded);
 
     void Start();
     // Ends the write thread without waiting for a running pass: the pass gives up at its next
@@ -42,7 +47,10 @@ public:
     void Stop();
 
     // Starts a pass of the current profile. Refused while a pass runs, when the write thread
-    // does not run, and for a record that is not a profile (it is never sent).
+    // does not run, and for a record that is not a profile (it is never sent). With a folder
+    // lock: refused, with a message, while another program holds the folder; and when the
+    // profile's files changed behind the window, they are reloaded and named instead, and
+    // nothing is sent, so a qx71ctl edit is never undone by a window that did not see it.
     bool RequestApply();
     // Fills the current profile with defaults, clears the macro ids, and applies.
     bool RestoreDefaults();
@@ -55,6 +63,8 @@ public:
 private:
     // Runs `task` on the owner's thread unless this controller is gone or was restarted since.
     void PostToOwner(std::function<void()> task);
+    bool StartPass(bool keepDiskChanges);
+    void Unlock();
     void OnSucceeded();
     void OnFailed(WriteFailure failure);
 
@@ -64,6 +74,8 @@ private:
     PostTask post_;
     WindowHandle mainWindow_;
     Observer observer_;
+    IFolderLock* lock_ = nullptr;
+    std::function<void()> reloaded_;
     std::unique_ptr<WriteThread> thread_;
     // What the running pass sends.
     struct Sent {

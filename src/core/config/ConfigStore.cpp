@@ -92,6 +92,7 @@ bool ConfigStore::LoadDirectory()
     const std::filesystem::path directoryPath = DirectoryPath();
     const FileReadResult read = files_.ReadFile(directoryPath, kProfileDirectorySize);
     if (read.ok()) {
+        Remember(directoryPath, read.bytes);
         directory_ = DirectoryFromBytes(read.bytes);
     } else {
         clean = false;
@@ -112,7 +113,15 @@ bool ConfigStore::LoadDirectory()
         if (slot.slotMagic != kSlotMagic || slot.active == 0) {
             continue;
         }
-        if (ReadProfile(SlotPath(n), true).result == ProfileLoad::Loaded) {
+        const LoadOutcome outcome = ReadProfile(SlotPath(n), true);
+        if (outcome.result == ProfileLoad::Loaded) {
+            currentSlot_ = n;
+            found = true;
+        } else if (outcome.unreadable) {
+            // The user's profile is still in the file: go on with defaults in memory, whose
+            // saves the file system refuses until the file can be read.
+            clean = false;
+            FillDefaults(currentProfile_, ChineseUi());
             currentSlot_ = n;
             found = true;
         } else {
@@ -122,9 +131,14 @@ bool ConfigStore::LoadDirectory()
         }
     }
     if (!found) {
-        if (ReadProfile(SlotPath(0), false).result != ProfileLoad::Loaded) {
+        const LoadOutcome outcome = ReadProfile(SlotPath(0), false);
+        if (outcome.result != ProfileLoad::Loaded) {
             clean = false;
-            WriteDefaultProfile(SlotPath(0));
+            if (outcome.unreadable) {
+                FillDefaults(currentProfile_, ChineseUi());
+            } else {
+                WriteDefaultProfile(SlotPath(0));
+            }
         }
         directory_.slots[0].active = 1;
         currentSlot_ = 0;
@@ -146,6 +160,7 @@ ConfigStore::LoadOutcome ConfigStore::ReadProfile(const std::filesystem::path& p
     LoadOutcome outcome;
     const FileReadResult read = files_.ReadFile(path, kProfileRecordSize);
     if (read.ok()) {
+        Remember(path, read.bytes);
         if (!HasProfileMagic(read.bytes)) {
             // The rejected bytes never replace the profile in memory, so they cannot be sent
             // to the mouse or saved over another slot.
@@ -157,7 +172,9 @@ ConfigStore::LoadOutcome ConfigStore::ReadProfile(const std::filesystem::path& p
         outcome.result = ProfileLoad::Loaded;
         return outcome;
     }
-    if (IsMissing(read.error) && reportMissing) {
+    if (!IsMissing(read.error)) {
+        outcome.unreadable = true;
+    } else if (reportMissing) {
         ShowInfoBox(FormatWithPath(kMsgOpenFailed, path));
         outcome.defaultsWritten = WriteDefaultProfile(path);
     }
@@ -173,13 +190,15 @@ bool ConfigStore::WriteDefaultProfile(const std::filesystem::path& path)
 {
     files_.CreateDirectories(ProfileFolder());
     const ProfileRecord defaults = DefaultProfile(ChineseUi());
-    const FileError error = files_.WriteFileAtomic(path, ProfileToBytes(defaults));
+    const ProfileBytes bytes = ProfileToBytes(defaults);
+    const FileError error = files_.WriteFileAtomic(path, bytes);
     if (error != FileError::None) {
         if (error == FileError::AccessDenied) {
-            ShowInfoBox(FormatWithPath(Text(kStrDefaultDenied), path));
+            ShowInfoBox(NamingFile(Text(kStrDefaultDenied), path));
         }
         return false;
     }
+    Remember(path, bytes);
     currentProfile_ = defaults;
     return true;
 }
@@ -197,35 +216,81 @@ ConfigStore::SaveOutcome ConfigStore::WriteCurrentProfile()
     const std::filesystem::path path = SlotPath(currentSlot_);
     // The folder may have been removed while the program ran; recreating it loses nothing.
     files_.CreateDirectories(ProfileFolder());
-    const FileError error = files_.WriteFileAtomic(path, ProfileToBytes(currentProfile_));
+    const ProfileBytes bytes = ProfileToBytes(currentProfile_);
+    const FileError error = files_.WriteFileAtomic(path, bytes);
+    if (error == FileError::None) {
+        Remember(path, bytes);
+    }
     if (error == FileError::NotFound) {
         ShowSystemBox(FormatWithPath(Text(kStrFileNotFound), path));
         return SaveOutcome::NotSavedAndTold;
     }
     if (error == FileError::AccessDenied) {
-        ShowSystemBox(FormatWithPath(Text(kStrSaveDenied), path));
+        ShowSystemBox(NamingFile(Text(kStrSaveDenied), path));
         return SaveOutcome::NotSavedAndTold;
+    }
+    if (error == FileError::Unreadable) {
+        return SaveOutcome::NotSavedAndTold; // the file system told why
     }
     return error == FileError::None ? SaveOutcome::Saved : SaveOutcome::NotSaved;
 }
 
-bool ConfigStore::SaveDirectory()
+FileError ConfigStore::WriteDirectory()
 {
     files_.CreateDirectories(ProfileFolder());
-    return files_.WriteFileAtomic(DirectoryPath(), DirectoryToBytes(directory_)) == FileError::None;
+    const DirectoryBytes bytes = DirectoryToBytes(directory_);
+    const FileError error = files_.WriteFileAtomic(DirectoryPath(), bytes);
+    if (error == FileError::None) {
+        Remember(DirectoryPath(), bytes);
+    }
+    return error;
+}
+
+void ConfigStore::Remember(const std::filesystem::path& path, std::span<const uint8_t> bytes)
+{
+    seen_[path.string()].assign(bytes.begin(), bytes.end());
+}
+
+bool ConfigStore::ChangedOnDisk()
+{
+    const std::pair<std::filesystem::path, size_t> files[] = {
+        {SlotPath(currentSlot_), kProfileRecordSize}, {DirectoryPath(), kProfileDirectorySize}};
+    for (const auto& [path, size] : files) {
+        const auto seen = seen_.find(path.string());
+        if (seen == seen_.end()) {
+            continue;
+        }
+        // Read as the load reads it, so that bytes past a record never count as a change.
+        const FileReadResult read = files_.ReadFile(path, size);
+        // A file that cannot be read now is left to the save, which says why.
+        if (read.ok() && read.bytes != seen->second) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ConfigStore::SaveDirectory()
+{
+    return WriteDirectory() == FileError::None;
 }
 
 bool ConfigStore::SaveAppliedProfile()
 {
     directory_.slots[currentSlot_].macroIds = buttonMacroIds_;
     const SaveOutcome profile = WriteCurrentProfile();
-    const bool directorySaved = SaveDirectory();
-    // The mouse has the settings now: a user told nothing would take them for saved.
-    if ((profile == SaveOutcome::NotSaved || !directorySaved) &&
-        profile != SaveOutcome::NotSavedAndTold) {
-        ShowInfoBox(FormatWithPath(kMsgAppliedNotSaved.In(ChineseUi()), ProfileFolder()));
+    const FileError directory = WriteDirectory();
+    // The mouse has the settings now: a user told nothing would take them for saved. Each
+    // file that failed is named, once.
+    if (profile == SaveOutcome::NotSaved) {
+        ShowInfoBox(FormatWithPath(kMsgAppliedNotSaved.In(ChineseUi()), SlotPath(currentSlot_)));
     }
-    return profile == SaveOutcome::Saved && directorySaved;
+    if (directory == FileError::AccessDenied) {
+        ShowSystemBox(NamingFile(Text(kStrSaveDenied), DirectoryPath()));
+    } else if (directory != FileError::None && directory != FileError::Unreadable) {
+        ShowInfoBox(FormatWithPath(kMsgAppliedNotSaved.In(ChineseUi()), DirectoryPath()));
+    }
+    return profile == SaveOutcome::Saved && directory == FileError::None;
 }
 
 ProfileLoad ConfigStore::SwitchProfile(size_t slot)

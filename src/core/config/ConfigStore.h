@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/IFileSystem.h"
 #include "core/common/IMessageSink.h"
 #include "core/config/MacroLinks.h"
 #include "core/config/ProfileDirectory.h"
@@ -10,6 +11,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -42,9 +45,11 @@ public:
     void SetMacroLookup(MacroLookup findMacro) { findMacro_ = std::move(findMacro); }
 
     // Reads ConfigInfo.cfg and loads the first active slot whose profile reads, repairing
-    // missing or rejected files with defaults on the way; the first slot is the fallback. The
-    // buttons' macro links are taken from the loaded profile's own assignments (a link saved
-    // broken is mended here). False when anything had to be replaced.
+    // missing or rejected files with defaults on the way; the first slot is the fallback. An
+    // active slot whose file is there but cannot be read stays the current one with defaults
+    // in memory, and its file is left alone. The buttons' macro links are taken from the
+    // loaded profile's own assignments (a link saved broken is mended here). False when
+    // anything had to be replaced or could not be read.
     bool LoadDirectory();
 
     // Reads `path` into the current profile. A missing file is reported and written with
@@ -69,6 +74,11 @@ public:
     // The macro links follow the new profile; missing macros are named in a box.
     ProfileLoad SwitchProfile(size_t slot);
 
+    // True when the current slot's file or ConfigInfo.cfg now holds other bytes than this
+    // store last read or saved there: another program (qx71ctl) changed them meanwhile, and a
+    // save from memory would undo that change.
+    bool ChangedOnDisk();
+
     // Fills the current profile with defaults and clears ButtonMacroIds(); writes nothing.
     void RestoreDefaults();
 
@@ -90,6 +100,8 @@ public:
     // Which of the window's five profile buttons show as selected.
     const std::array<bool, kProfileSlots>& SelectedButtons() const { return selected_; }
 
+    const std::filesystem::path& DataDir() const { return dataDir_; }
+    bool ChineseUi() const;
     std::filesystem::path ProfileFolder() const;
     std::filesystem::path DirectoryPath() const;
     std::filesystem::path SlotPath(size_t slot) const;
@@ -98,11 +110,15 @@ private:
     struct LoadOutcome {
         ProfileLoad result = ProfileLoad::NotLoaded;
         bool defaultsWritten = false;
+        // The file is there but could not be read: it keeps the user's data and is never
+        // written over (the file system refuses and tells).
+        bool unreadable = false;
     };
     LoadOutcome ReadProfile(const std::filesystem::path& path, bool reportMissing);
     enum class SaveOutcome { Saved, NotSaved, NotSavedAndTold };
     SaveOutcome WriteCurrentProfile();
-    bool ChineseUi() const;
+    FileError WriteDirectory();
+    void Remember(const std::filesystem::path& path, std::span<const uint8_t> bytes);
     void ShowInfoBox(std::u16string text);
     void ShowSystemBox(std::u16string text, MessageIcon icon = MessageIcon::Warning);
     const std::u16string& Text(const char* key) const;
@@ -121,6 +137,8 @@ private:
     std::array<bool, kProfileSlots> selected_{};
     MacroLookup findMacro_;
     std::vector<MissingMacro> missingMacros_;
+    // The bytes of each file as this store last read or saved them.
+    std::map<std::string, std::vector<uint8_t>> seen_;
 };
 
 } // namespace qx71

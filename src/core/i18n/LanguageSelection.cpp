@@ -78,14 +78,19 @@ void LanguageSelection::LoadStartupStrings()
     Load(*FindLanguage(kLanguageSimplifiedChinese));
 }
 
-void LanguageSelection::ApplyInstallLanguage()
+LanguageId LanguageSelection::InstallLanguage()
 {
     int32_t value = 0;
     const FileReadResult ini = files_.ReadFile(InstallLanguageIniPath(), kMaxIniBytes);
     if (ini.ok()) {
         value = ReadIniInt(ini.bytes, kInstallIniSection, kInstallIniKey, 0);
     }
-    const bool chinese = value == kInstallChineseValue;
+    return value == kInstallChineseValue ? kLanguageSimplifiedChinese : kLanguageEnglish;
+}
+
+void LanguageSelection::ApplyInstallLanguage()
+{
+    const bool chinese = InstallLanguage() == kLanguageSimplifiedChinese;
     chineseUi_ = chinese ? 1 : 0;
     installChinese_ = chinese ? 1 : 0;
     flagShown_ = chinese ? kLanguageSimplifiedChinese : kLanguageEnglish;
@@ -96,17 +101,29 @@ LanguageId LanguageSelection::ReadLanguageCfg()
 {
     const auto path = LanguageCfgPath();
     const FileReadResult read = files_.ReadFile(path, kLanguageCfgSize);
+    stored_.reset();
+    unreadable_ = !read.ok() && !IsMissing(read.error);
     if (!read.ok()) {
         if (IsMissing(read.error)) {
             messages_.Show({MessageKind::InfoBox, u"", FormatWithPath(kReadFailedFormat, path)});
+            return kLanguageSimplifiedChinese;
         }
-        return kLanguageSimplifiedChinese;
+        // The file system told why; the user's choice is still in the file.
+        return InstallLanguage();
+    }
+    if (read.bytes.empty()) {
+        // Left empty by a full disk: nothing of the user's choice is left in it.
+        return InstallLanguage();
     }
     // The bytes read replace the start of the number 1, so a short file keeps the rest.
     std::array<uint8_t, kLanguageCfgSize> bytes{};
     StoreLe32(bytes.data(), static_cast<uint32_t>(kLanguageSimplifiedChinese));
     std::copy(read.bytes.begin(), read.bytes.end(), bytes.begin());
-    return static_cast<LanguageId>(LoadLe32(bytes.data()));
+    const auto id = static_cast<int32_t>(LoadLe32(bytes.data()));
+    if (read.bytes.size() == kLanguageCfgSize) {
+        stored_ = id;
+    }
+    return static_cast<LanguageId>(id);
 }
 
 FileError LanguageSelection::WriteLanguageCfg(int32_t id)
@@ -115,12 +132,15 @@ FileError LanguageSelection::WriteLanguageCfg(int32_t id)
     std::array<uint8_t, kLanguageCfgSize> bytes{};
     StoreLe32(bytes.data(), static_cast<uint32_t>(id));
     const FileError error = files_.WriteFileAtomic(path, bytes);
-    if (error == FileError::NotFound) {
+    if (error == FileError::None) {
+        stored_ = id;
+        unreadable_ = false;
+    } else if (error == FileError::NotFound) {
         messages_.Show({MessageKind::SystemBox, kInfoCaption,
                         FormatWithPath(TextOr(strings_, "str_msg2", kFallbackNotFound), path)});
     } else if (error == FileError::AccessDenied) {
         messages_.Show({MessageKind::SystemBox, kInfoCaption,
-                        TextOr(strings_, "str_msg5", kFallbackAccessDenied)});
+                        NamingFile(TextOr(strings_, "str_msg5", kFallbackAccessDenied), path)});
     }
     return error;
 }
@@ -137,7 +157,8 @@ LanguageMessagePlan LanguageSelection::HandleLanguageMessage(uint32_t wParam, in
         flagShown_ = *plan.load;
         Load(*FindLanguage(*plan.load));
     }
-    if (plan.store) {
+    const bool startup = wParam == kStartupLanguageCode;
+    if (plan.store && !(startup && (unreadable_ || stored_ == *plan.store))) {
         WriteLanguageCfg(*plan.store);
     }
     return plan;

@@ -48,15 +48,21 @@ public:
     // Start-up: the installer's choice from skins/languagetype.ini (Chinese when its
     // "value" in section "languagetype" is 1, else English).
     void ApplyInstallLanguage();
-    // The stored language number; 1 when it cannot be read (a missing file or folder is
-    // reported).
+    // The stored language number. A missing file (or folder) is reported and gives 1; an empty
+    // file or one that is there but cannot be read gives the installer's language instead,
+    // so a damaged file does not switch the interface to Chinese.
     LanguageId ReadLanguageCfg();
+    // The installer's choice: Simplified Chinese when skins/languagetype.ini says 1, else
+    // English.
+    LanguageId InstallLanguage();
     // Stores the number atomically. A file that is not found and a refused write are
     // reported; a missing folder and other failures are not. The language in force does not
     // change either way.
     FileError WriteLanguageCfg(int32_t id);
     // Handles a language message: sets ChineseUi, loads the language file and stores the
-    // number as the plan says, and returns the plan for the window's part.
+    // number as the plan says, and returns the plan for the window's part. At start-up the
+    // number is stored only when the file does not hold it already and could be read (an
+    // unreadable file keeps the user's choice and is never written over).
     LanguageMessagePlan HandleLanguageMessage(uint32_t wParam, int32_t lParam, bool menuOpen);
 
     // 1 when the language in force is Simplified Chinese. Read from other threads too.
@@ -81,6 +87,9 @@ private:
     std::atomic<int> chineseUi_{0};
     std::atomic<int> installChinese_{0};
     LanguageId flagShown_ = kLanguageSimplifiedChinese;
+    // What Language.cfg held at the last read or write, when it held a whole number.
+    std::optional<int32_t> stored_;
+    bool unreadable_ = false; // the last read found the file but could not read it
 };
 
 } // namespace qx71

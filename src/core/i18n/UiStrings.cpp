@@ -151,4 +151,15 @@ std::u16string FormatWithPath(std::u16string_view format, const std::filesystem:
     return out;
 }
 
+std::u16string NamingFile(std::u16string_view text, const std::filesystem::path& path)
+{
+    if (text.find(u"%s") != std::u16string_view::npos) {
+        return FormatWithPath(text, path);
+    }
+    std::u16string out(text);
+    out += u'\n';
+    out += Utf8ToUtf16(path.string());
+    return out;
+}
+
 } // namespace qx71

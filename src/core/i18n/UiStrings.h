@@ -28,5 +28,8 @@ private:
 
 // Replaces the first "%s" of a message format such as str_msg2 with a file's path.
 std::u16string FormatWithPath(std::u16string_view format, const std::filesystem::path& path);
+// A message about a file that names it: in place of its "%s", or on a line of its own after a
+// text that has none (str_msg4, str_msg5).
+std::u16string NamingFile(std::u16string_view text, const std::filesystem::path& path);
 
 } // namespace qx71

@@ -41,7 +41,10 @@ std::string FileErrorText(FileError error)
         return "The system cannot find the path specified. ";
     case FileError::AccessDenied:
         return "Access is denied. ";
+    case FileError::NotRegular:
+        return "The file is not a regular file. ";
     case FileError::None:
+    case FileError::Unreadable:
     case FileError::Other:
         break;
     }

@@ -1,5 +1,6 @@
 #include "core/stats/StatsModel.h"
 
+#include "core/common/BilingualText.h"
 #include "core/common/IFileSystem.h"
 #include "core/common/IMessageSink.h"
 #include "core/common/Utf.h"
@@ -18,6 +19,10 @@ constexpr uint32_t kLevelFloors[] = {100000,  500000,  1000000, 1500000, 2000000
 static_assert(std::size(kLevelFloors) == kTrophyLevels - 1);
 constexpr int kStripPixelsPerTrophy = 21;
 constexpr double kDistanceScale = 0.0001;
+// A save that failed for a reason the program's own texts do not tell (a full disk, the
+// settings folder gone): the counts of this session would be lost without a word.
+constexpr BilingualText kMsgNotSaved{u"无法将统计数据保存到 %s。",
+                                     u"The statistics could not be saved in %s."};
 
 uint32_t CityBlock(int32_t a, int32_t b)
 {
@@ -44,8 +49,9 @@ int TrophyStripWidth(int level)
 }
 
 StatsModel::StatsModel(IFileSystem& files, IMessageSink& messages, const UiStrings& strings,
-                       std::filesystem::path file)
-    : files_(files), messages_(messages), strings_(strings), file_(std::move(file))
+                       std::filesystem::path file, std::function<bool()> chineseUi)
+    : files_(files), messages_(messages), strings_(strings), file_(std::move(file)),
+      chineseUi_(std::move(chineseUi))
 {
 }
 
@@ -69,13 +75,25 @@ bool StatsModel::Save()
 {
     const auto bytes = StatsToBytes(record_);
     const FileError error = files_.WriteFileAtomic(file_, bytes);
-    if (error == FileError::NotFound) {
+    switch (error) {
+    case FileError::None:
+    case FileError::Unreadable: // told by the file system
+        break;
+    case FileError::NotFound:
         messages_.Show(
             {MessageKind::SystemBox, u"Info", FormatWithPath(strings_.Get("str_msg2"), file_)});
-    } else if (error == FileError::AccessDenied) {
-        messages_.Show({MessageKind::SystemBox, u"Info", strings_.Get("str_msg5")});
+        break;
+    case FileError::AccessDenied:
+        messages_.Show(
+            {MessageKind::SystemBox, u"Info", NamingFile(strings_.Get("str_msg5"), file_)});
+        break;
+    case FileError::FolderMissing:
+    case FileError::NotRegular:
+    case FileError::Other:
+        messages_.Show({MessageKind::SystemBox, u"Info",
+                        FormatWithPath(kMsgNotSaved.In(chineseUi_ && chineseUi_()), file_)});
+        break;
     }
-    // A missing folder is not reported: the counts stay in memory for the next save.
     return error == FileError::None;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace qx71 {
@@ -34,12 +35,13 @@ enum StatsEventCode : uint32_t {
 class StatsModel {
 public:
     StatsModel(IFileSystem& files, IMessageSink& messages, const UiStrings& strings,
-               std::filesystem::path file);
+               std::filesystem::path file, std::function<bool()> chineseUi = {});
 
     // Zeroes the record and reads up to 24 bytes. A missing file (or folder) is reported and
     // counting starts from zero.
     bool Load();
-    // Writes the record atomically; a refused write is reported, the counts stay in memory.
+    // Writes the record atomically. Every failure is told, naming the file (a file that could
+    // not be read was told by the file system); the counts stay in memory.
     bool Save();
 
     // One event of the input hook; codes other than the five counted ones change nothing.
@@ -72,6 +74,7 @@ private:
     IMessageSink& messages_;
     const UiStrings& strings_;
     std::filesystem::path file_;
+    std::function<bool()> chineseUi_;
     StatsRecord record_;
     int heldLevel_ = 0;
     int levelShown_ = kNoLevelShown;

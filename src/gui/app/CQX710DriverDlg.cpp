@@ -135,7 +135,7 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
                                              services_.dataDir / kMacroFileName);
     store_->SetMacroLookup([this](uint32_t id) { return macros_->FindMacro(id); });
     stats_ = std::make_unique<StatsModel>(services_.files, *messages_, services_.strings,
-                                          services_.dataDir / kStatsFile);
+                                          services_.dataDir / kStatsFile, chinese);
     // After the first paint, so the box never stands in for a window that has not shown.
     connect(
         this, &CQX710DriverDlg::firstPainted, this,
@@ -166,6 +166,10 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
                            {}};
     applyController_ =
         std::make_unique<ApplyController>(*store_, *messages_, pass, PostToWindow(this), kHandle);
+    applyController_->SetFolderLock(services_.folderLock, [this] {
+        ShowProfileSelection();
+        RefreshProfilePages();
+    });
     progress_ = std::make_unique<CDlgProgress>(this);
     applyController_->SetObserver({[this](int percent) {
                                        if (!followPass_) {

@@ -10,6 +10,7 @@ class IDeviceMonitor;
 class IDownloader;
 class IFileSystem;
 class IFocusSource;
+class IFolderLock;
 class IHidPlatform;
 class IHostLauncher;
 class IInputHooks;
@@ -57,6 +58,9 @@ struct MainWindowServices {
     bool waylandSession = false;
     // Start in the notification area, or minimised where there is none.
     bool startHidden = false;
+    // The settings folder's lock, held by Apply while it runs (null: none, as in tests that
+    // do not try two programs on one folder).
+    IFolderLock* folderLock = nullptr;
 };
 
 } // namespace qx71::gui

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -133,6 +134,23 @@ void CDlgInfo::done(int result)
 {
     timer_.stop();
     QDialog::done(result);
+}
+
+void CDlgInfo::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        done(infobox::kResultOk);
+        return;
+    case Qt::Key_Escape:
+        event->accept();
+        done(infobox::kResultCancel);
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
 }
 
 void CDlgInfo::closeEvent(QCloseEvent* event)

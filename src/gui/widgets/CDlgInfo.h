@@ -50,6 +50,8 @@ public Q_SLOTS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Return and Enter press the default button (OK); Escape cancels or closes.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnTick();

@@ -1,5 +1,6 @@
 #include "core/config/ConfigStore.h"
 
+#include "core/common/GuardedFileSystem.h"
 #include "core/common/IMessageSink.h"
 #include "core/common/Utf.h"
 #include "core/config/FixedText.h"
@@ -362,7 +363,7 @@ TEST_F(ConfigStoreTest, SwitchProfile)
          true,
          ProfileLoad::NotLoaded,
          false,
-         {missing + "%4 path?", "[timed] Access denied."}},
+         {missing + "%4 path?", "[timed] Access denied.\n%4"}},
         {"no such slot", 5, FileState::Valid, false, ProfileLoad::NotLoaded, false, {}},
     };
     for (const Case& c : cases) {
@@ -535,7 +536,7 @@ TEST_F(ConfigStoreTest, SaveFailuresKeepTheOldFileAndSayWhy)
     };
     const Case cases[] = {
         {FileError::NotFound, {"[Info] Cannot find " + Path(SlotFile(0)) + "."}},
-        {FileError::AccessDenied, {"[Info] Access denied, not saved."}},
+        {FileError::AccessDenied, {"[Info] Access denied, not saved.\n" + Path(SlotFile(0))}},
         {FileError::Other, {}},
     };
     for (const Case& c : cases) {
@@ -550,6 +551,75 @@ TEST_F(ConfigStoreTest, SaveFailuresKeepTheOldFileAndSayWhy)
     store.CurrentProfile().magic = 0;
     EXPECT_FALSE(store.SaveCurrentProfile());
     EXPECT_EQ(ReadAll(SlotFile(0)), old);
+}
+
+// A settings file that is there but cannot be read holds the user's data: it is told once,
+// the program goes on with defaults in memory, and its saves are refused with the same
+// message; the file is never written over.
+TEST_F(ConfigStoreTest, AFileThatCannotBeReadIsNeverWrittenOver)
+{
+    struct Case {
+        const char* name;
+        bool profile;   // Profile1.cfg cannot be read
+        bool directory; // ConfigInfo.cfg cannot be read
+        FileError why;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"profile denied", true, false, FileError::AccessDenied, "access denied"},
+        {"profile is a pipe", true, false, FileError::NotRegular,
+         "it is a folder, a pipe or a device, not a file"},
+        {"directory read error", false, true, FileError::Other, "read error"},
+        {"both denied", true, true, FileError::AccessDenied, "access denied"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Seed();
+        const std::vector<uint8_t> profileBefore = ReadAll(SlotFile(0));
+        const std::vector<uint8_t> directoryBefore = ReadAll(DirectoryFile());
+        files.readFaults.clear();
+        std::vector<std::string> told;
+        auto tell = [&](const std::filesystem::path& p) {
+            told.push_back("[Info] " + p.string() + " cannot be read (" + c.reason +
+                           "). The program goes on with default settings and will not save "
+                           "over this file until it can be read.");
+        };
+        if (c.directory) {
+            files.readFaults[DirectoryFile()] = c.why;
+            tell(DirectoryFile());
+        }
+        if (c.profile) {
+            files.readFaults[SlotFile(0)] = c.why;
+            tell(SlotFile(0));
+        }
+        sink.lines.clear();
+        GuardedFileSystem guarded(files, sink, {SlotFile(0), DirectoryFile()});
+        ConfigStore unreadable(guarded, sink, strings, data);
+        EXPECT_FALSE(unreadable.LoadDirectory());
+        EXPECT_EQ(sink.lines, told);
+        EXPECT_EQ(unreadable.CurrentSlot(), 0u);
+        if (c.profile) {
+            EXPECT_EQ(Bytes(unreadable.CurrentProfile()), Bytes(DefaultProfile(false)));
+        } else {
+            EXPECT_EQ(unreadable.CurrentProfile().pointerSpeed, 10);
+        }
+
+        // Every save of an unreadable file is refused with the same message, and said once.
+        unreadable.CurrentProfile().pointerSpeed = 77;
+        unreadable.ButtonMacroIds()[0] = 0x15000001;
+        sink.lines.clear();
+        EXPECT_FALSE(unreadable.SaveAppliedProfile());
+        EXPECT_EQ(sink.lines, std::vector<std::string>(told.rbegin(), told.rend()));
+        EXPECT_EQ(ReadAll(SlotFile(0)) == profileBefore, c.profile);
+        EXPECT_EQ(ReadAll(DirectoryFile()) == directoryBefore, c.directory);
+
+        // Once a read of it succeeds, memory holds the file again and saves go through.
+        files.readFaults.clear();
+        ASSERT_EQ(unreadable.SwitchProfile(0), ProfileLoad::Loaded);
+        EXPECT_EQ(c.directory, guarded.Refuses(DirectoryFile()));
+        EXPECT_FALSE(guarded.Refuses(SlotFile(0)));
+        EXPECT_TRUE(unreadable.SaveCurrentProfile());
+    }
 }
 
 TEST_F(ConfigStoreTest, SaveAppliedProfileRecordsTheMacrosOfTheCurrentSlot)
@@ -574,9 +644,10 @@ TEST_F(ConfigStoreTest, SaveAppliedProfileRecordsTheMacrosOfTheCurrentSlot)
 
 TEST_F(ConfigStoreTest, ASaveAfterAPassThatFailsIsToldOnceWithTheReasonWhereOneIsKnown)
 {
-    const std::string notSaved =
-        "[timed] The settings were sent to the mouse, but they could not be saved in " +
-        Path(data / "Profile") + ".";
+    auto notSaved = [](const std::filesystem::path& file) {
+        return "[timed] The settings were sent to the mouse, but they could not be saved in " +
+               file.string() + ".";
+    };
     struct Case {
         const char* name;
         bool profileFails;
@@ -587,9 +658,14 @@ TEST_F(ConfigStoreTest, ASaveAfterAPassThatFailsIsToldOnceWithTheReasonWhereOneI
         {"profile denied: its own box only",
          true,
          FileError::AccessDenied,
-         {"[Info] Access denied, not saved."}},
-        {"profile on a full disk", true, FileError::Other, {notSaved}},
-        {"directory refused", false, FileError::AccessDenied, {notSaved}},
+         {"[Info] Access denied, not saved.\n" + Path(SlotFile(0))}},
+        {"profile on a full disk", true, FileError::Other, {notSaved(SlotFile(0))}},
+        // The profile was saved: only ConfigInfo.cfg is named, never the Profile folder.
+        {"directory refused",
+         false,
+         FileError::AccessDenied,
+         {"[Info] Access denied, not saved.\n" + Path(DirectoryFile())}},
+        {"directory on a full disk", false, FileError::Other, {notSaved(DirectoryFile())}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -619,7 +695,7 @@ TEST_F(ConfigStoreTest, DefaultsFollowTheLanguageAndADeniedWriteChangesNothing)
     const std::vector<uint8_t> current = Bytes(store.CurrentProfile());
     files.writeFaults[SlotFile(4)] = FileError::AccessDenied;
     EXPECT_FALSE(store.WriteDefaultProfile(SlotFile(4)));
-    EXPECT_EQ(sink.lines, std::vector<std::string>{"[timed] Access denied."});
+    EXPECT_EQ(sink.lines, std::vector<std::string>{"[timed] Access denied.\n" + Path(SlotFile(4))});
     EXPECT_EQ(Bytes(store.CurrentProfile()), current);
 
     EXPECT_TRUE(store.WriteDefaultProfile(SlotFile(3)));

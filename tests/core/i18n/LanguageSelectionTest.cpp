@@ -164,9 +164,53 @@ TEST_F(LanguageSelectionTest, ReadingLanguageCfg)
     const uint8_t shortFile[] = {5};
     test::WriteAll(data / "Language.cfg", shortFile);
     EXPECT_EQ(selection.ReadLanguageCfg(), 5); // replaces the low byte of 1
-    test::WriteAll(data / "Language.cfg", {});
-    EXPECT_EQ(selection.ReadLanguageCfg(), 1);
     EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+// An empty Language.cfg (a full disk) or one that cannot be read falls back to the installer's
+// language, not to Chinese; the start-up writes the file only when it must change.
+TEST_F(LanguageSelectionTest, DamagedLanguageCfgFallsBackToTheInstallersLanguage)
+{
+    struct Case {
+        const char* what;
+        std::optional<FileError> readFault; // else the file holds `bytes`
+        std::vector<uint8_t> bytes;
+        bool installChinese;
+        LanguageId expected;
+        bool written; // the start-up stores the number
+    };
+    const Case cases[] = {
+        {"empty, English installation", {}, {}, false, kLanguageEnglish, true},
+        {"empty, Chinese installation", {}, {}, true, kLanguageSimplifiedChinese, true},
+        {"denied", FileError::AccessDenied, {}, false, kLanguageEnglish, false},
+        {"not a file", FileError::NotRegular, {}, true, kLanguageSimplifiedChinese, false},
+        {"read error", FileError::Other, {}, false, kLanguageEnglish, false},
+        {"unchanged", {}, {2, 0, 0, 0}, true, kLanguageEnglish, false},
+        {"short", {}, {2}, false, 2, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        files.readFaults.clear();
+        if (c.readFault) {
+            files.readFaults[data / "Language.cfg"] = *c.readFault;
+        }
+        test::WriteAll(data / "Language.cfg", c.bytes);
+        test::WriteText(install / "skins" / "languagetype.ini", c.installChinese
+                                                                    ? "[languagetype]\nvalue=1\n"
+                                                                    : "[languagetype]\nvalue=0\n");
+        files.writes = 0;
+        const LanguageId id = selection.ReadLanguageCfg();
+        EXPECT_EQ(id, c.expected);
+        selection.HandleLanguageMessage(kStartupLanguageCode, id, false);
+        EXPECT_EQ(files.writes, c.written ? 1 : 0);
+        EXPECT_TRUE(messages.shown.empty());
+    }
+    // A choice from the menu is stored even when the start-up wrote nothing.
+    files.readFaults.clear();
+    files.writes = 0;
+    selection.HandleLanguageMessage(0, kLanguageSimplifiedChinese, true);
+    EXPECT_EQ(files.writes, 1);
+    EXPECT_EQ(Cfg(), (std::vector<uint8_t>{1, 0, 0, 0}));
 }
 
 TEST_F(LanguageSelectionTest, WriteFailuresAreReportedWithTheLanguagesTexts)
@@ -189,7 +233,8 @@ TEST_F(LanguageSelectionTest, WriteFailuresAreReportedWithTheLanguagesTexts)
     files.writeError = FileError::AccessDenied;
     EXPECT_EQ(selection.WriteLanguageCfg(3), FileError::AccessDenied);
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[1].text, u"en:str_msg5");
+    EXPECT_EQ(Utf16ToUtf8(messages.shown[1].text),
+              "en:str_msg5\n" + (data / "Language.cfg").string());
 
     files.writeError = FileError::Other;
     EXPECT_EQ(selection.WriteLanguageCfg(3), FileError::Other);

@@ -107,16 +107,16 @@ TEST_F(StatsTest, SaveWritesTheRecordAndKeepsCountsWhenRefused)
     const auto saved = StatsToBytes(model.Record());
     EXPECT_EQ(ReadAll(tmp / "Sts.cfg"), std::vector<uint8_t>(saved.begin(), saved.end()));
     EXPECT_EQ(saved[0], 1);
-    // A missing folder is not reported; the count stays.
+    // A missing folder is told; the count stays.
     StatsModel nowhere{fs, sink, strings, tmp / "gone/Sts.cfg"};
     nowhere.Count(0x201);
     EXPECT_FALSE(nowhere.Save());
-    EXPECT_TRUE(sink.shown.empty());
+    EXPECT_EQ(sink.shown.size(), 1u);
     EXPECT_EQ(nowhere.Record().leftClicks, 1u);
 }
 
-// A save that fails: a file not found and a refusal are reported, a missing folder and other
-// failures are not; the counts stay in memory in every case.
+// A save that fails is told with the file's name, except a file the file system refused
+// because it could not be read (it told already); the counts stay in memory in every case.
 TEST(StatsSave, EachCauseOfAFailedSaveHasItsMessage)
 {
     TempDir tmp;
@@ -130,9 +130,10 @@ TEST(StatsSave, EachCauseOfAFailedSaveHasItsMessage)
     };
     const Case cases[] = {
         {FileError::NotFound, {"Cannot find " + file.string() + "."}},
-        {FileError::AccessDenied, {"Access denied."}},
-        {FileError::FolderMissing, {}},
-        {FileError::Other, {}},
+        {FileError::AccessDenied, {"Access denied.\n" + file.string()}},
+        {FileError::FolderMissing, {"The statistics could not be saved in " + file.string() + "."}},
+        {FileError::Other, {"The statistics could not be saved in " + file.string() + "."}},
+        {FileError::Unreadable, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.error));

@@ -117,6 +117,33 @@ TEST_F(InfoBox, EscapeAndCloseReturnCancel)
     EXPECT_EQ(other.exec(), infobox::kResultCancel);
 }
 
+// The box answers the keyboard: Return and Enter press OK, its default button; Escape cancels.
+TEST_F(InfoBox, ReturnPressesOkAndEscapeCancelsInEveryStyle)
+{
+    struct Case {
+        infobox::Style style;
+        bool countDown;
+        Qt::Key key;
+        int result;
+    };
+    const Case cases[] = {
+        {infobox::Style::OkOnly, false, Qt::Key_Return, infobox::kResultOk},
+        {infobox::Style::OkOnly, false, Qt::Key_Enter, infobox::kResultOk},
+        {infobox::Style::OkCancel, false, Qt::Key_Return, infobox::kResultOk},
+        {infobox::Style::OkCancel, false, Qt::Key_Escape, infobox::kResultCancel},
+        {infobox::Style::OkOnly, true, Qt::Key_Return, infobox::kResultOk},
+        {infobox::Style::OkOnly, true, Qt::Key_Escape, infobox::kResultCancel},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        CDlgInfo box;
+        box.SetStyle(c.style);
+        box.SetCountDown(c.countDown);
+        WhenModal<CDlgInfo>([&c](CDlgInfo* shown) { QTest::keyClick(shown, c.key); });
+        EXPECT_EQ(box.exec(), c.result);
+    }
+}
+
 TEST_F(InfoBox, ShortMessageCentredInItsBoxLongOneWrapsBelowAndTheBoxGrows)
 {
     const QColor slate = ToQColor(infobox::kMessageColour);
