@@ -43,11 +43,11 @@ grep -q "is an invaild Profile!" "$work/err" || fail "no invalid-profile message
 "$ctl" stats reset > /dev/null || fail "stats reset"
 
 # The mouse takes the pass but the disk refuses it (a folder where the directory file goes):
-# no "applied", and a non-zero exit.
+# the file is named, no "applied", and a non-zero exit.
 mv "$QX71_DATA_DIR/Profile/ConfigInfo.cfg" "$work/ConfigInfo.cfg"
 mkdir "$QX71_DATA_DIR/Profile/ConfigInfo.cfg"
 if "$ctl" --simulate apply > "$work/out" 2> "$work/err"; then fail "apply reported a save that failed"; fi
-grep -q "The settings were sent to the mouse, but they could not be saved in $QX71_DATA_DIR/Profile." "$work/err" ||
+grep -q "$QX71_DATA_DIR/Profile/ConfigInfo.cfg cannot be read (it is a folder, a pipe or a device" "$work/err" ||
   fail "no not-saved line: $(cat "$work/err")"
 [ ! -s "$work/out" ] || fail "apply printed success: $(cat "$work/out")"
 rmdir "$QX71_DATA_DIR/Profile/ConfigInfo.cfg"

@@ -117,9 +117,10 @@ TEST_F(ApplyControllerTest, APassWhoseSettingsCannotBeStoredSaysItWasNotSaved)
     EXPECT_FALSE(apply.Saved());
     ASSERT_EQ(sink.shown.size(), 1u);
     EXPECT_EQ(sink.shown[0].kind, MessageKind::InfoBox);
+    // The profile was saved: the message names the file that was not.
     EXPECT_EQ(Utf16ToUtf8(sink.shown[0].text),
               "The settings were sent to the mouse, but they could not be saved in " +
-                  store.ProfileFolder().string() + ".");
+                  store.DirectoryPath().string() + ".");
 }
 
 TEST_F(ApplyControllerTest, FailureShowsItsTextSavesNothingAndApplyWorksAgain)

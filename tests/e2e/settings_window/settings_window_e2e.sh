@@ -26,7 +26,7 @@ box="TolviQX71InfoDlg"
 progress="TolviQX71ProcessDlg"
 export QX71_DATA_DIR="$work/D"
 lines() { wc -l < "$1" 2>/dev/null || echo 0; }
-lighting() { "$ctl" --json profile show | tr -d ' \n' | grep -o '"lighting":{[^}]*}'; }
+lighting() { "$ctl" --json profile show | tr -d ' \n' | grep -o '"ledMode":[0-9]*'; }
 
 "$ctl" profile list > /dev/null
 touch "$work/probe"
@@ -41,8 +41,10 @@ for _ in $(seq 100); do grep -q '^get-feature 0280' "$work/t" && break; sleep 0.
 
 # 1. qx71ctl changes the lighting while the window runs. The window's Apply sends nothing: it
 # reloads the file, says so, and the edit stays; the next Apply sends what the file holds.
-"$ctl" --simulate lighting set off > /dev/null
+initial=$(lighting)
+"$ctl" --simulate lighting set off > /dev/null 2>&1
 edited=$(lighting)
+[ -n "$edited" ] && [ "$edited" != "$initial" ] || fail "qx71ctl did not change the lighting"
 before=$(lines "$work/t")
 "$xd" click "$title" 880 612
 "$xd" wait-window "$box" 20 > /dev/null || fail "Apply did not say the profile was reloaded"
