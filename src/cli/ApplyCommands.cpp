@@ -46,7 +46,7 @@ void Switch(CliContext& context, size_t number)
         context.Fail("Profile " + std::to_string(number) + " could not be loaded.");
         return;
     }
-    WriteToMouse(context, *store, false, library.get());
+    WriteToMouse(context, *store, false, library.get(), false);
 }
 
 void Import(CliContext& context, const std::string& file)
@@ -60,7 +60,7 @@ void Import(CliContext& context, const std::string& file)
         context.exitCode = 1; // the program's message was printed
         return;
     }
-    WriteToMouse(context, *store, false, library.get());
+    WriteToMouse(context, *store, false, library.get(), false);
 }
 
 void Defaults(CliContext& context)

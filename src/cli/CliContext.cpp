@@ -173,7 +173,12 @@ std::filesystem::path CliContext::DataDir()
                  std::to_string(kFolderLockWait.count()) + " s.");
             throw CLI::RuntimeError(exitCode);
         }
-        SeedDataDir(Files(), InstallDir(), dir);
+        // The language is not known yet: a failed seeding is told in English.
+        if (const SeedOutcome seeding = SeedDataDir(Files(), InstallDir(), dir);
+            !seeding.failures.empty()) {
+            Messages().Show(
+                {MessageKind::SystemBox, u"Info", SeedFailureText(seeding, dir, false)});
+        }
         // Temp files of a save that a killed run left behind.
         RemoveStaleTempFiles(dir);
         seeded_ = true;

@@ -57,7 +57,7 @@ private:
 } // namespace
 
 bool WriteToMouse(CliContext& context, ConfigStore& store, bool restoreDefaults,
-                  const MacroLibrary* library)
+                  const MacroLibrary* library, bool tellMissingMacros)
 {
     std::unique_ptr<MacroLibrary> opened;
     if (library == nullptr) {
@@ -98,7 +98,8 @@ bool WriteToMouse(CliContext& context, ConfigStore& store, bool restoreDefaults,
                            finished = true;
                        }});
     apply.Start();
-    const bool started = restoreDefaults ? apply.RestoreDefaults() : apply.RequestApply();
+    const bool started =
+        restoreDefaults ? apply.RestoreDefaults() : apply.RequestApply(tellMissingMacros);
     if (!started) {
         context.Fail("The profile in use is not a valid profile; nothing was sent.");
         return false;

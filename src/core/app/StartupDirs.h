@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/common/IFileSystem.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace qx71 {
-
-class IFileSystem;
 
 // The environment values that decide DataDir; the platform reads them.
 struct DataDirEnvironment {
@@ -46,11 +46,32 @@ std::vector<std::filesystem::path> SettingsFiles(const std::filesystem::path& da
 // True when DataDir holds at least one of the kSeedFiles.
 bool HoldsAnySettingsFile(IFileSystem& fs, const std::filesystem::path& dataDir);
 
+// The file in DataDir that says a seeding began and has not finished: while it is there,
+// every start seeds again the files still missing or empty.
+inline constexpr const char* kSeedUnfinishedMarker = ".seeding-unfinished";
+
+// A seed file that could not be written, by its path under DataDir, and why.
+struct SeedFailure {
+    std::filesystem::path relativePath;
+    FileError error = FileError::None;
+};
+
+struct SeedOutcome {
+    bool seeded = false; // a seeding pass ran
+    std::vector<SeedFailure> failures;
+};
+
 // First-start seeding: when DataDir does not exist, or exists but holds none of the settings
-// files, create it with its Profile folder and copy the seed files that exist in InstallDir,
-// never overwriting. Failures are ignored (the readers supply defaults). Returns true when it
-// seeded.
-bool SeedDataDir(IFileSystem& fs, const std::filesystem::path& installDir,
-                 const std::filesystem::path& dataDir);
+// files, create it with its Profile folder and write the seed files that exist in InstallDir,
+// never over a file that exists. Each file is written atomically, like every save, so a full
+// disk leaves it missing rather than cut. A seeding that did not finish is resumed at the
+// next call: the files still missing or empty are written then. A folder the user keeps
+// (holding some of the files, with no unfinished seeding) stays as it is.
+SeedOutcome SeedDataDir(IFileSystem& fs, const std::filesystem::path& installDir,
+                        const std::filesystem::path& dataDir);
+
+// The message for a seeding with failures, naming the folder, each file and why.
+std::u16string SeedFailureText(const SeedOutcome& outcome, const std::filesystem::path& dataDir,
+                               bool chineseUi);
 
 } // namespace qx71

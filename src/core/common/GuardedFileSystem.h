@@ -39,10 +39,9 @@ public:
     {
         return inner_.CreateDirectories(path);
     }
-    bool CopyFileNoOverwrite(const std::filesystem::path& from,
-                             const std::filesystem::path& to) override
+    FileError RemoveFile(const std::filesystem::path& path) override
     {
-        return inner_.CopyFileNoOverwrite(from, to);
+        return inner_.RemoveFile(path);
     }
 
     // True while saves of `path` are refused.

@@ -50,9 +50,8 @@ public:
     virtual bool IsDirectory(const std::filesystem::path& path) = 0;
     // Creates the folder and any missing parents.
     virtual bool CreateDirectories(const std::filesystem::path& path) = 0;
-    // Copies `from` to `to` unless `to` exists; false when nothing was copied.
-    virtual bool CopyFileNoOverwrite(const std::filesystem::path& from,
-                                     const std::filesystem::path& to) = 0;
+    // Removes the file; a file that is not there is no error.
+    virtual FileError RemoveFile(const std::filesystem::path& path) = 0;
 };
 
 } // namespace qx71

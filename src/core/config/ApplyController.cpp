@@ -5,6 +5,7 @@
 #include "core/common/IMessageSink.h"
 #include "core/common/Utf.h"
 #include "core/config/ConfigStore.h"
+#include "core/config/MacroLinks.h"
 #include "core/device/CUSBDriver.h"
 #include "core/i18n/UiStrings.h"
 
@@ -20,6 +21,10 @@ constexpr BilingualText kMsgReloaded{
     u"%s 已被其他程序更改。窗口现在显示其中保存的设置，未发送任何内容。再次单击“应用”即可发送。",
     u"%s was changed by another program. The window now shows the settings saved there, and "
     u"nothing was sent. Press Apply again to send them."};
+
+constexpr BilingualText kMsgMacrosUnreadable{
+    u"无法读取 %s，宏按键无法发送，未发送任何内容。",
+    u"%s cannot be read, so the macro buttons cannot be sent; nothing was sent."};
 
 } // namespace
 
@@ -102,12 +107,24 @@ void ApplyController::Unlock()
     }
 }
 
-bool ApplyController::RequestApply()
+void ApplyController::SetMacroFile(std::filesystem::path path, std::function<bool()> unreadable)
 {
-    return StartPass(true);
+    macroFile_ = std::move(path);
+    macrosUnreadable_ = std::move(unreadable);
 }
 
-bool ApplyController::StartPass(bool keepDiskChanges)
+bool ApplyController::RequestApply(bool tellMissingMacros)
+{
+    if (macrosUnreadable_ && !Busy() && thread_->Running() && macrosUnreadable_()) {
+        messages_.Show({MessageKind::InfoBox,
+                        {},
+                        FormatWithPath(kMsgMacrosUnreadable.In(store_.ChineseUi()), macroFile_)});
+        return false;
+    }
+    return StartPass(true, tellMissingMacros);
+}
+
+bool ApplyController::StartPass(bool keepDiskChanges, bool tellMissingMacros)
 {
     if (store_.CurrentProfile().magic != kProfileMagic || Busy() || !thread_->Running()) {
         return false;
@@ -133,6 +150,7 @@ bool ApplyController::StartPass(bool keepDiskChanges)
     // Written only while no pass runs; the request hands it to the thread.
     sent_.profile = store_.CurrentProfile();
     sent_.macroIds = store_.ButtonMacroIds();
+    sent_.tellMissingMacros = tellMissingMacros;
     if (!thread_->RequestPass()) {
         Unlock();
         return false;
@@ -147,7 +165,7 @@ bool ApplyController::RestoreDefaults()
     }
     store_.RestoreDefaults();
     // The user asked for the defaults: a change on disk is saved over, under the lock.
-    return StartPass(false);
+    return StartPass(false, false);
 }
 
 void ApplyController::OnSucceeded()
@@ -160,8 +178,25 @@ void ApplyController::OnSucceeded()
         services_.hooks->SetForwarding(false, true);
     }
     thread_->SetDeviceReady();
+    if (sent_.tellMissingMacros) {
+        TellMissingMacros();
+    }
     if (observer_.finished) {
         observer_.finished(std::nullopt);
+    }
+}
+
+void ApplyController::TellMissingMacros()
+{
+    // The pass sent each macro button the macro of its link: the profile is checked with
+    // those links.
+    ProfileRecord sent = sent_.profile;
+    for (size_t i = 0; i < kProfileButtons; ++i) {
+        sent.buttons[i].macroId = sent_.macroIds[i];
+    }
+    const std::vector<MissingMacro> missing = FindMissingMacros(sent, services_.findMacro);
+    if (!missing.empty()) {
+        messages_.Show({MessageKind::InfoBox, {}, MissingMacrosText(missing, store_.ChineseUi())});
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <atomic>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -40,6 +41,9 @@ public:
     // qx71ctl cannot save between them. `reloaded` runs after an Apply found the files changed
     // behind the window and reloaded them instead of sending (the pages show the new values).
     void SetFolderLock(IFolderLock* lock, std::function<void()> reloaded);
+    // The macro file the passes send from. While it cannot be read (`unreadable` says so), an
+    // Apply is refused naming it: a macro button would be sent as nothing.
+    void SetMacroFile(std::filesystem::path path, std::function<bool()> unreadable);
 
     void Start();
     // Ends the write thread without waiting for a running pass: the pass gives up at its next
@@ -51,7 +55,10 @@ public:
     // lock: refused, with a message, while another program holds the folder; and when the
     // profile's files changed behind the window, they are reloaded and named instead, and
     // nothing is sent, so a qx71ctl edit is never undone by a window that did not see it.
-    bool RequestApply();
+    // Refused, with a message, while the macro file cannot be read. After the pass, the
+    // macro buttons whose macro the macro list lacks (they were sent as nothing) are named,
+    // unless `tellMissingMacros` is false (a switch that named them already).
+    bool RequestApply(bool tellMissingMacros = true);
     // Fills the current profile with defaults, clears the macro ids, and applies.
     bool RestoreDefaults();
     bool Busy() const { return !thread_->DeviceReady(); }
@@ -63,10 +70,11 @@ public:
 private:
     // Runs `task` on the owner's thread unless this controller is gone or was restarted since.
     void PostToOwner(std::function<void()> task);
-    bool StartPass(bool keepDiskChanges);
+    bool StartPass(bool keepDiskChanges, bool tellMissingMacros);
     void Unlock();
     void OnSucceeded();
     void OnFailed(WriteFailure failure);
+    void TellMissingMacros();
 
     ConfigStore& store_;
     IMessageSink& messages_;
@@ -76,11 +84,14 @@ private:
     Observer observer_;
     IFolderLock* lock_ = nullptr;
     std::function<void()> reloaded_;
+    std::filesystem::path macroFile_;
+    std::function<bool()> macrosUnreadable_;
     std::unique_ptr<WriteThread> thread_;
     // What the running pass sends.
     struct Sent {
         ProfileRecord profile;
         std::array<uint32_t, kProfileButtons> macroIds{};
+        bool tellMissingMacros = false;
     };
     Sent sent_;
     bool saved_ = false;

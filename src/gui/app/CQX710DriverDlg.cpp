@@ -170,6 +170,8 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
         ShowProfileSelection();
         RefreshProfilePages();
     });
+    applyController_->SetMacroFile(macros_->FilePath(),
+                                   [this] { return macros_->WriteProtected(); });
     progress_ = std::make_unique<CDlgProgress>(this);
     applyController_->SetObserver({[this](int percent) {
                                        if (!followPass_) {
@@ -273,7 +275,12 @@ void CQX710DriverDlg::Run(StartupStep step)
         setWindowIcon(QIcon(LoadResourceImage(skins::kWindowIcon)));
         break;
     case StartupStep::SeedDataDir:
-        SeedDataDir(services_.files, services_.installDir, services_.dataDir);
+        if (const SeedOutcome seeding =
+                SeedDataDir(services_.files, services_.installDir, services_.dataDir);
+            !seeding.failures.empty()) {
+            messages_->Show({MessageKind::SystemBox, u"Info",
+                             SeedFailureText(seeding, services_.dataDir, ChineseUi())});
+        }
         break;
     case StartupStep::InstallLanguage:
         services_.language.ApplyInstallLanguage();
@@ -896,7 +903,8 @@ bool CQX710DriverDlg::StartFollowSwitch(size_t profile)
     store_->SwitchProfile(slot);
     ShowProfileSelection();
     RefreshProfilePages();
-    if (store_->CurrentSlot() != slot || !applyController_->RequestApply()) {
+    // The switch named the macro buttons that lack their macro.
+    if (store_->CurrentSlot() != slot || !applyController_->RequestApply(false)) {
         return false;
     }
     followPass_ = true;

@@ -212,12 +212,12 @@ bool PosixFileSystem::CreateDirectories(const std::filesystem::path& path)
     return !ec && IsDirectory(path);
 }
 
-bool PosixFileSystem::CopyFileNoOverwrite(const std::filesystem::path& from,
-                                          const std::filesystem::path& to)
+FileError PosixFileSystem::RemoveFile(const std::filesystem::path& path)
 {
-    std::error_code ec;
-    return std::filesystem::copy_file(from, to, std::filesystem::copy_options::skip_existing, ec) &&
-           !ec;
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT) {
+        return FileError::None;
+    }
+    return FromErrno(errno, path);
 }
 
 } // namespace qx71

@@ -2,6 +2,7 @@
 
 #include "core/common/Utf.h"
 #include "core/config/ConfigStore.h"
+#include "core/config/FixedText.h"
 #include "core/device/CUSBDriver.h"
 #include "core/i18n/UiStrings.h"
 #include "core/macro/MacroInUse.h"
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <future>
+#include <map>
 #include <memory>
 #include <sstream>
 
@@ -334,6 +336,130 @@ TEST(ApplyControllerStop, OutcomeOfAnEarlierRunIsDroppedAfterARestart)
     EXPECT_EQ(rig.finished, 0);
     ASSERT_TRUE(rig.apply->RequestApply());
     ASSERT_TRUE(rig.queue.RunUntil([&] { return rig.finished == 1; }));
+}
+
+// An apply from the window, whose macro list may lack macros or be unreadable.
+struct MacroListRig {
+    MacroListRig()
+    {
+        store.LoadDirectory();
+        sink.shown.clear();
+        EXPECT_TRUE(link.OpenDevice());
+        apply.SetObserver({{}, [this](std::optional<WriteFailure> f) {
+                               finished = true;
+                               failure = f;
+                           }});
+        apply.SetMacroFile(tmp / "Macro.cfg", [this] { return macrosUnreadable; });
+        apply.Start();
+    }
+    void SetMacroButton(size_t button, uint32_t id, std::u16string_view name)
+    {
+        ButtonAssignment& b = store.CurrentProfile().buttons[button];
+        b.function = kMacroButtonFunction;
+        b.macroId = id;
+        SetText(b.displayName, name);
+        store.ButtonMacroIds()[button] = id;
+    }
+    std::vector<std::string> Shown() const
+    {
+        std::vector<std::string> texts;
+        for (const UserMessage& m : sink.shown) {
+            texts.push_back(Utf16ToUtf8(m.text));
+        }
+        return texts;
+    }
+
+    test::TempDir tmp;
+    PosixFileSystem fs;
+    test::RecordingMessageSink sink;
+    UiStrings strings;
+    ConfigStore store{fs, sink, strings, tmp.path()};
+    test::FakeClock clock;
+    SimulatedQx71 sim{clock};
+    CUSBDriver link{sim, clock};
+    test::TaskQueue queue;
+    std::map<uint32_t, MacroRecord> macros;
+    bool macrosUnreadable = false;
+    ApplyController apply{store, sink,
+                          WritePassServices{link,
+                                            clock,
+                                            nullptr,
+                                            nullptr,
+                                            [this](uint32_t id) -> std::optional<MacroRecord> {
+                                                const auto it = macros.find(id);
+                                                if (it == macros.end()) {
+                                                    return std::nullopt;
+                                                }
+                                                return it->second;
+                                            },
+                                            {}},
+                          queue.Poster()};
+    bool finished = false;
+    std::optional<WriteFailure> failure;
+};
+
+// While the macros cannot be read, a macro button would go out as nothing: Apply is refused
+// naming the file, nothing is sent or saved, and it works again once the file is read.
+TEST(ApplyControllerMacros, AnUnreadableMacroFileRefusesApplyNamingIt)
+{
+    MacroListRig rig;
+    rig.SetMacroButton(1, 0x15000001, u"Combo");
+    rig.macros[0x15000001] = test::PressAMacro(0x15000001);
+    rig.store.CurrentProfile().reportRate = 8;
+    const auto profileBefore = ReadAll(rig.store.SlotPath(rig.store.CurrentSlot()));
+    rig.macrosUnreadable = true;
+    EXPECT_FALSE(rig.apply.RequestApply());
+    rig.queue.RunPending();
+    EXPECT_FALSE(rig.finished);
+    EXPECT_EQ(rig.sim.GetState().reportRate, 0) << "nothing was sent";
+    EXPECT_EQ(ReadAll(rig.store.SlotPath(rig.store.CurrentSlot())), profileBefore);
+    EXPECT_EQ(rig.Shown(), std::vector<std::string>{(rig.tmp / "Macro.cfg").string() +
+                                                    " cannot be read, so the macro buttons "
+                                                    "cannot be sent; nothing was sent."});
+
+    rig.macrosUnreadable = false;
+    rig.sink.shown.clear();
+    ASSERT_TRUE(rig.apply.RequestApply());
+    ASSERT_TRUE(rig.queue.RunUntil([&] { return rig.finished; }));
+    EXPECT_EQ(rig.failure, std::nullopt);
+    EXPECT_EQ(rig.sim.GetState().reportRate, 8);
+    EXPECT_TRUE(rig.sink.shown.empty());
+}
+
+// After an apply, the macro buttons that went out as nothing are named with their macro, as
+// an import names them; a macro with events is sent and not named.
+TEST(ApplyControllerMacros, AMacroTheListLacksIsNamedAfterTheApply)
+{
+    struct Case {
+        const char* what;
+        std::optional<uint16_t> events; // the macro in the list and its event count; none: absent
+        bool tell;
+        std::vector<std::string> shown;
+    };
+    const std::string lost = "These buttons are set to a macro that the macro list no longer "
+                             "holds; they do nothing until they are set again:\n"
+                             "Right: \"Combo\" (0x15000007)";
+    const Case cases[] = {
+        {"in the list", 2, true, {}},
+        {"absent", std::nullopt, true, {lost}},
+        {"without events", 0, true, {lost}},
+        {"absent, named by the switch already", std::nullopt, false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MacroListRig rig;
+        rig.SetMacroButton(2, 0x15000007, u"Combo");
+        if (c.events) {
+            MacroRecord macro = test::PressAMacro(0x15000007);
+            macro.eventCount = *c.events;
+            macro.size = *c.events == 0 ? 0 : macro.size;
+            rig.macros[0x15000007] = macro;
+        }
+        ASSERT_TRUE(rig.apply.RequestApply(c.tell));
+        ASSERT_TRUE(rig.queue.RunUntil([&] { return rig.finished; }));
+        EXPECT_EQ(rig.failure, std::nullopt);
+        EXPECT_EQ(rig.Shown(), c.shown);
+    }
 }
 
 } // namespace

@@ -59,10 +59,9 @@ public:
     {
         return real.CreateDirectories(p);
     }
-    bool CopyFileNoOverwrite(const std::filesystem::path& from,
-                             const std::filesystem::path& to) override
+    FileError RemoveFile(const std::filesystem::path& path) override
     {
-        return real.CopyFileNoOverwrite(from, to);
+        return real.RemoveFile(path);
     }
 
     PosixFileSystem real;

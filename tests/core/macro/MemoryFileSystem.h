@@ -41,9 +41,10 @@ public:
     bool Exists(const std::filesystem::path& path) override { return files.count(path) != 0; }
     bool IsDirectory(const std::filesystem::path&) override { return false; }
     bool CreateDirectories(const std::filesystem::path&) override { return true; }
-    bool CopyFileNoOverwrite(const std::filesystem::path&, const std::filesystem::path&) override
+    FileError RemoveFile(const std::filesystem::path& path) override
     {
-        return false;
+        files.erase(path);
+        return FileError::None;
     }
 };
 

@@ -1,6 +1,7 @@
 // The main window against the simulated mouse, offscreen, with the start-up's waits driven by
 // a fake timer queue: hints, the keyboard filter, page switches, the language message.
 #include "core/common/IQuestionSink.h"
+#include "core/common/Utf.h"
 #include "core/config/ConfigStore.h"
 #include "core/device/CUSBDriver.h"
 #include "core/focus/FocusRuleStore.h"
@@ -287,6 +288,50 @@ TEST_F(MainWindowTest, MacroPageDisablesProfileButtonsAndApply)
     EXPECT_FALSE(window->TabButton(3)->IsSelected());
 }
 
+// Macro.cfg that cannot be read (a folder in its place, which root cannot read either): Apply
+// says so naming the file and sends nothing, as qx71ctl apply refuses.
+TEST_F(MainWindowTest, ApplyIsRefusedWhileMacroCfgCannotBeRead)
+{
+    SeedDataDir(files, install, data);
+    std::filesystem::remove(data / "Macro.cfg");
+    std::filesystem::create_directory(data / "Macro.cfg");
+    Start();
+    messages.shown.clear();
+    const auto before = mouse.GetState();
+    CIrrButton* apply = window->ApplyButton();
+    QTest::mouseClick(apply, Qt::LeftButton, {}, apply->rect().center());
+    RunEvents();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(Utf16ToUtf8(messages.shown[0].text),
+              (data / "Macro.cfg").string() +
+                  " cannot be read, so the macro buttons cannot be sent; nothing was sent.");
+    EXPECT_EQ(mouse.GetState().reportRate, before.reportRate);
+    EXPECT_EQ(mouse.GetState().ledEffect, before.ledEffect);
+    EXPECT_FALSE(apply->IsSelected());
+}
+
+// A first start whose settings files cannot be written (a file where the Profile folder goes)
+// says so, naming the folder and the files, before the window reads them.
+TEST_F(MainWindowTest, AFailedSeedingIsToldNamingTheFiles)
+{
+    std::filesystem::create_directories(data);
+    test::WriteText(data / "Profile", "not a folder");
+    window->Start();
+    RunEvents();
+    timers.RunDue();
+    RunEvents();
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::SystemBox);
+    const std::string text = Utf16ToUtf8(messages.shown[0].text);
+    EXPECT_EQ(text.rfind("The settings folder " + data.string() +
+                             " could not be filled: Profile/ConfigInfo.cfg (its folder could "
+                             "not be made), Profile/Profile1.cfg (its folder could not be made)",
+                         0),
+              0u)
+        << text;
+    EXPECT_TRUE(std::filesystem::exists(data / "Macro.cfg"));
+}
+
 TEST_F(MainWindowTest, LanguageCfgHoldingZeroIsIgnoredAndNotRewritten)
 {
     SeedDataDir(files, install, data);
@@ -474,8 +519,7 @@ TEST_F(MainWindowTest, ARuleMadeInAProfileMenuSwitchesWhenItsProgramHasTheFocus)
     EXPECT_EQ(window->Store().CurrentSlot(), 2u);
     EXPECT_TRUE(window->RuleMarkShown(3));
     EXPECT_FALSE(window->RuleMarkShown(1));
-    EXPECT_EQ(window->ProfileButton(3)->toolTip().toStdString(),
-              "Rule: Sauerbraten is active");
+    EXPECT_EQ(window->ProfileButton(3)->toolTip().toStdString(), "Rule: Sauerbraten is active");
     EXPECT_FALSE(window->Progress()->isVisible());
     EXPECT_TRUE(messages.shown.empty());
 
