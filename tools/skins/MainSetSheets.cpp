@@ -1,12 +1,12 @@
-// The button assignment page: its three sheets without words (background, hover, pressed:
-// DPI and report-rate buttons, the mouse picture with its spots) and the page images of the
-// two languages, which add everything that carries a word: section titles, slider marks and
-// tracks, the accuracy button, the wheel controls (placed per language) and the tabs.
+// The button assignment page: its three sheets (background, hover, pressed: DPI and
+// report-rate buttons, the mouse picture with its spots) and the page images of the two
+// languages, which add the faces of the section titles, the slider tracks, the accuracy
+// button, the wheel controls (placed per language) and the tabs. No page image carries a
+// word: the page draws the titles, the slider marks and the captions in the user's language.
 #include "SkinWriter.h"
 #include "Theme.h"
 
 #include "core/buttons/MainSetModel.h"
-#include "core/buttons/MainSetTexts.h"
 #include "core/widgets/KitColours.h"
 #include "gui/widgets/FittedText.h"
 #include "gui/widgets/SkinFont.h"
@@ -19,7 +19,6 @@ namespace {
 namespace ms = mainset;
 
 constexpr int kCaptionPixels = 14;
-constexpr int kTitlePixels = 16;
 constexpr Rgb kMouseBody{44, 48, 56};
 constexpr Rgb kMouseEdge{86, 94, 108};
 constexpr Rgb kTrackGroove{12, 13, 16};
@@ -28,11 +27,6 @@ constexpr int kGrooveHeight = 8;
 QRectF F(const Rect& r)
 {
     return QRectF(r.left, r.top, r.Width(), r.Height());
-}
-
-QString Text(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QColor CaptionColour(Face face)
@@ -119,25 +113,15 @@ void DrawNeutral(QPainter& p, Face face)
     DrawMouse(p, face);
 }
 
-void DrawTitle(QPainter& p, const Rect& r, const QString& text, Face face)
+// A section title's mark; the page writes the title beside it.
+void DrawTitle(QPainter& p, const Rect& r)
 {
-    p.save();
     p.fillRect(QRect(r.left, r.top + 4, 3, r.Height() - 8), Q(theme::kAmber));
-    QFont font = gui::ShellDlgFont(kTitlePixels);
-    font.setWeight(QFont::DemiBold);
-    p.setFont(font);
-    p.setPen(face == Face::Normal ? Q(theme::kAmber) : Q(kitcolours::kTextHover));
-    p.drawText(F({r.left + 10, r.top, r.right, r.bottom}),
-               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
-    p.restore();
 }
 
-// A slider's row: its two marks and the groove the thumb runs in.
-void DrawSliderRow(QPainter& p, const Rect& track, const Rect& low, const Rect& high,
-                   const QString& lowText, const QString& highText)
+// A slider's groove, which the thumb runs in; the page writes the marks at its ends.
+void DrawSliderRow(QPainter& p, const Rect& track)
 {
-    Caption(p, low, lowText, Face::Normal, Qt::AlignRight);
-    Caption(p, high, highText, Face::Normal, Qt::AlignLeft);
     const double y = (track.top + track.bottom - kGrooveHeight) / 2.0;
     p.save();
     p.setPen(QPen(Q(theme::kLine), 1));
@@ -147,9 +131,9 @@ void DrawSliderRow(QPainter& p, const Rect& track, const Rect& low, const Rect& 
     p.restore();
 }
 
-// The accuracy button: a box (ticked in the pressed face, which a checked button shows) and
-// its caption.
-void DrawAccuracy(QPainter& p, const QString& text, Face face)
+// The accuracy button: a box (ticked in the pressed face, which a checked button shows); the
+// button writes its caption right of it.
+void DrawAccuracy(QPainter& p, Face face)
 {
     const Rect& r = ms::kAccuracyButton;
     DrawFace(p, r, face);
@@ -165,7 +149,6 @@ void DrawAccuracy(QPainter& p, const QString& text, Face face)
                                   QPointF(c.x() + 4, c.y() - 3)}));
     }
     p.restore();
-    Caption(p, {r.left + 28, r.top, r.right - 4, r.bottom}, text, face, Qt::AlignLeft);
 }
 
 void DrawArrow(QPainter& p, const Rect& r, bool up, Face face)
@@ -184,7 +167,7 @@ void DrawArrow(QPainter& p, const Rect& r, bool up, Face face)
 void DrawWheel(QPainter& p, bool chinese, Face face)
 {
     const ms::WheelLayout& w = ms::WheelLayoutFor(chinese);
-    CaptionedButton(p, w.linesButton, Text(ms::kLinesText.In(chinese)), face);
+    DrawFace(p, w.linesButton, face);
     p.save();
     p.setPen(QPen(Q(theme::kEdge), 1));
     p.setBrush(Q(theme::kWell));
@@ -192,37 +175,29 @@ void DrawWheel(QPainter& p, bool chinese, Face face)
     p.restore();
     DrawArrow(p, w.upArrow, true, face);
     DrawArrow(p, w.downArrow, false, face);
-    CaptionedButton(p, w.screenButton, Text(ms::kScreenText.In(chinese)), face);
+    DrawFace(p, w.screenButton, face);
 }
 
-void DrawTabs(QPainter& p, bool chinese, Face face)
+void DrawTabs(QPainter& p, Face face)
 {
-    for (size_t i = 0; i < kButtonCount; ++i) {
-        const Quad& tab = ms::kTabs[i];
+    for (const Quad& tab : ms::kTabs) {
         DrawRegionFace(p, tab, face);
-        // The caption centred on the middle of the slanted face.
-        Rect box = BoundingRect(tab);
-        const int slant = (tab[1].x - tab[2].x) / 2;
-        box.left += slant / 2;
-        box.right -= slant / 2;
-        Caption(p, box, Text(ms::kTabCaptions[i].In(chinese)), face);
     }
 }
 
-// A page image of one language: the words over the page, in one face.
+// A page image of one language (the wheel controls sit where that language's layout puts
+// them), in one face.
 void DrawLanguagePage(QPainter& p, bool chinese, Face face)
 {
     DrawNeutral(p, Face::Normal);
-    for (size_t i = 0; i < ms::kSectionCount; ++i) {
-        DrawTitle(p, ms::kSectionCaptions[i], Text(ms::kSectionTitles[i].In(chinese)), face);
+    for (const Rect& title : ms::kSectionCaptions) {
+        DrawTitle(p, title);
     }
-    DrawSliderRow(p, ms::kSpeedTrack, ms::kSlowMark, ms::kFastMark, Text(ms::kSlowText.In(chinese)),
-                  Text(ms::kFastText.In(chinese)));
-    DrawSliderRow(p, ms::kSensorTrack, ms::kLowMark, ms::kHighMark, Text(ms::kLowText.In(chinese)),
-                  Text(ms::kHighText.In(chinese)));
-    DrawAccuracy(p, Text(ms::kAccuracyText.In(chinese)), face);
+    DrawSliderRow(p, ms::kSpeedTrack);
+    DrawSliderRow(p, ms::kSensorTrack);
+    DrawAccuracy(p, face);
     DrawWheel(p, chinese, face);
-    DrawTabs(p, chinese, face);
+    DrawTabs(p, face);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "core/config/ProgressDialogModel.h"
 
+#include "core/i18n/PageLabels.h"
+#include "core/i18n/UiStrings.h"
+
 namespace qx71::progress {
 
-std::u16string ProgressText(bool chineseUi)
+std::u16string ProgressText(LanguageId language)
 {
-    return chineseUi ? u"更新进行中，请稍候..." : u"Updating is in progress, please wait\u2026";
+    return LabelText(PageLabel::UpdateInProgress, language, UiStrings{});
 }
 
 ProgressStep OnProgress(int value)

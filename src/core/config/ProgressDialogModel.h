@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/i18n/LanguageTable.h"
+
 #include "core/widgets/Geometry.h"
 #include "core/widgets/SliderMath.h"
 
@@ -24,7 +26,8 @@ inline constexpr int kCloseDelayMs = 500;
 // The progress message the writer posts, with the value in wParam.
 inline constexpr uint32_t kProgressMessage = 0x42B;
 
-std::u16string ProgressText(bool chineseUi);
+// The dialog's text in a language (1 to 12).
+std::u16string ProgressText(LanguageId language);
 
 // What one progress report does to the dialog.
 struct ProgressStep {

@@ -2,6 +2,8 @@
 
 #include "core/common/IClock.h"
 #include "core/common/IMessageSink.h"
+#include "core/i18n/PageLabels.h"
+#include "core/i18n/UiStrings.h"
 #include "core/macro/IKeyCapture.h"
 #include "core/macro/MacroCategories.h"
 #include "core/macro/MacroInUse.h"
@@ -46,14 +48,26 @@ MacroEditor::MacroEditor(MacroLibrary& library, IClock& clock, IMessageSink& mes
       keyNamer_(std::move(keyNamer)), category_(kUserMacroCategory)
 {
     view_.gameCaption = MacroCategoryCaption(category_, chinese_);
-    view_.recordCaption = kStartRecordText.In(chinese_);
+    view_.recordCaption = RecordCaption(false);
 }
 
 void MacroEditor::SetChinese(bool chinese)
 {
     chinese_ = chinese;
+    SetLabelLanguage(chinese ? kLanguageSimplifiedChinese : kLanguageEnglish);
+}
+
+void MacroEditor::SetLabelLanguage(LanguageId language)
+{
+    labelLanguage_ = language;
     view_.gameCaption = MacroCategoryCaption(category_, chinese_);
-    view_.recordCaption = (recording_ ? kStopRecordText : kStartRecordText).In(chinese_);
+    view_.recordCaption = RecordCaption(recording_);
+}
+
+std::u16string MacroEditor::RecordCaption(bool recording) const
+{
+    return LabelText(recording ? PageLabel::StopRecord : PageLabel::StartRecord, labelLanguage_,
+                     UiStrings{});
 }
 
 void MacroEditor::SetDebugOutput(std::function<void(std::string_view)> output)
@@ -280,7 +294,7 @@ void MacroEditor::CancelEdit()
 
 void MacroEditor::StopRecordingAndStore()
 {
-    view_.recordCaption = kStartRecordText.In(chinese_);
+    view_.recordCaption = RecordCaption(false);
     view_.editButtonsEnabled = true;
     StopCapture();
     BuildMacroFromList(); // still recording: stores into the shown macro
@@ -306,7 +320,7 @@ void MacroEditor::ToggleRecording()
         StopRecordingAndStore();
         return;
     }
-    view_.recordCaption = kStopRecordText.In(chinese_);
+    view_.recordCaption = RecordCaption(true);
     view_.editButtonsEnabled = false;
     events_.Clear();
     recordedCount_ = 0;

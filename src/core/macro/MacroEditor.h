@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/i18n/LanguageTable.h"
+
 #include "core/macro/MacroBuild.h"
 #include "core/macro/MacroLists.h"
 #include "core/macro/MacroPageControls.h"
@@ -66,8 +68,11 @@ public:
     MacroEditor(MacroLibrary& library, IClock& clock, IMessageSink& messages, IKeyCapture& capture,
                 const IMacroUsage& usage, MacroKeyNamer keyNamer);
 
-    // The interface language: Chinese texts when true, English ones otherwise.
+    // The interface language: Chinese texts when true, English ones otherwise; the record
+    // button follows it until SetLabelLanguage names the language in force.
     void SetChinese(bool chinese);
+    // The language (1 to 12) of the record button's caption.
+    void SetLabelLanguage(LanguageId language);
     // Receives the lines the page writes to the debugger output.
     void SetDebugOutput(std::function<void(std::string_view)> output);
 
@@ -160,6 +165,7 @@ private:
     // Tells the user when a store or a delete was refused because Macro.cfg could not be read.
     void ReportUnstored(bool stored);
     std::u16string_view Text(std::u16string_view chinese, std::u16string_view english) const;
+    std::u16string RecordCaption(bool recording) const;
 
     MacroLibrary& library_;
     IClock& clock_;
@@ -169,6 +175,7 @@ private:
     MacroKeyNamer keyNamer_;
     std::function<void(std::string_view)> debugOutput_;
     bool chinese_ = false;
+    LanguageId labelLanguage_ = kLanguageEnglish;
 
     MacroListModel macros_;
     EventListModel events_;

@@ -7,8 +7,6 @@
 namespace qx71 {
 
 // Texts of the macro page that are built into the program in Chinese and English.
-inline constexpr BilingualText kStartRecordText{u"开始录制", u"Start Record"};
-inline constexpr BilingualText kStopRecordText{u"停止录制", u"Stop Record"};
 inline constexpr BilingualText kNewMacroText{u"新建宏", u"New Macro"};
 inline constexpr BilingualText kRecordRefusedKeyText{
     u"正在修改/插入一个键，无法录制", u"It is Modifying or inserting a button,you can not record"};

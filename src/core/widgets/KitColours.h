@@ -24,6 +24,8 @@ inline constexpr Rgb kTextDisabledMark{180, 136, 52};
 // colour at this opacity.
 inline constexpr Rgb kDisabledVeil{27, 30, 35};
 inline constexpr double kDisabledVeilOpacity = 0.6;
+// The amber of the pages' section titles.
+inline constexpr Rgb kTitle{240, 170, 40};
 // Dark slate text of the light panels (the info box), and the grey of the progress dialog.
 inline constexpr Rgb kSlateText{83, 97, 103};
 inline constexpr Rgb kGreyText{128, 128, 128};

@@ -47,6 +47,26 @@ std::vector<Rect> PolygonSpans(std::span<const Point> corners)
     return spans;
 }
 
+Rect InnerBand(std::span<const Point> corners, int top, int bottom)
+{
+    const Rect box = BoundingRectOf(corners);
+    int left = box.left;
+    int right = box.right;
+    for (int y = std::max(top, box.top); y < std::min(bottom, box.bottom); ++y) {
+        int first = box.right;
+        int end = box.left;
+        for (int x = box.left; x < box.right; ++x) {
+            if (PolygonContains(corners, {x, y})) {
+                first = std::min(first, x);
+                end = x + 1;
+            }
+        }
+        left = std::max(left, first);
+        right = std::min(right, end);
+    }
+    return {left, top, std::max(left, right), bottom};
+}
+
 std::vector<Point> CornersAtOrigin(std::span<const Point> corners)
 {
     const Rect box = BoundingRectOf(corners);

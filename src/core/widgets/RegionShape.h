@@ -32,18 +32,25 @@ constexpr Point CaptionAnchor(Point centre, int characters)
     return {centre.x - shift + 5, centre.y - 6};
 }
 
-// The caption's left edge: the anchor while the caption ends at least kCaptionMargin inside
-// the button; a longer caption (a language whose words are longer than the rough centring
-// allows for) is centred instead, so it is not cut by the button's edge.
-inline constexpr int kCaptionMargin = 12;
-constexpr int CaptionLeft(int anchorX, int textWidth, int boxWidth)
+// The caption keeps this far inside the region's edges, slanted ones too.
+inline constexpr int kCaptionInset = 4;
+// The caption's left edge in the band of the region its line covers (InnerBand): the anchor
+// while the caption lies inside the band, kCaptionInset to spare on each side; else (a
+// language whose words are longer than the rough centring allows for, or a slanted edge
+// under the anchor) centred in the band, so no edge cuts or touches it.
+constexpr int CaptionLeft(int anchorX, int textWidth, int bandLeft, int bandRight)
 {
-    if (anchorX + textWidth <= boxWidth - kCaptionMargin) {
+    const int low = bandLeft + kCaptionInset;
+    const int high = bandRight - kCaptionInset;
+    if (anchorX >= low && anchorX + textWidth <= high) {
         return anchorX;
     }
-    const int centred = (boxWidth - textWidth) / 2;
-    return centred < anchorX ? centred : anchorX;
+    return low + (high - low - textWidth) / 2;
 }
+
+// The columns inside the polygon on every row from `top` to `bottom` (exclusive): the band a
+// line of text there may use. Left equals right when the rows share none.
+Rect InnerBand(std::span<const Point> corners, int top, int bottom);
 
 // The centre of a button of the given size, in its own coordinates.
 constexpr Point RegionCentre(Size size)

@@ -116,6 +116,7 @@ public:
 
 protected:
     PageContext& Context() { return context_; }
+    const PageContext& Context() const { return context_; }
 
     // A hidden page holds no pictures: they are loaded when it shows (or first paints) and let
     // go when it hides, so the five pages cost the memory of the one on screen.

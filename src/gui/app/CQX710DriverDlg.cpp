@@ -129,6 +129,7 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
     link_ = std::make_unique<CUSBDriver>(services_.hid, services_.clock);
     auto chinese = [this] { return ChineseUi(); };
     SetChineseUiSource(chinese);
+    SetUiLanguageSource([this] { return services_.language.FlagShown(); });
     store_ = std::make_unique<ConfigStore>(services_.files, *messages_, services_.strings,
                                            services_.dataDir, chinese);
     macros_ = std::make_unique<MacroLibrary>(services_.files, *messages_, services_.strings,
@@ -249,6 +250,8 @@ CQX710DriverDlg::~CQX710DriverDlg()
     services_.monitor.Stop();
     hooks_->Remove();
     applyController_->Stop();
+    // The views outlive no window in the program, but a test's next window must not ask this one.
+    SetUiLanguageSource(nullptr);
 }
 
 bool CQX710DriverDlg::ChineseUi() const

@@ -1,6 +1,5 @@
 #include "gui/buttons/CDlgMainSet.h"
 
-#include "core/buttons/MainSetTexts.h"
 #include "core/config/ConfigStore.h"
 #include "core/hooks/PointerSupport.h"
 #include "core/i18n/UiStrings.h"
@@ -31,14 +30,45 @@ namespace {
 
 namespace ms = mainset;
 
-QString Words(const BilingualText& text, bool chinese)
-{
-    return ToQString(text.In(chinese));
-}
-
 constexpr std::array<const Rect*, 2> kSliderRows{&ms::kSpeedRow, &ms::kSensorRow};
 // The notes on settings the desktop ignores, as the hint line's text.
 constexpr int kPointerNotePixelSize = 13;
+
+constexpr std::array<PageLabel, ms::kSectionCount> kSectionLabels{
+    PageLabel::DpiSection,  PageLabel::SpeedSection, PageLabel::SensorSection,
+    PageLabel::RateSection, PageLabel::WheelSection, PageLabel::ButtonsSection,
+};
+constexpr std::array<PageLabel, kButtonCount> kTabLabels{
+    PageLabel::TabLeft, PageLabel::TabMiddle,  PageLabel::TabRight,     PageLabel::TabForward,
+    PageLabel::TabBack, PageLabel::TabWheelUp, PageLabel::TabWheelDown,
+};
+
+struct SliderMark {
+    const Rect* box;
+    PageLabel label;
+    Qt::Alignment align;
+};
+constexpr std::array<SliderMark, 4> kSliderMarks{{
+    {&ms::kSlowMark, PageLabel::SlowMark, Qt::AlignRight},
+    {&ms::kFastMark, PageLabel::FastMark, Qt::AlignLeft},
+    {&ms::kLowMark, PageLabel::LowMark, Qt::AlignRight},
+    {&ms::kHighMark, PageLabel::HighMark, Qt::AlignLeft},
+}};
+
+constexpr int kCaptionPixels = 14;
+constexpr int kTitlePixels = 16;
+// The section titles start right of their amber mark; the accuracy caption right of its box.
+constexpr Rect kTitleMark{0, 0, 5, 0};
+constexpr Rect kAccuracyBox{8, 7, 21, 21};
+// The marks keep this far from the slider's groove.
+constexpr int kMarkInset = 3;
+
+QFont TitleFont()
+{
+    QFont font = ShellDlgFont(kTitlePixels);
+    font.setWeight(QFont::DemiBold);
+    return font;
+}
 
 } // namespace
 
@@ -105,8 +135,15 @@ void CDlgMainSet::CreateControls()
     for (size_t i = 0; i < ms::kSectionCount; ++i) {
         sections_[i] = NewButton(ms::kSectionCaptions[i]);
         sections_[i]->SetUseCheckedImages(false);
+        sections_[i]->setFont(TitleFont());
+        sections_[i]->SetIconRect(kTitleMark);
+        sections_[i]->SetCaptionAlignment(Qt::AlignLeft);
+        sections_[i]->SetTextColours(ToQColor(kitcolours::kTitle), ToQColor(kitcolours::kTextHover),
+                                     ToQColor(kitcolours::kTextHover));
     }
     accuracy_ = NewButton(ms::kAccuracyButton);
+    accuracy_->SetIconRect(kAccuracyBox);
+    accuracy_->SetCaptionAlignment(Qt::AlignLeft);
     connect(accuracy_, &CGDIBitmapBtn::clicked, this, [this] {
         model_.ClickAccuracy();
         ShowState();
@@ -119,6 +156,9 @@ void CDlgMainSet::CreateControls()
     down_ = NewButton(wheel.downArrow);
     for (CGDIBitmapBtn* arrow : {up_, down_}) {
         arrow->SetUseCheckedImages(false);
+    }
+    for (CGDIBitmapBtn* button : {accuracy_, lines_, screen_}) {
+        button->setFont(ShellDlgFont(kCaptionPixels));
     }
     connect(lines_, &CGDIBitmapBtn::clicked, this, [this] {
         model_.ClickLinesButton();
@@ -168,6 +208,7 @@ void CDlgMainSet::CreateControls()
 
     for (size_t i = 0; i < kButtonCount; ++i) {
         auto* tab = new CIrrButton(ms::kTabs[i], this, static_cast<int>(i));
+        tab->setFont(ShellDlgFont(kCaptionPixels));
         connect(tab, &CIrrButton::clicked, this,
                 [this](int id) { AssignButton(static_cast<ButtonIndex>(id)); });
         tabs_[i] = tab;
@@ -263,19 +304,24 @@ void CDlgMainSet::RetranslateUi()
     for (CGDIBitmapBtn* button : rate_) {
         button->setToolTip(ToQString(strings.Get("str_rollingrate")));
     }
+    for (size_t i = 0; i < kButtonCount; ++i) {
+        tabs_[i]->SetCaption(Label(kTabLabels[i], strings));
+        spots_[i]->setAccessibleName(Label(kTabLabels[i], strings));
+    }
+    for (size_t i = 0; i < ms::kSectionCount; ++i) {
+        sections_[i]->SetCaption(Label(kSectionLabels[i], strings));
+    }
+    accuracy_->SetCaption(Label(PageLabel::Accuracy, strings));
+    lines_->SetCaption(Label(PageLabel::LinesButton, strings));
+    screen_->SetCaption(Label(PageLabel::ScreenButton, strings));
+    // A caption also names the button for screen readers; these keep their tooltips.
     tip(accuracy_, "str_improveAccuracy");
     tip(lines_, "str_rollerColumn");
     tip(screen_, "str_rollerScreen");
-    for (size_t i = 0; i < kButtonCount; ++i) {
-        tabs_[i]->setAccessibleName(Words(ms::kTabCaptions[i], sheetsChinese_));
-        spots_[i]->setAccessibleName(Words(ms::kTabCaptions[i], sheetsChinese_));
-    }
-    for (size_t i = 0; i < ms::kSectionCount; ++i) {
-        sections_[i]->setAccessibleName(Words(ms::kSectionTitles[i], sheetsChinese_));
-    }
-    speed_->setAccessibleName(Words(ms::kSectionTitles[1], sheetsChinese_));
-    sensor_->setAccessibleName(Words(ms::kSectionTitles[2], sheetsChinese_));
-    field_->setAccessibleName(Words(ms::kLinesText, sheetsChinese_));
+    speed_->setAccessibleName(Label(PageLabel::SpeedSection, strings));
+    sensor_->setAccessibleName(Label(PageLabel::SensorSection, strings));
+    field_->setAccessibleName(Label(PageLabel::LinesButton, strings));
+    update();
 }
 
 void CDlgMainSet::BeforeApply()
@@ -447,6 +493,10 @@ void CDlgMainSet::paintEvent(QPaintEvent*)
     for (size_t i = 0; i < kSliderRows.size(); ++i) {
         painter.drawPixmap(ToQRect(*kSliderRows[i]), sliderRows_[i]);
     }
+    painter.setPen(ToQColor(kitcolours::kTextNormal));
+    for (const TextLayout& text : TextLayouts()) {
+        DrawTextLayout(painter, text);
+    }
     // The settings this desktop ignores are named next to their controls.
     const PointerSupport support = Context().pointerSupport;
     const bool chinese = ChineseUi();
@@ -467,6 +517,18 @@ void CDlgMainSet::paintEvent(QPaintEvent*)
                 painter.fontMetrics().elidedText(ToQString(note), Qt::ElideRight, box.width()));
         }
     }
+}
+
+std::vector<TextLayout> CDlgMainSet::TextLayouts() const
+{
+    std::vector<TextLayout> out;
+    for (const SliderMark& mark : kSliderMarks) {
+        const QRect box = ToQRect(*mark.box).adjusted(kMarkInset, 0, -kMarkInset, 0);
+        out.push_back(LayOutLine(QStringLiteral("slider mark"),
+                                 Label(mark.label, Context().strings), ShellDlgFont(kCaptionPixels),
+                                 box, mark.align));
+    }
+    return out;
 }
 
 } // namespace qx71::gui

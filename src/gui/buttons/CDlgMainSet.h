@@ -3,6 +3,7 @@
 #include "core/buttons/MainSetModel.h"
 #include "core/common/ITimerQueue.h"
 #include "gui/app/CMainPage.h"
+#include "gui/widgets/TextLayout.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -23,7 +24,7 @@ class CSettingDlg;
 // rate, wheel scrolling, the mouse picture whose spots light up, and the seven tabs that open
 // the function chooser. It draws MainSetModel's state and forwards every click to it; the
 // model works on the profile in use.
-class CDlgMainSet : public CMainPage {
+class CDlgMainSet : public CMainPage, public ITextLayouts {
     Q_OBJECT
 
 public:
@@ -58,6 +59,8 @@ public:
     CSettingDlg* OpenChooser() const;
     // The language the page images were loaded for.
     bool SheetsChinese() const { return sheetsChinese_; }
+    // The slider marks the page writes itself.
+    std::vector<TextLayout> TextLayouts() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -190,14 +190,26 @@ void CSettingDlg::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, normal_);
+    for (const TextLayout& text : TextLayouts()) {
+        DrawTextLayout(painter, text);
+    }
+}
+
+std::vector<TextLayout> CSettingDlg::TextLayouts() const
+{
     const UiStrings& strings = context_.strings;
-    DrawChooserText(painter, ch::kTitleText, ToQString(strings.Get("str_panel")), ch::kTitleColour,
-                    Qt::AlignHCenter);
-    DrawChooserText(painter, ch::kCurrentFunctionText,
-                    ToQString(strings.Get("str_cur_function")) + ToQString(model_.CurrentName()),
-                    ch::kInfoColour, Qt::AlignLeft);
-    DrawChooserText(painter, ch::kDisableText, ToQString(strings.Get("str_disable")),
-                    ch::kInfoColour, Qt::AlignLeft);
+    return {
+        LayOutChooserText(QStringLiteral("title"), ch::kTitleText,
+                          ToQString(strings.Get("str_panel")), ch::kTitleColour,
+                          // At the top of its row: the current function's row begins under it.
+                          Qt::AlignHCenter | Qt::AlignTop),
+        LayOutChooserText(QStringLiteral("current function"), ch::kCurrentFunctionText,
+                          ToQString(strings.Get("str_cur_function")) +
+                              ToQString(model_.CurrentName()),
+                          ch::kInfoColour, Qt::AlignLeft),
+        LayOutChooserText(QStringLiteral("disable"), ch::kDisableText,
+                          ToQString(strings.Get("str_disable")), ch::kInfoColour, Qt::AlignLeft),
+    };
 }
 
 void CSettingDlg::mousePressEvent(QMouseEvent* event)

@@ -3,6 +3,7 @@
 #include "core/buttons/ChooserGeometry.h"
 #include "core/buttons/ChooserModel.h"
 #include "core/hooks/HookKeyCapture.h"
+#include "gui/widgets/TextLayout.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -23,10 +24,13 @@ class CSetting_SingleComboDlg;
 // button, OK and close. It draws ChooserModel's state and forwards input to it; the page that
 // opened it reads Result() after an OK. Keys typed on the key page come from the keyboard hook
 // through the page that owns `keyWindow`.
-class CSettingDlg : public QDialog {
+class CSettingDlg : public QDialog, public ITextLayouts {
     Q_OBJECT
 
 public:
+    // The title, the current function and the disable box's text.
+    std::vector<TextLayout> TextLayouts() const override;
+
     CSettingDlg(PageContext& context, WindowHandle keyWindow, ButtonIndex button,
                 std::u16string currentName, QWidget* parent);
     ~CSettingDlg() override;

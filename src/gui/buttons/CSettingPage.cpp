@@ -22,15 +22,26 @@ bool IsSwallowedKey(int key)
            key == Qt::Key_Space;
 }
 
-void DrawChooserText(QPainter& painter, const Rect& box, const QString& text, Rgb colour,
-                     Qt::Alignment align)
+TextLayout LayOutChooserText(const QString& control, const Rect& box, const QString& text,
+                             Rgb colour, Qt::Alignment align, bool twoLines, int grow)
 {
     const QRect r = ToQRect(box);
-    const FittedText fitted = FitText(text, ShellDlgFont(chooser::kTextPixels), r.width());
-    painter.setPen(ToQColor(colour));
-    painter.setFont(fitted.font);
-    painter.drawText(r, static_cast<int>(align | Qt::AlignVCenter) | Qt::TextSingleLine,
-                     fitted.text);
+    TextLayout one = LayOutLine(control, text, ShellDlgFont(chooser::kTextPixels), r, align);
+    one.colour = ToQColor(colour);
+    if (!twoLines || one.shown == text) {
+        return one;
+    }
+    const QRect tall = r.adjusted(0, -grow, 0, grow);
+    const int flags = static_cast<int>(align | Qt::AlignVCenter) | Qt::TextWordWrap;
+    QFont font = ShellDlgFont(chooser::kTextPixels);
+    for (int pixels = chooser::kTextPixels; pixels >= kSmallestTextPixels; --pixels) {
+        font = ShellDlgFont(pixels);
+        const QRect used = QFontMetrics(font).boundingRect(tall, flags, text);
+        if (used.width() <= tall.width() && used.height() <= tall.height()) {
+            break;
+        }
+    }
+    return {control, text, text, font, tall, flags, ToQColor(colour)};
 }
 
 CSettingPage::CSettingPage(const chooser::Sheets& sheets, QWidget* parent)
@@ -87,6 +98,9 @@ void CSettingPage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, normal_);
+    for (const TextLayout& text : TextLayouts()) {
+        DrawTextLayout(painter, text);
+    }
 }
 
 void CSettingPage::keyPressEvent(QKeyEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/buttons/ChooserGeometry.h"
+#include "gui/widgets/TextLayout.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -17,11 +18,14 @@ class CSkinScrollWnd;
 
 // What the chooser's four pages share: their place in the popup's page area, their three
 // sheets with the background painted from the first, and the swallowed keys.
-class CSettingPage : public QWidget {
+class CSettingPage : public QWidget, public ITextLayouts {
     Q_OBJECT
 
 public:
     CSettingPage(const chooser::Sheets& sheets, QWidget* parent);
+
+    // The texts the page paints over its sheet (none unless a page says).
+    std::vector<TextLayout> TextLayouts() const override { return {}; }
 
 protected:
     // A button of the page whose faces are cut from the page's sheets.
@@ -47,9 +51,13 @@ private:
 // Enter, Escape and Space neither close the popup nor press a button.
 bool IsSwallowedKey(int key);
 
+// The smallest height a label wrapped onto two lines is drawn at.
+inline constexpr int kSmallestTextPixels = 10;
+
 // One line of the chooser's painted text in its box, fitted as a button's caption is (smaller,
-// then narrower, cut with an ellipsis only at the end).
-void DrawChooserText(QPainter& painter, const Rect& box, const QString& text, Rgb colour,
-                     Qt::Alignment align);
+// then narrower, cut with an ellipsis only at the end). With `twoLines` a text that does not
+// fit one line is wrapped onto two inside the box grown by `grow` pixels above and below.
+TextLayout LayOutChooserText(const QString& control, const Rect& box, const QString& text,
+                             Rgb colour, Qt::Alignment align, bool twoLines = false, int grow = 0);
 
 } // namespace qx71::gui

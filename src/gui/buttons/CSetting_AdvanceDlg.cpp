@@ -151,14 +151,16 @@ void CSetting_AdvanceDlg::ShowState()
     }
 }
 
-void CSetting_AdvanceDlg::paintEvent(QPaintEvent* event)
+std::vector<TextLayout> CSetting_AdvanceDlg::TextLayouts() const
 {
-    CSettingPage::paintEvent(event);
-    QPainter painter(this);
+    std::vector<TextLayout> out;
     for (size_t i = 0; i < kHostRowCount; ++i) {
-        DrawChooserText(painter, ap::kRowLabels[i], ToQString(strings_.Get(kRowLabelKeys[i])),
-                        chooser::kRowLabelColour, Qt::AlignLeft);
+        out.push_back(LayOutChooserText(QStringLiteral("row label"), ap::kRowLabels[i],
+                                        ToQString(strings_.Get(kRowLabelKeys[i])),
+                                        chooser::kRowLabelColour, Qt::AlignLeft, true,
+                                        ap::kRowLabelGrowth));
     }
+    return out;
 }
 
 } // namespace qx71::gui

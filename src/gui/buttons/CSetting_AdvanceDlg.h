@@ -25,6 +25,9 @@ public:
     // Opens the row's dialog; nullopt when it was cancelled.
     using PathChooser = std::function<std::optional<QString>(const HostBrowse&, QWidget* parent)>;
 
+    // The rows' labels.
+    std::vector<TextLayout> TextLayouts() const override;
+
     CSetting_AdvanceDlg(HostActionPage& page, const UiStrings& strings, IMessageSink& messages,
                         bool chinese, QWidget* parent);
 
@@ -38,7 +41,6 @@ public:
     CGDIBitmapBtn* BrowseButton(HostRow row) const { return browse_[Index(row)]; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

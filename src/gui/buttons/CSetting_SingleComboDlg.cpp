@@ -42,15 +42,14 @@ void CSetting_SingleComboDlg::ShowState()
     update();
 }
 
-void CSetting_SingleComboDlg::paintEvent(QPaintEvent* event)
+std::vector<TextLayout> CSetting_SingleComboDlg::TextLayouts() const
 {
-    CSettingPage::paintEvent(event);
     const QString name = ToQString(capture_.KeyText());
     if (name.isEmpty()) {
-        return;
+        return {};
     }
-    QPainter painter(this);
-    DrawChooserText(painter, kp::kKeyNameText, name, chooser::kKeyNameColour, Qt::AlignLeft);
+    return {LayOutChooserText(QStringLiteral("key name"), kp::kKeyNameText, name,
+                              chooser::kKeyNameColour, Qt::AlignLeft)};
 }
 
 } // namespace qx71::gui

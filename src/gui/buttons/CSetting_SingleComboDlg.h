@@ -15,6 +15,9 @@ class CSetting_SingleComboDlg : public CSettingPage {
 public:
     CSetting_SingleComboDlg(KeyComboCapture& capture, QWidget* parent);
 
+    // The captured key's name.
+    std::vector<TextLayout> TextLayouts() const override;
+
     // A key event of the hook.
     void OnHookKey(uint32_t virtualKey, uint32_t flags);
     void ShowState();
@@ -23,9 +26,6 @@ public:
     {
         return boxes_[static_cast<size_t>(modifier)];
     }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     KeyComboCapture& capture_;

@@ -112,7 +112,7 @@ void CDlgProgress::paintEvent(QPaintEvent*)
     if (!background_.isNull()) {
         painter.drawPixmap(rect(), background_);
     }
-    const QString text = ToQString(progress::ProgressText(ChineseUi()));
+    const QString text = ToQString(progress::ProgressText(UiLanguage()));
     painter.setFont(SansFont(progress::kTextPointSize));
     const QRect box = ToQRect(progress::kTextBox);
     const QRect used = painter.boundingRect(box, Qt::AlignLeft | Qt::AlignTop, text);

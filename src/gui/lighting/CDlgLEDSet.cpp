@@ -6,6 +6,7 @@
 #include "core/widgets/SliderSkins.h"
 
 #include "gui/lighting/CDlgLEDSet.h"
+
 #include "gui/widgets/CBitmapEdit.h"
 #include "gui/widgets/CColorBtn.h"
 #include "gui/widgets/CGDIBitmapBtn.h"
@@ -14,6 +15,7 @@
 #include "gui/widgets/QtConvert.h"
 #include "gui/widgets/SkinFont.h"
 #include "gui/widgets/Skins.h"
+#include "gui/widgets/TextLayout.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -237,18 +239,30 @@ void CDlgLEDSet::paintEvent(QPaintEvent*)
         p.drawPixmap(wheel, dimmedWheel_);
         p.restore();
     }
-    const UiStrings& strings = Context().strings;
-    p.setFont(ShellDlgFont(kLabelFontPixels));
     p.setPen(ToQColor(kitcolours::kTextNormal));
+    for (const TextLayout& text : TextLayouts()) {
+        DrawTextLayout(p, text);
+    }
+}
+
+std::vector<TextLayout> CDlgLEDSet::TextLayouts() const
+{
+    const UiStrings& strings = Context().strings;
+    const QFont font = ShellDlgFont(kLabelFontPixels);
+    std::vector<TextLayout> out;
     for (const auto& label : ledset::kLabelAreas) {
         QRect r = ToQRect(label.rect);
         r.setLeft(r.left() + kLabelTextIndent);
-        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, ToQString(strings.Get(label.textKey)));
+        out.push_back(LayOutLine(QStringLiteral("label"), ToQString(strings.Get(label.textKey)),
+                                 font, r, Qt::AlignLeft));
     }
-    p.drawText(ToQRect(ledset::kBrightnessCaption), Qt::AlignLeft | Qt::AlignVCenter,
-               ToQString(strings.Get("str_led_brightness")));
-    p.drawText(ToQRect(ledset::kBreathSpeedCaption), Qt::AlignLeft | Qt::AlignVCenter,
-               ToQString(strings.Get("str_breath_speed")));
+    out.push_back(LayOutLine(QStringLiteral("brightness"),
+                             ToQString(strings.Get("str_led_brightness")), font,
+                             ToQRect(ledset::kBrightnessCaption), Qt::AlignLeft));
+    out.push_back(LayOutLine(QStringLiteral("breathing speed"),
+                             ToQString(strings.Get("str_breath_speed")), font,
+                             ToQRect(ledset::kBreathSpeedCaption), Qt::AlignLeft));
+    return out;
 }
 
 uint32_t CDlgLEDSet::ColourShownAt(const QPoint& point)

@@ -2,6 +2,7 @@
 
 #include "core/lighting/LedSetModel.h"
 #include "gui/app/CMainPage.h"
+#include "gui/widgets/TextLayout.h"
 
 #include <QPixmap>
 
@@ -26,7 +27,7 @@ struct LedSlider {
 // The lighting page: draws the LedSetModel over the page sheets and forwards the mode and
 // preset buttons, the sliders and clicks on the colour wheel to it. A wheel click takes the
 // colour of the page's own background under the point, so the stored colour is the one shown.
-class CDlgLEDSet : public CMainPage {
+class CDlgLEDSet : public CMainPage, public ITextLayouts {
     Q_OBJECT
 
 public:
@@ -34,6 +35,8 @@ public:
 
     void RefreshFromProfile() override;
     void RetranslateUi() override;
+    // The labels the page writes over its sheet.
+    std::vector<TextLayout> TextLayouts() const override;
 
     const LedSetModel& Model() const { return model_; }
 

@@ -78,6 +78,7 @@ CDlgMacro::CDlgMacro(PageContext& context, QWidget* parent)
     editor_ = std::make_unique<MacroEditor>(context.macros, context.clock, context.messages,
                                             capture_, usage_, MacroKeyName);
     editor_->SetChinese(ChineseUi());
+    editor_->SetLabelLanguage(UiLanguage());
     editor_->SetDebugOutput([](std::string_view line) { qDebug().noquote() << ToQString(line); });
     setMouseTracking(true);
     CreateButtons();
@@ -272,6 +273,7 @@ void CDlgMacro::CreateLists()
 void CDlgMacro::RetranslateUi()
 {
     editor_->SetChinese(ChineseUi());
+    editor_->SetLabelLanguage(UiLanguage());
     const UiStrings& strings = Context().strings;
     for (size_t i = 0; i < buttons_.size(); ++i) {
         CGDIBitmapBtn* button = buttons_[i];
@@ -506,15 +508,21 @@ void CDlgMacro::paintEvent(QPaintEvent*)
                        ToQColor(mp::kColumnFill));
         }
     }
-    p.setFont(ShellDlgFont(kKitTextHeight));
     p.setPen(ToQColor(kitcolours::kTextNormal));
-    const QFontMetrics metrics(p.font());
-    for (const mp::PaintedLabel& label : mp::kPaintedLabels) {
-        const QRect box = ToQRect(label.rect);
-        const QString text = metrics.elidedText(ToQString(Context().strings.Get(label.textKey)),
-                                                Qt::ElideRight, box.width());
-        p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    for (const TextLayout& text : TextLayouts()) {
+        DrawTextLayout(p, text);
     }
+}
+
+std::vector<TextLayout> CDlgMacro::TextLayouts() const
+{
+    std::vector<TextLayout> out;
+    for (const mp::PaintedLabel& label : mp::kPaintedLabels) {
+        out.push_back(LayOutLine(QStringLiteral("label"),
+                                 ToQString(Context().strings.Get(label.textKey)),
+                                 ShellDlgFont(kKitTextHeight), ToQRect(label.rect), Qt::AlignLeft));
+    }
+    return out;
 }
 
 // ---------------------------------------------------------------------------------------------

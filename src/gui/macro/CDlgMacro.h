@@ -7,6 +7,7 @@
 #include "core/macro/MacroPageControls.h"
 #include "core/macro/MacroPageGeometry.h"
 #include "gui/app/CMainPage.h"
+#include "gui/widgets/TextLayout.h"
 
 #include <QPixmap>
 
@@ -25,7 +26,7 @@ class CSkinScrollWnd;
 // the keyboard hook and the page's three mouse buttons, single-event editing, the loop count
 // and the game-title menu. The rules live in MacroEditor; this draws its state and forwards
 // the user's input to it.
-class CDlgMacro : public CMainPage {
+class CDlgMacro : public CMainPage, public ITextLayouts {
     Q_OBJECT
 
 public:
@@ -33,6 +34,8 @@ public:
     ~CDlgMacro() override;
 
     void RetranslateUi() override;
+    // The labels the page writes over its sheet.
+    std::vector<TextLayout> TextLayouts() const override;
     void LeavePage() override;
     void PrepareAtStart() override;
     void BeforeApply() override;

@@ -5,6 +5,7 @@
 #include "core/stats/StatsModel.h"
 #include "core/stats/StatsTexts.h"
 #include "core/widgets/SkinFonts.h"
+#include "gui/widgets/TextLayout.h"
 
 #include "gui/stats/CDlgSts.h"
 #include "gui/widgets/CGDIBitmapBtn.h"
@@ -175,26 +176,18 @@ void CDlgSts::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.drawPixmap(0, 0, normal_);
 
-    const bool chinese = ChineseUi();
+    p.setPen(ToQColor(kitcolours::kTextNormal));
+    for (const TextLayout& text : TextLayouts()) {
+        DrawTextLayout(p, text);
+    }
     p.setFont(ShellDlgFont(stats::kValueFontPixels));
+    p.setPen(QColor(stats::kValueTextRgb[0], stats::kValueTextRgb[1], stats::kValueTextRgb[2]));
     for (size_t row = 0; row < stats::kValueRows; ++row) {
-        const Rect& box = lastPaint_.values[row].box;
-        p.setPen(ToQColor(kitcolours::kTextNormal));
-        p.drawText(QRect(stats::kRowLabelLeft, box.top,
-                         box.left - stats::kRowLabelGap - stats::kRowLabelLeft, box.Height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, ToQString(stats::kRowLabels[row].In(chinese)));
-        p.setPen(QColor(stats::kValueTextRgb[0], stats::kValueTextRgb[1], stats::kValueTextRgb[2]));
-        const QRect valueRect = ToQRect(box);
+        const QRect valueRect = ToQRect(lastPaint_.values[row].box);
         const QString text = p.fontMetrics().elidedText(ToQString(lastPaint_.values[row].text),
                                                         Qt::ElideRight, valueRect.width());
         p.drawText(valueRect, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, text);
     }
-    const Rect& distance = lastPaint_.values[stats::kDistanceRow].box;
-    p.setFont(ShellDlgFont(kUnitFontPixels));
-    p.setPen(ToQColor(kitcolours::kTextNormal));
-    p.drawText(QRect(stats::kRowLabelLeft, stats::kUnitTop, distance.right - stats::kRowLabelLeft,
-                     stats::kUnitBottom - stats::kUnitTop),
-               Qt::AlignRight | Qt::AlignVCenter, ToQString(stats::kDistanceUnit.In(chinese)));
 
     ApplyLevel(lastPaint_);
 }
@@ -228,6 +221,33 @@ void CDlgSts::ShowHintsAt(const QPoint& point)
     for (uint32_t hint : StatsHintsAt(FromQPoint(point))) {
         Context().showHint(static_cast<int>(hint));
     }
+}
+
+} // namespace qx71::gui
+
+namespace qx71::gui {
+
+std::vector<TextLayout> CDlgSts::TextLayouts() const
+{
+    const UiStrings& strings = Context().strings;
+    std::vector<TextLayout> out;
+    for (size_t row = 0; row < stats::kValueRows; ++row) {
+        const Rect& box = stats::ValueBox(row, installChinese_);
+        out.push_back(
+            LayOutLine(QStringLiteral("statistics row"), Label(stats::kRowLabels[row], strings),
+                       ShellDlgFont(stats::kValueFontPixels),
+                       QRect(stats::kRowLabelLeft, box.top,
+                             box.left - stats::kRowLabelGap - stats::kRowLabelLeft, box.Height()),
+                       Qt::AlignLeft));
+    }
+    const Rect& distance = stats::ValueBox(stats::kDistanceRow, installChinese_);
+    out.push_back(LayOutLine(QStringLiteral("distance unit"),
+                             Label(PageLabel::DistanceUnit, strings), ShellDlgFont(kUnitFontPixels),
+                             QRect(stats::kRowLabelLeft, stats::kUnitTop,
+                                   distance.right - stats::kRowLabelLeft,
+                                   stats::kUnitBottom - stats::kUnitTop),
+                             Qt::AlignRight));
+    return out;
 }
 
 } // namespace qx71::gui

@@ -3,6 +3,7 @@
 #include "core/stats/CursorSampler.h"
 #include "core/stats/StatsPaint.h"
 #include "gui/app/CMainPage.h"
+#include "gui/widgets/TextLayout.h"
 
 #include <QPixmap>
 #include <QTimer>
@@ -19,7 +20,7 @@ class CGDIBitmapBtn;
 // The statistics page: draws the window's StatsModel (the counts, the distance, the trophy
 // strip, the thirteen small trophies and the large picture of the level), samples the pointer
 // every 500 ms on a thread of its own for the distance, and resets on the user's OK.
-class CDlgSts : public CMainPage {
+class CDlgSts : public CMainPage, public ITextLayouts {
     Q_OBJECT
 
 public:
@@ -29,6 +30,8 @@ public:
 
     void OnHookEvent(uint32_t wParam, uint32_t lParam) override;
     void RetranslateUi() override;
+    // The row names and the distance's unit.
+    std::vector<TextLayout> TextLayouts() const override;
 
     // What the last paint decided (tests read it).
     const StatsPaint& LastPaint() const { return lastPaint_; }

@@ -132,28 +132,28 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), ToQColor(kitcolours::kDisabledVeil));
         painter.restore();
     }
+    painter.setPen(TextColour(look.text));
+    for (const TextLayout& text : TextLayouts()) {
+        DrawTextLayout(painter, text);
+    }
+}
+
+std::vector<TextLayout> CGDIBitmapBtn::TextLayouts() const
+{
     if (Caption().isEmpty()) {
-        return;
+        return {};
     }
     const int left = icon_ ? icon_->right + kCaptionAfterIcon : kCaptionLeft;
     const QRect box(left, 0, std::max(0, width() - left - kCaptionRight), height());
-    painter.setPen(TextColour(look.text));
     if (twoLines_) {
+        // A caption too long for one line is broken at its best space; each line is centred.
         const FittedLines fitted = FitTwoLines(Caption(), font(), box.width(), box.height());
-        painter.setFont(fitted.font);
-        const int line = QFontMetrics(fitted.font).lineSpacing();
-        const int count = static_cast<int>(fitted.lines.size());
-        int top = box.top() + (box.height() - count * line) / 2;
-        for (const QString& text : fitted.lines) {
-            painter.drawText(QRect(box.left(), top, box.width(), line),
-                             Qt::AlignCenter | Qt::TextSingleLine, text);
-            top += line;
-        }
-        return;
+        return {{objectName().isEmpty() ? Caption() : objectName(), Caption(),
+                 fitted.lines.join(QLatin1Char('\n')), fitted.font, box,
+                 static_cast<int>(Qt::AlignCenter), QColor()}};
     }
-    const FittedText fitted = FitText(Caption(), font(), box.width());
-    painter.setFont(fitted.font);
-    painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, fitted.text);
+    return {LayOutLine(objectName().isEmpty() ? Caption() : objectName(), Caption(), font(), box,
+                       captionAlign_)};
 }
 
 bool CGDIBitmapBtn::Hit(const QPoint& local) const

@@ -40,6 +40,11 @@ public:
     void SetIconRect(std::optional<Rect> icon);
     // A caption too long for one line may take two (FitTwoLines).
     void SetTwoLineCaption(bool twoLines);
+    // Where the caption sits across its room (centred unless told).
+    void SetCaptionAlignment(Qt::Alignment align) { captionAlign_ = align; }
+
+    // The caption as it is drawn.
+    std::vector<TextLayout> TextLayouts() const override;
 
     ButtonLook CurrentLook() const;
 
@@ -71,6 +76,7 @@ private:
     bool large_ = false;
     bool twoLines_ = false;
     std::optional<Rect> icon_;
+    Qt::Alignment captionAlign_ = Qt::AlignHCenter;
 };
 
 } // namespace qx71::gui

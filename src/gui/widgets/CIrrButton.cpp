@@ -10,6 +10,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace qx71::gui {
 
 CIrrButton::CIrrButton(std::span<const Point> corners, QWidget* parent, int id)
@@ -86,19 +88,28 @@ void CIrrButton::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), ToQColor(kitcolours::kTextDisabledMark));
         painter.restore();
     }
+    painter.setPen(TextColour(look.text));
+    for (const TextLayout& text : TextLayouts()) {
+        DrawTextLayout(painter, text);
+    }
+}
+
+std::vector<TextLayout> CIrrButton::TextLayouts() const
+{
     const QString& caption = Caption();
     if (caption.isEmpty()) {
-        return;
+        return {};
     }
     const Point anchor =
         CaptionAnchor(RegionCentre({width(), height()}), static_cast<int>(caption.size()));
-    const FittedText fitted = FitText(caption, font(), width() - 2 * kCaptionMargin);
-    const QFontMetrics metrics(fitted.font);
-    const int left = CaptionLeft(anchor.x, metrics.horizontalAdvance(fitted.text), width());
-    painter.setFont(fitted.font);
-    painter.setPen(TextColour(look.text));
-    painter.drawText(QRect(left, anchor.y, width() * 2, metrics.height()),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, fitted.text);
+    const int lineHeight = QFontMetrics(font()).size(Qt::TextSingleLine, caption).height();
+    const Rect band = InnerBand(CornersAtOrigin(corners_), anchor.y, anchor.y + lineHeight);
+    const FittedText fitted = FitText(caption, font(), band.Width() - 2 * kCaptionInset);
+    const int textWidth = QFontMetrics(fitted.font).size(Qt::TextSingleLine, fitted.text).width();
+    const int left = CaptionLeft(anchor.x, textWidth, band.left, band.right);
+    return {{caption, caption, fitted.text, fitted.font,
+             QRect(left, anchor.y, std::max(0, band.right - kCaptionInset - left), lineHeight),
+             Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QColor()}};
 }
 
 } // namespace qx71::gui

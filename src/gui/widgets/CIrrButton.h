@@ -32,6 +32,8 @@ public:
 
     // The region, in the button's own coordinates.
     const QRegion& Region() const { return region_; }
+    // The caption as it is drawn.
+    std::vector<TextLayout> TextLayouts() const override;
 
 protected:
     // Only inside the polygon.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/widgets/ButtonLook.h"
+#include "gui/widgets/TextLayout.h"
 
 #include <QColor>
 #include <QWidget>
@@ -10,7 +11,7 @@ namespace qx71::gui {
 // What every skinned button shares: its id, caption, tooltip and accessible name, text colours,
 // hover state and the press/release tracking that ends in clicked(). A subclass draws itself
 // and says where it can be hit.
-class CSkinButton : public QWidget {
+class CSkinButton : public QWidget, public ITextLayouts {
     Q_OBJECT
 
 public:

@@ -15,6 +15,14 @@ constexpr int kSmallestPixels = 9;
 constexpr int kNarrowestStretch = 75;
 } // namespace
 
+namespace {
+// The width the text takes on one line, as a drawing in a box lays it out.
+int LineWidth(const QFont& font, const QString& text)
+{
+    return QFontMetrics(font).size(Qt::TextSingleLine, text).width();
+}
+} // namespace
+
 FittedText FitText(const QString& text, const QFont& font, int width)
 {
     QFont fitted = font;
@@ -23,14 +31,14 @@ FittedText FitText(const QString& text, const QFont& font, int width)
         const int smallest = std::max(kSmallestPixels, start * kSmallestPercent / 100);
         for (int size = start; size >= smallest; --size) {
             fitted.setPixelSize(size);
-            if (QFontMetrics(fitted).horizontalAdvance(text) <= width) {
+            if (LineWidth(fitted, text) <= width) {
                 return {fitted, text};
             }
         }
         // Still too wide at the smallest size: narrower letters, as far as they stay legible.
         for (int stretch = 95; stretch >= kNarrowestStretch; stretch -= 5) {
             fitted.setStretch(stretch);
-            if (QFontMetrics(fitted).horizontalAdvance(text) <= width) {
+            if (LineWidth(fitted, text) <= width) {
                 return {fitted, text};
             }
         }

@@ -150,8 +150,9 @@ TEST(ProgressDialogModel, ValuesAndClose)
         EXPECT_EQ(step.barValue, c.bar) << c.value;
         EXPECT_EQ(step.closeLater, c.close) << c.value;
     }
-    EXPECT_EQ(progress::ProgressText(false), u"Updating is in progress, please wait\u2026");
-    EXPECT_EQ(progress::ProgressText(true), u"更新进行中，请稍候...");
+    EXPECT_EQ(progress::ProgressText(kLanguageEnglish),
+              u"Updating is in progress, please wait\u2026");
+    EXPECT_EQ(progress::ProgressText(kLanguageSimplifiedChinese), u"更新进行中，请稍候...");
     EXPECT_LE(progress::kTextBox.right, progress::kImageSize.width);
 }
 

@@ -66,9 +66,28 @@ TEST(RegionShape, CaptionAnchor)
     EXPECT_EQ(CaptionAnchor({90, 18}, 0), (Point{95, 12}));
     EXPECT_EQ(RegionCentre({180, 36}), (Point{90, 18}));
     // A caption that fits stays at the anchor; one that would run past the edge is centred.
-    EXPECT_EQ(CaptionLeft(71, 60, 180), 71);
-    EXPECT_EQ(CaptionLeft(35, 160, 180), 10);
-    EXPECT_EQ(CaptionLeft(35, 240, 180), -30); // wider than the button: centred, cut evenly
+    EXPECT_EQ(CaptionLeft(71, 60, 0, 180), 71);
+    EXPECT_EQ(CaptionLeft(35, 160, 0, 180), 10);
+    EXPECT_EQ(CaptionLeft(35, 240, 0, 180), -30); // wider than the button: centred, cut evenly
+    // An anchor over a slanted edge: centred in the band its line covers.
+    EXPECT_EQ(CaptionLeft(10, 50, 20, 160), 24 + (132 - 50) / 2);
+    EXPECT_EQ(CaptionLeft(140, 30, 20, 160), 24 + (132 - 30) / 2);
+}
+
+TEST(RegionShape, InnerBandIsWhatEveryRowOfTheLineHasInside)
+{
+    const Point rectangle[] = {{0, 0}, {100, 0}, {100, 40}, {0, 40}};
+    EXPECT_EQ(InnerBand(rectangle, 10, 26), (Rect{0, 10, 100, 26}));
+    // Both sides lean left by one column per two rows: the line's top row limits the left
+    // edge, its bottom row the right one.
+    const Point slanted[] = {{20, 0}, {100, 0}, {80, 40}, {0, 40}};
+    const Rect band = InnerBand(slanted, 10, 20);
+    EXPECT_NEAR(band.left, 15, 1);
+    EXPECT_NEAR(band.right, 90, 1);
+    // Rows that share no column.
+    const Point crossing[] = {{0, 0}, {10, 0}, {110, 40}, {100, 40}};
+    const Rect none = InnerBand(crossing, 0, 40);
+    EXPECT_EQ(none.left, none.right);
 }
 
 } // namespace
