@@ -1,10 +1,10 @@
 #include "core/config/MacroLinks.h"
 
 #include "core/buttons/ButtonFunction.h"
-#include "core/buttons/MainSetTexts.h"
 #include "core/common/BilingualText.h"
 #include "core/common/Utf.h"
 #include "core/config/FixedText.h"
+#include "core/i18n/PageLabels.h"
 
 namespace qx71 {
 
@@ -79,7 +79,10 @@ std::u16string MissingMacrosText(const std::vector<MissingMacro>& missing, bool 
     std::u16string text(kMissingMacrosIntro.In(chinese));
     for (const MissingMacro& m : missing) {
         text += u'\n';
-        text += mainset::kTabCaptions[ToIndex(m.button)].In(chinese);
+        // The button's name as its tab shows it.
+        const size_t tab = static_cast<size_t>(PageLabel::TabLeft) + ToIndex(m.button);
+        const LanguageId language = chinese ? kLanguageSimplifiedChinese : kLanguageEnglish;
+        text += kPageLabels[tab].texts[static_cast<size_t>(language - 1)];
         text += chinese ? u"：" : u": ";
         if (!m.name.empty()) {
             text += chinese ? u"“" + m.name + u"” " : u"\"" + m.name + u"\" ";

@@ -23,25 +23,12 @@ bool IsSwallowedKey(int key)
 }
 
 TextLayout LayOutChooserText(const QString& control, const Rect& box, const QString& text,
-                             Rgb colour, Qt::Alignment align, bool twoLines, int grow)
+                             Rgb colour, Qt::Alignment align)
 {
-    const QRect r = ToQRect(box);
-    TextLayout one = LayOutLine(control, text, ShellDlgFont(chooser::kTextPixels), r, align);
+    TextLayout one =
+        LayOutLine(control, text, ShellDlgFont(chooser::kTextPixels), ToQRect(box), align);
     one.colour = ToQColor(colour);
-    if (!twoLines || one.shown == text) {
-        return one;
-    }
-    const QRect tall = r.adjusted(0, -grow, 0, grow);
-    const int flags = static_cast<int>(align | Qt::AlignVCenter) | Qt::TextWordWrap;
-    QFont font = ShellDlgFont(chooser::kTextPixels);
-    for (int pixels = chooser::kTextPixels; pixels >= kSmallestTextPixels; --pixels) {
-        font = ShellDlgFont(pixels);
-        const QRect used = QFontMetrics(font).boundingRect(tall, flags, text);
-        if (used.width() <= tall.width() && used.height() <= tall.height()) {
-            break;
-        }
-    }
-    return {control, text, text, font, tall, flags, ToQColor(colour)};
+    return one;
 }
 
 CSettingPage::CSettingPage(const chooser::Sheets& sheets, QWidget* parent)

@@ -51,13 +51,9 @@ private:
 // Enter, Escape and Space neither close the popup nor press a button.
 bool IsSwallowedKey(int key);
 
-// The smallest height a label wrapped onto two lines is drawn at.
-inline constexpr int kSmallestTextPixels = 10;
-
 // One line of the chooser's painted text in its box, fitted as a button's caption is (smaller,
-// then narrower, cut with an ellipsis only at the end). With `twoLines` a text that does not
-// fit one line is wrapped onto two inside the box grown by `grow` pixels above and below.
+// then narrower, cut with an ellipsis only at the end).
 TextLayout LayOutChooserText(const QString& control, const Rect& box, const QString& text,
-                             Rgb colour, Qt::Alignment align, bool twoLines = false, int grow = 0);
+                             Rgb colour, Qt::Alignment align);
 
 } // namespace qx71::gui

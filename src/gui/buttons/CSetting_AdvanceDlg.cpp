@@ -157,8 +157,7 @@ std::vector<TextLayout> CSetting_AdvanceDlg::TextLayouts() const
     for (size_t i = 0; i < kHostRowCount; ++i) {
         out.push_back(LayOutChooserText(QStringLiteral("row label"), ap::kRowLabels[i],
                                         ToQString(strings_.Get(kRowLabelKeys[i])),
-                                        chooser::kRowLabelColour, Qt::AlignLeft, true,
-                                        ap::kRowLabelGrowth));
+                                        chooser::kRowLabelColour, Qt::AlignLeft));
     }
     return out;
 }
