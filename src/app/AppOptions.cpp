@@ -22,6 +22,8 @@ std::optional<int> ParseAppOptions(int argc, char** argv, AppOptions& options)
         ->needs("--simulate");
     cli.add_flag("--hidden", options.hidden,
                  "Start in the notification area (minimised where there is none)");
+    cli.add_flag("--simulate-denied", options.simulateDenied,
+                 "The simulated QX71 is plugged in but this user may not open it");
     cli.add_option("--trace", options.traceFile, "Write every report to the mouse to FILE")
         ->type_name("FILE");
     cli.add_option("--data-dir", options.dataDir,

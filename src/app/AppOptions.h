@@ -12,6 +12,8 @@ struct AppOptions {
     // the first N tries to open it.
     bool simulateUpdateMode = false;
     int simulateMissedOpens = 0;
+    // With simulate: the simulated mouse is plugged in but may not be opened.
+    bool simulateDenied = false;
     std::string traceFile;
     std::string dataDir; // empty: QX71_DATA_DIR or the per-user folder
     // Start without showing the window: in the notification area, else minimised (the

@@ -15,6 +15,7 @@
 #include "platform/hid/HidapiPlatform.h"
 #include "platform/hid/TracingHidPlatform.h"
 #include "platform/linux/DesktopPointerSettings.h"
+#include "platform/linux/HidrawNodeAccess.h"
 #include "platform/linux/IconvTextCodec.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/linux/PosixFolderLock.h"
@@ -23,6 +24,7 @@
 #include "platform/linux/StaleTempFiles.h"
 #include "platform/linux/SteadyClock.h"
 #include "platform/linux/UdevDeviceMonitor.h"
+#include "platform/linux/UdevRuleAdvice.h"
 #include "platform/linux/X11CursorPosition.h"
 #include "platform/linux/X11DisplayProbe.h"
 #include "platform/linux/X11FocusSource.h"
@@ -32,6 +34,7 @@
 #include "platform/qt/QtTimerQueue.h"
 #include "platform/qt/SingleInstance.h"
 #include "platform/sim/SimulatedDeviceMonitor.h"
+#include "platform/sim/SimulatedNodeAccess.h"
 #include "platform/sim/SimulatedQx71.h"
 
 #include <QApplication>
@@ -102,7 +105,9 @@ void CQX710DriverApp::CreateBackends()
     if (options_.simulate) {
         auto sim = std::make_unique<SimulatedQx71>(*clock_);
         sim->HideFromEnumerations(options_.simulateMissedOpens);
+        sim->SetVendorAccessDenied(options_.simulateDenied);
         simulator_ = sim.get();
+        nodes_ = std::make_unique<SimulatedNodeAccess>(*sim);
         hid_ = std::move(sim);
         auto monitor = std::make_unique<SimulatedDeviceMonitor>(*simulator_, post,
                                                                 options_.simulateUpdateMode);
@@ -110,6 +115,7 @@ void CQX710DriverApp::CreateBackends()
         monitor_ = std::move(monitor);
     } else {
         hid_ = std::make_unique<HidapiPlatform>();
+        nodes_ = std::make_unique<HidrawNodeAccess>();
         monitor_ = std::make_unique<UdevDeviceMonitor>(post);
     }
     if (!options_.traceFile.empty()) {
@@ -176,6 +182,8 @@ int CQX710DriverApp::Run()
             });
         }
     });
+    services.nodes = nodes_.get();
+    services.accessFix = AdviseUdevRule(installDir_).fixCommand;
     window_ = std::make_unique<gui::CQX710DriverDlg>(std::move(services));
     messages_->SetParent(window_.get());
     QObject::connect(window_.get(), &gui::CQX710DriverDlg::closed, qApp, &QApplication::quit);

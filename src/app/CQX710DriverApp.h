@@ -12,6 +12,7 @@ class ICursorPosition;
 class IDeviceMonitor;
 class IDownloader;
 class IFileSystem;
+class IHidNodeAccess;
 class IHidPlatform;
 class IHostLauncher;
 class IInputHooks;
@@ -70,6 +71,7 @@ private:
     std::unique_ptr<UiStrings> strings_;
     std::unique_ptr<LanguageSelection> language_;
     std::unique_ptr<IHidPlatform> hid_;
+    std::unique_ptr<IHidNodeAccess> nodes_; // asks hid_ when it is the simulated mouse
     std::unique_ptr<TracingHidPlatform> traced_;
     SimulatedQx71* simulator_ = nullptr;
     SimulatedDeviceMonitor* simulatedMonitor_ = nullptr;

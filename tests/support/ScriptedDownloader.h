@@ -31,6 +31,12 @@ public:
         std::lock_guard lock(mutex_);
         replies_[address] = std::move(reply);
     }
+    // Answers again after Abort(), as a new program's downloader would.
+    void Reopen()
+    {
+        std::lock_guard lock(mutex_);
+        aborted_ = false;
+    }
     // The next download waits for Release() or Abort().
     void HoldNext()
     {

@@ -20,9 +20,10 @@ std::filesystem::path UpdaterPath(const std::filesystem::path& installDir)
 
 std::u16string NoTrayText(bool chineseUi)
 {
-    return chineseUi ? u"没有系统托盘: 窗口将最小化而不是隐藏."
-                     : u"This desktop has no notification area: the window is minimised "
-                       u"instead of hidden.";
+    return chineseUi ? u"此桌面没有通知区域，程序无法隐藏在那里：它现在退出，与“退出”相同。"
+                       u"按 Ctrl+Q 也可随时退出。"
+                     : u"This desktop has no notification area to keep the program in, so it "
+                       u"ends now, as \"Exit\" does. Ctrl+Q ends it at any time.";
 }
 
 } // namespace qx71

@@ -17,7 +17,7 @@ std::u16string DeviceNoticeText(DeviceNotice notice, bool chineseUi);
 // InstallDir/tolvi_update/TolviUpdate, the separate updater started 3 s after a start.
 std::filesystem::path UpdaterPath(const std::filesystem::path& installDir);
 
-// Said once when the window is hidden on a desktop without a notification area.
+// Said when hiding the window ends the program, on a desktop without a notification area.
 std::u16string NoTrayText(bool chineseUi);
 
 } // namespace qx71

@@ -2,7 +2,7 @@
 
 namespace qx71 {
 
-KeyDecision FilterMainWindowKey(FilterKey key, bool keyDown, bool altHeld, bool inTextField)
+KeyDecision FilterMainWindowKey(FilterKey key, bool keyDown, HeldModifiers held, bool inTextField)
 {
     switch (key) {
     case FilterKey::Enter:
@@ -10,7 +10,13 @@ KeyDecision FilterMainWindowKey(FilterKey key, bool keyDown, bool altHeld, bool 
     case FilterKey::Space:
         return inTextField ? KeyDecision::Pass : KeyDecision::Swallow;
     case FilterKey::F4:
-        return keyDown && altHeld ? KeyDecision::Hide : KeyDecision::Pass;
+        return keyDown && held.alt ? KeyDecision::Hide : KeyDecision::Pass;
+    case FilterKey::Q:
+        if (!held.ctrl) {
+            return KeyDecision::Pass;
+        }
+        // The release of the keys that ended the program reaches nothing.
+        return keyDown ? KeyDecision::Exit : KeyDecision::Swallow;
     case FilterKey::Other:
         break;
     }

@@ -203,11 +203,12 @@ void ApplyController::TellMissingMacros()
 void ApplyController::OnFailed(WriteFailure failure)
 {
     Unlock();
-    messages_.Show({MessageKind::InfoBox, {}, Utf8ToUtf16(WriteFailureText(failure))});
     thread_->SetDeviceReady();
+    // The progress display closes first: the failure's box must not open under "Updating".
     if (observer_.finished) {
         observer_.finished(failure);
     }
+    messages_.Show({MessageKind::InfoBox, {}, Utf8ToUtf16(WriteFailureText(failure))});
 }
 
 } // namespace qx71

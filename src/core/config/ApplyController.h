@@ -28,7 +28,7 @@ public:
         // Each on the owner's thread.
         std::function<void(int percent)> progress;
         // After the outcome was handled; `failure` is empty on success. The progress display
-        // closes on either.
+        // closes on either; a failure's text is shown after this returns.
         std::function<void(std::optional<WriteFailure> failure)> finished;
     };
 

@@ -264,6 +264,13 @@ void MacroEditor::SuspendCapture()
     StopCapture();
 }
 
+void MacroEditor::ResumeCapture()
+{
+    if (recording_ && !capturing_) {
+        StartCapture();
+    }
+}
+
 void MacroEditor::LeavePage()
 {
     if (recording_) {

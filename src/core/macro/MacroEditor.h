@@ -126,6 +126,9 @@ public:
     void ToggleNoDelay();
     // The main window is hidden: the hooks stop forwarding, a recording stays open.
     void SuspendCapture();
+    // The main window shows again: an open recording takes keys again, and the user may go on
+    // or stop it.
+    void ResumeCapture();
     // Another page is shown: a recording stops and is stored, and an open insert or modify
     // ends, because the main window stops the hooks' capture for the other page.
     void LeavePage();

@@ -163,8 +163,51 @@ void FirmwareUpdate::OnCheckTimer()
     // A pass that has not begun yet need not run at all.
     thread_.ResetEvent();
     armed_ = true;
-    services_.host.ShowBox(Text(kLatestFirmwareText), BoxOwner::Page);
+    services_.host.ShowBox(CouldNotCheckText(kTimedOutReason), BoxOwner::Page);
 }
+
+std::u16string FirmwareUpdate::CouldNotCheckText(BilingualText reason) const
+{
+    std::u16string text = Text(kCouldNotCheckText);
+    const size_t at = text.find(u"%s");
+    if (at != std::u16string::npos) {
+        text.replace(at, 2, Text(reason));
+    }
+    return text;
+}
+
+namespace {
+
+// Why the description could not be had.
+BilingualText FailureReason(DownloadError error, bool noServer)
+{
+    if (noServer) {
+        return kNoServerReason;
+    }
+    switch (error) {
+    case DownloadError::RefusedAddress:
+        return kRefusedReason;
+    case DownloadError::TimedOut:
+        return kTimedOutReason;
+    case DownloadError::Http:
+        return kServerErrorReason;
+    case DownloadError::Tls:
+        return kTlsReason;
+    case DownloadError::TooLarge:
+    case DownloadError::Incomplete:
+    case DownloadError::None:
+        return kBadAnswerReason;
+    case DownloadError::Write:
+        return kNotSavedReason;
+    case DownloadError::Connect:
+    case DownloadError::Aborted:
+    case DownloadError::Other:
+        break;
+    }
+    return kUnreachableReason;
+}
+
+} // namespace
 
 bool FirmwareUpdate::StartFlashingTool()
 {
@@ -263,6 +306,9 @@ void FirmwareUpdate::OnlinePass()
     PostToWindow([this] { services_.host.KillCheckTimer(); });
 
     bool offered = false;
+    // Without an answer the check says why; "the latest version" would pass a failure off as
+    // a result.
+    std::optional<BilingualText> failure;
     if (download.ok()) {
         const FirmwareOffer offer =
             ReadUpdateDescription(services_.markup, paths_.downloadDescription);
@@ -270,14 +316,22 @@ void FirmwareUpdate::OnlinePass()
             std::lock_guard lock(mutex_);
             firmwareUrl_ = offer.newfile.value_or(std::u16string());
         }
-        if (IsNewerFirmware(offer.Version(), VersionNumber(FirmwareVersionText()))) {
+        if (!offer.read || !offer.current) {
+            failure = kBadAnswerReason;
+        } else if (IsNewerFirmware(offer.Version(), VersionNumber(FirmwareVersionText()))) {
             offered = true;
             if (AskFromThread(kNewFirmwareText).value_or(false) && DownloadFirmwareImage()) {
                 PostToWindow([this] { StartFlashingTool(); });
             }
         }
+    } else {
+        failure = FailureReason(download.error, descriptionAddress_.empty());
     }
-    if (!offered) {
+    if (failure) {
+        PostToWindow([this, reason = *failure] {
+            services_.host.ShowBox(CouldNotCheckText(reason), BoxOwner::None);
+        });
+    } else if (!offered) {
         PostToWindow([this] { services_.host.ShowBox(Text(kLatestFirmwareText), BoxOwner::None); });
     }
 

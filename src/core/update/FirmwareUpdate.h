@@ -99,6 +99,8 @@ private:
     std::optional<bool> AskFromThread(BilingualText text);
     void PostToWindow(std::function<void()> task);
     std::u16string Text(BilingualText text) const;
+    // "Could not check online" with the reason, in the interface's built-in language.
+    std::u16string CouldNotCheckText(BilingualText reason) const;
     bool Stopping() const { return stopping_; }
 
     FirmwareUpdateServices services_;

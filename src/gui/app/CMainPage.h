@@ -88,9 +88,12 @@ public:
     virtual void RefreshFromProfile() {}
     // The language changed: tooltips and own texts again from the strings and ChineseUi.
     virtual void RetranslateUi() {}
-    // Another page was chosen, or the window hides: close the game menu and stop a
-    // recording (the macro page).
+    // Another page was chosen: close the game menu and stop a recording (the macro page).
     virtual void LeavePage() {}
+    // The window hides: the keys stop coming, and a recording stays open (the macro page).
+    virtual void SuspendCapture() {}
+    // The window shows again: a recording that stayed open takes keys again.
+    virtual void ResumeCapture() {}
     // Start-up step 11: fill the lists for category 21 (the macro page).
     virtual void PrepareAtStart() {}
     // Apply was pressed: store pending edits (loop count, wheel lines) before the pass.

@@ -4,6 +4,7 @@
 #include "core/app/KeyboardFilter.h"
 #include "core/app/MainWindowGeometry.h"
 #include "core/app/MainWindowTexts.h"
+#include "core/app/MouseAccessNotice.h"
 #include "core/app/StartVisibility.h"
 #include "core/app/StartupDirs.h"
 #include "core/app/WaylandNotice.h"
@@ -11,6 +12,7 @@
 #include "core/config/ApplyController.h"
 #include "core/config/ConfigStore.h"
 #include "core/device/CUSBDriver.h"
+#include "core/device/DeviceSurvey.h"
 #include "core/focus/FocusRuleStore.h"
 #include "core/focus/IFocusSource.h"
 #include "core/focus/ProfileFollower.h"
@@ -61,6 +63,8 @@ namespace {
 
 constexpr const char* kStatsFile = "Sts.cfg";
 constexpr int kHintPixelSize = 14;
+// How often a hidden window looks whether the notification area is still there.
+constexpr uint32_t kTrayWatchMs = 1000;
 
 // Tasks for the window's thread; those still queued when the window goes are dropped.
 PostTask PostToWindow(QObject* window)
@@ -99,6 +103,8 @@ FilterKey FilterKeyOf(int key)
         return FilterKey::Space;
     case Qt::Key_F4:
         return FilterKey::F4;
+    case Qt::Key_Q:
+        return FilterKey::Q;
     default:
         return FilterKey::Other;
     }
@@ -197,6 +203,10 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
         services_.clock, services_.downloader, services_.markup, services_.installDir,
         services_.dataDir, [this](int code) { ShowHint(code); },
         [this] {
+            // Without the mouse nothing is restored: say why, as Apply does.
+            if (TellIfNoMouse()) {
+                return;
+            }
             if (applyController_->RestoreDefaults()) {
                 RefreshProfilePages();
                 progress_->exec();
@@ -245,6 +255,7 @@ CQX710DriverDlg::~CQX710DriverDlg()
         delete page.data();
     }
     services_.timers.Cancel(firmwareReply_);
+    services_.timers.Cancel(trayWatch_);
     startup_.Cancel();
     presence_.Stop();
     services_.monitor.Stop();
@@ -311,6 +322,7 @@ void CQX710DriverDlg::Run(StartupStep step)
         break;
     case StartupStep::AddTrayIcon:
         tray_ = new MainTrayIcon(this);
+        WatchTray();
         break;
     case StartupStep::LoadDirectory:
         store_->LoadDirectory();
@@ -357,6 +369,7 @@ void CQX710DriverDlg::Run(StartupStep step)
             activateWindow();
             break;
         case StartVisibility::InTray:
+            inTray_ = true;
             break;
         case StartVisibility::Minimised:
             showMinimized();
@@ -415,8 +428,29 @@ bool CQX710DriverDlg::OpenDevice()
 
 void CQX710DriverDlg::ReportNotFound()
 {
-    Notice(DeviceNoticeText(DeviceNotice::NotFound, ChineseUi()));
+    Notice(NotFoundText());
     RequestClose();
+}
+
+std::u16string CQX710DriverDlg::NotFoundText()
+{
+    if (services_.nodes == nullptr) {
+        return DeviceNoticeText(DeviceNotice::NotFound, ChineseUi());
+    }
+    // The survey of "qx71ctl devices": a mouse that is plugged in but does not open is told
+    // apart from an absent one, with the reason and the fix.
+    const DeviceSurvey survey = SurveyDevices(services_.hid, *services_.nodes, &services_.monitor,
+                                              UsbIdentity{}, UpdateModeIdentity());
+    return MouseAccessNotice(survey, services_.accessFix, ChineseUi());
+}
+
+bool CQX710DriverDlg::TellIfNoMouse()
+{
+    if (link_->IsOpen() || applyController_->Busy()) {
+        return false;
+    }
+    messages_->Show({MessageKind::InfoBox, {}, NotFoundText()});
+    return true;
 }
 
 void CQX710DriverDlg::ShowWithoutDevice()
@@ -781,10 +815,8 @@ void CQX710DriverDlg::Apply()
             page->BeforeApply();
         }
     }
-    if (!link_->IsOpen() && !applyController_->Busy()) {
+    if (TellIfNoMouse()) {
         apply_->SetSelected(false);
-        messages_->Show(
-            {MessageKind::InfoBox, {}, DeviceNoticeText(DeviceNotice::NotFound, ChineseUi())});
         return;
     }
     if (!applyController_->RequestApply()) {
@@ -803,20 +835,41 @@ void CQX710DriverDlg::Minimise()
 
 void CQX710DriverDlg::HideToTray()
 {
+    if (close_.Closing()) {
+        return;
+    }
+    const HidePlan plan = PlanHide(tray_ != nullptr && tray_->Available(), quitTold_);
+    if (plan.exitInstead) {
+        if (plan.tellUser) {
+            quitTold_ = true;
+            messages_->Show({MessageKind::InfoBox, {}, NoTrayText(ChineseUi())});
+        }
+        RequestClose();
+        return;
+    }
+    // A recording stays open while the window is away; its keys stop coming.
     if (CMainPage* macros = Page(MainPage::Macros)) {
-        macros->LeavePage();
+        macros->SuspendCapture();
     }
-    const HidePlan plan = PlanHide(tray_ != nullptr && tray_->Available(), noTrayTold_);
-    if (plan.tellUser) {
-        noTrayTold_ = true;
-        messages_->Show({MessageKind::InfoBox, {}, NoTrayText(ChineseUi())});
-    }
-    if (plan.minimiseInstead) {
-        showMinimized();
-    } else {
-        hide();
-    }
+    hide();
+    inTray_ = true;
     hooks_->SetRecording(false, false);
+}
+
+void CQX710DriverDlg::WatchTray()
+{
+    trayWatch_ = services_.timers.After(kTrayWatchMs, [this] {
+        trayWatch_ = ITimerQueue::kNoTimer;
+        if (close_.Closing()) {
+            return;
+        }
+        tray_->Dock();
+        // The panel went away: nothing could bring a hidden window back, so it shows itself.
+        if (inTray_ && !tray_->Available()) {
+            ShowFromTray();
+        }
+        WatchTray();
+    });
 }
 
 void CQX710DriverDlg::ShowFromTray()
@@ -824,10 +877,14 @@ void CQX710DriverDlg::ShowFromTray()
     if (close_.Closing()) {
         return;
     }
+    inTray_ = false;
     RefreshProfilePages();
     showNormal();
     raise();
     activateWindow();
+    if (CMainPage* macros = Page(MainPage::Macros); macros != nullptr && macros->isVisible()) {
+        macros->ResumeCapture();
+    }
 }
 
 void CQX710DriverDlg::OpenLanguageMenu()
@@ -1021,14 +1078,19 @@ bool CQX710DriverDlg::eventFilter(QObject* watched, QEvent* event)
         return QWidget::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);
-    switch (FilterMainWindowKey(FilterKeyOf(key->key()), event->type() == QEvent::KeyPress,
-                                key->modifiers().testFlag(Qt::AltModifier), IsTextField(widget))) {
+    const HeldModifiers held{key->modifiers().testFlag(Qt::AltModifier),
+                             key->modifiers().testFlag(Qt::ControlModifier)};
+    switch (FilterMainWindowKey(FilterKeyOf(key->key()), event->type() == QEvent::KeyPress, held,
+                                IsTextField(widget))) {
     case KeyDecision::Pass:
         return QWidget::eventFilter(watched, event);
     case KeyDecision::Swallow:
         return true;
     case KeyDecision::Hide:
         HideToTray();
+        return true;
+    case KeyDecision::Exit:
+        RequestClose();
         return true;
     }
     return true;

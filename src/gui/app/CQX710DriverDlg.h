@@ -73,6 +73,13 @@ public:
     void RequestClose();
     // Hide button and Alt+F4.
     void HideToTray();
+    // "Cannot be found", or why a plugged-in mouse cannot be opened and how to fix it.
+    std::u16string NotFoundText();
+    // Apply and Restore defaults without a link to the mouse: says why nothing is sent.
+    bool TellIfNoMouse();
+    // Follows the notification area as it comes and goes: a panel that starts later gets the
+    // icon, and a hidden window shows itself when the area goes away.
+    void WatchTray();
     // The desktop session ends (log out, shut down): the counts are saved as at a close, since
     // the session may end the program without one.
     void SaveSessionData();
@@ -220,7 +227,9 @@ private:
     bool followPass_ = false;
 
     bool linkInitialised_ = false;
-    bool noTrayTold_ = false;
+    bool quitTold_ = false;
+    ITimerQueue::TimerId trayWatch_ = ITimerQueue::kNoTimer;
+    bool inTray_ = false; // hidden, with only the icon to bring it back
     bool painted_ = false;
     std::optional<bool> sheetsChinese_;
     std::optional<QPoint> dragFrom_;

@@ -39,8 +39,8 @@ MainTrayIcon::MainTrayIcon(CQX710DriverDlg* window) : QObject(window), window_(w
                     OpenMenu(QCursor::pos());
                 }
             });
+    icon_->show();
     if (Available()) {
-        icon_->show();
         icon_->showMessage(ToQString(mainwindow::kTrayBalloonTitle),
                            ToQString(mainwindow::kTrayBalloonText), QSystemTrayIcon::Information,
                            mainwindow::kTrayBalloonMs);
@@ -52,6 +52,16 @@ MainTrayIcon::~MainTrayIcon() = default;
 bool MainTrayIcon::Available() const
 {
     return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void MainTrayIcon::Dock()
+{
+    // Qt docks the icon only in a notification area that runs when the icon is shown; an icon
+    // that is not docked has no place on the screen.
+    if (Available() && icon_->geometry().isEmpty()) {
+        icon_->hide();
+        icon_->show();
+    }
 }
 
 void MainTrayIcon::Remove()

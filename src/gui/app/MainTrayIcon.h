@@ -13,7 +13,7 @@ class CXPMenu;
 
 // The notification-area icon of the main window: tooltip, the "Running" balloon once at
 // start, double click shows the window, the right button opens the menu with "Config" and
-// "Exit". On a desktop without a notification area it does nothing and says so.
+// "Exit". On a desktop without a notification area it waits for one.
 class MainTrayIcon : public QObject {
     Q_OBJECT
 
@@ -23,6 +23,8 @@ public:
 
     // Whether a notification area shows the icon.
     bool Available() const;
+    // Docks the icon in a notification area that started after it was shown.
+    void Dock();
     void Remove();
 
     // The menu, opened at `at` (screen coordinates) as the right button does.

@@ -11,6 +11,7 @@ class IDownloader;
 class IFileSystem;
 class IFocusSource;
 class IFolderLock;
+class IHidNodeAccess;
 class IHidPlatform;
 class IHostLauncher;
 class IInputHooks;
@@ -61,6 +62,10 @@ struct MainWindowServices {
     // The settings folder's lock, held by Apply while it runs (null: none, as in tests that
     // do not try two programs on one folder).
     IFolderLock* folderLock = nullptr;
+    // Why the mouse's node does not open, and the command that gives access (empty: none is
+    // known); without `nodes` a mouse that does not open is reported as not found.
+    IHidNodeAccess* nodes = nullptr;
+    std::string accessFix = {};
 };
 
 } // namespace qx71::gui

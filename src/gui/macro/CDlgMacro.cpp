@@ -315,6 +315,19 @@ void CDlgMacro::LeavePage()
     Sync();
 }
 
+void CDlgMacro::SuspendCapture()
+{
+    DestroyMenuEx(this);
+    editor_->SuspendCapture();
+    Sync();
+}
+
+void CDlgMacro::ResumeCapture()
+{
+    editor_->ResumeCapture();
+    Sync();
+}
+
 void CDlgMacro::PrepareAtStart()
 {
     editor_->ShowCategory(editor_->Category());

@@ -37,6 +37,8 @@ public:
     // The labels the page writes over its sheet.
     std::vector<TextLayout> TextLayouts() const override;
     void LeavePage() override;
+    void SuspendCapture() override;
+    void ResumeCapture() override;
     void PrepareAtStart() override;
     void BeforeApply() override;
     void OnKeyEvent(uint32_t wParam, uint32_t lParam) override;

@@ -223,6 +223,9 @@ DownloadResult CurlDownloader::Download(const std::string& address,
     curl->easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBytes));
     curl->easy_setopt(e, CURLOPT_FAILONERROR, 1L);
     curl->easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    // An aborted transfer's cleanup does not wait for a name lookup that hangs: closing the
+    // program never waits on a slow resolver.
+    curl->easy_setopt(e, CURLOPT_QUICK_EXIT, 1L);
     curl->easy_setopt(e, CURLOPT_USERAGENT, "qx71");
     curl->easy_setopt(e, CURLOPT_ERRORBUFFER, error);
     curl->easy_setopt(e, CURLOPT_WRITEFUNCTION, OnBody);

@@ -111,9 +111,16 @@ size_t SimulatedQx71::OpenHandleCount() const
     return open_.size();
 }
 
+void SimulatedQx71::SetInitFails(bool on)
+{
+    std::lock_guard lock(mutex_);
+    initFails_ = on;
+}
+
 bool SimulatedQx71::Init()
 {
-    return true;
+    std::lock_guard lock(mutex_);
+    return !initFails_;
 }
 
 std::vector<std::string> SimulatedQx71::EnumerateInterfaces()
@@ -132,11 +139,26 @@ std::vector<std::string> SimulatedQx71::EnumerateInterfaces()
     return paths;
 }
 
+void SimulatedQx71::SetVendorAccessDenied(bool on)
+{
+    std::lock_guard lock(mutex_);
+    vendorDenied_ = on;
+}
+
+bool SimulatedQx71::VendorAccessDenied() const
+{
+    std::lock_guard lock(mutex_);
+    return vendorDenied_;
+}
+
 HidHandle SimulatedQx71::Open(const std::string& path, HidAccess access)
 {
     std::lock_guard lock(mutex_);
     for (const auto& iface : interfaces_) {
         if (iface.path == path && (present_ || iface.path == kOtherPath)) {
+            if (vendorDenied_ && iface.path == kVendorPath && access != HidAccess::Probe) {
+                return kInvalidHidHandle;
+            }
             const HidHandle handle = nextHandle_++;
             open_[handle] = OpenInterface{&iface, access};
             return handle;

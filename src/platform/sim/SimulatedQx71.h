@@ -59,6 +59,12 @@ public:
     // Output reports are refused at once.
     void SetOutputWritesFail(bool on);
     void SetFirmwareVersion(int version);
+    // The vendor interface is plugged in but refuses to open for reading or writing, as a node
+    // without the user's permission does.
+    void SetVendorAccessDenied(bool on);
+    bool VendorAccessDenied() const;
+    // The HID library does not start: the window shows without a link to the mouse.
+    void SetInitFails(bool on);
 
     State GetState() const;
     bool Present() const;
@@ -119,6 +125,8 @@ private:
     std::vector<uint8_t> failingCommands_;
     bool writesNeverComplete_ = false;
     bool outputWritesFail_ = false;
+    bool vendorDenied_ = false;
+    bool initFails_ = false;
     std::array<uint8_t, 3> versionReply_{};
     bool versionQueried_ = false;
     Transfer transfer_;

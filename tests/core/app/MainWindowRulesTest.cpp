@@ -114,31 +114,39 @@ TEST(PlanPageSwitch, OnlyTheProfilePagesKeepProfileButtonsAndApply)
     EXPECT_EQ(PageOfTab(6), MainPage::Buttons);
 }
 
-TEST(FilterMainWindowKey, EnterEscapeSpaceSwallowedOutsideTextFieldsAltF4Hides)
+TEST(FilterMainWindowKey, EnterEscapeSpaceSwallowedOutsideTextFieldsAltF4HidesCtrlQExits)
 {
+    const HeldModifiers none;
+    const HeldModifiers alt{true, false};
+    const HeldModifiers ctrl{false, true};
     for (FilterKey key : {FilterKey::Enter, FilterKey::Escape, FilterKey::Space}) {
         for (bool down : {true, false}) {
-            EXPECT_EQ(FilterMainWindowKey(key, down, false, false), KeyDecision::Swallow);
-            EXPECT_EQ(FilterMainWindowKey(key, down, true, false), KeyDecision::Swallow);
-            EXPECT_EQ(FilterMainWindowKey(key, down, false, true), KeyDecision::Pass);
+            EXPECT_EQ(FilterMainWindowKey(key, down, none, false), KeyDecision::Swallow);
+            EXPECT_EQ(FilterMainWindowKey(key, down, alt, false), KeyDecision::Swallow);
+            EXPECT_EQ(FilterMainWindowKey(key, down, none, true), KeyDecision::Pass);
         }
     }
     for (bool inTextField : {false, true}) {
-        EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, true, true, inTextField), KeyDecision::Hide);
-        EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, false, true, inTextField), KeyDecision::Pass);
-        EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, true, false, inTextField), KeyDecision::Pass);
-        EXPECT_EQ(FilterMainWindowKey(FilterKey::Other, true, true, inTextField),
-                  KeyDecision::Pass);
+        EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, true, alt, inTextField), KeyDecision::Hide);
+        EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, false, alt, inTextField), KeyDecision::Pass);
+        EXPECT_EQ(FilterMainWindowKey(FilterKey::F4, true, none, inTextField), KeyDecision::Pass);
+        EXPECT_EQ(FilterMainWindowKey(FilterKey::Other, true, alt, inTextField), KeyDecision::Pass);
+        // Ctrl+Q ends the program from a text field too; Q alone is typed.
+        EXPECT_EQ(FilterMainWindowKey(FilterKey::Q, true, ctrl, inTextField), KeyDecision::Exit);
+        EXPECT_EQ(FilterMainWindowKey(FilterKey::Q, false, ctrl, inTextField),
+                  KeyDecision::Swallow);
+        EXPECT_EQ(FilterMainWindowKey(FilterKey::Q, true, none, inTextField), KeyDecision::Pass);
+        EXPECT_EQ(FilterMainWindowKey(FilterKey::Q, true, alt, inTextField), KeyDecision::Pass);
     }
 }
 
-TEST(PlanHide, WithoutTrayMinimisesAndTellsOnce)
+TEST(PlanHide, WithoutTrayTheProgramEndsAndSaysSoOnce)
 {
-    EXPECT_FALSE(PlanHide(true, false).minimiseInstead);
+    EXPECT_FALSE(PlanHide(true, false).exitInstead);
     EXPECT_FALSE(PlanHide(true, false).tellUser);
-    EXPECT_TRUE(PlanHide(false, false).minimiseInstead);
+    EXPECT_TRUE(PlanHide(false, false).exitInstead);
     EXPECT_TRUE(PlanHide(false, false).tellUser);
-    EXPECT_TRUE(PlanHide(false, true).minimiseInstead);
+    EXPECT_TRUE(PlanHide(false, true).exitInstead);
     EXPECT_FALSE(PlanHide(false, true).tellUser);
 }
 

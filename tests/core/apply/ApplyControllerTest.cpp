@@ -43,6 +43,7 @@ protected:
                            [this](std::optional<WriteFailure> f) {
                                finished = true;
                                failure = f;
+                               shownWhenFinished = sink.shown.size();
                            }});
     }
     bool ApplyAndWait()
@@ -70,6 +71,7 @@ protected:
     std::vector<int> progress;
     bool finished = false;
     std::optional<WriteFailure> failure;
+    size_t shownWhenFinished = 0;
 };
 
 TEST_F(ApplyControllerTest, RefusedWithoutARunningWriteThread)
@@ -134,6 +136,7 @@ TEST_F(ApplyControllerTest, FailureShowsItsTextSavesNothingAndApplyWorksAgain)
     store.CurrentProfile().reportRate = 8;
     ASSERT_TRUE(ApplyAndWait());
     EXPECT_EQ(failure, WriteFailure::LedColor);
+    EXPECT_EQ(shownWhenFinished, 0u) << "the progress display closes before the failure's box";
     ASSERT_EQ(sink.shown.size(), 1u);
     EXPECT_EQ(sink.shown[0].kind, MessageKind::InfoBox);
     EXPECT_EQ(Utf16ToUtf8(sink.shown[0].text), "Write mouse LED color failed.\n");

@@ -27,11 +27,13 @@ class RecordingSink final : public IMessageSink {
 public:
     void Show(const UserMessage& message) override
     {
+        icons.push_back(message.icon);
         const bool box = message.kind == MessageKind::SystemBox;
         lines.push_back((box ? "[" + Utf16ToUtf8(message.caption) + "] " : "[timed] ") +
                         Utf16ToUtf8(message.text));
     }
     std::vector<std::string> lines;
+    std::vector<MessageIcon> icons;
 };
 
 // The real file system with failures injected for chosen paths.
@@ -505,12 +507,15 @@ TEST_F(ConfigStoreTest, ExportThenImportIsTheIdentity)
     EXPECT_EQ(Bytes(store.CurrentProfile()), Bytes(unusual));
     EXPECT_EQ(sink.lines, (std::vector<std::string>{"[Info] " + Path(file) + " export success!",
                                                     "[Info] " + Path(file) + " import success!"}));
+    // A success told with the information sign; a failure keeps the warning sign.
+    EXPECT_EQ(sink.icons.front(), MessageIcon::Information);
 
     sink.lines.clear();
     EXPECT_FALSE(store.ExportProfile(tmp / "no" / "folder" / "x.cfg"));
     EXPECT_EQ(sink.lines,
               std::vector<std::string>{"[Info] " + Path(tmp / "no" / "folder" / "x.cfg") +
                                        " export failed!"});
+    EXPECT_EQ(sink.icons.back(), MessageIcon::Warning);
 }
 
 TEST_F(ConfigStoreTest, SaveFailuresKeepTheOldFileAndSayWhy)

@@ -174,6 +174,28 @@ TEST_F(MacroEditorTest, RecordingListsPressPauseReleaseAndDropsHeldKeyRepeats)
     EXPECT_EQ(EventsOf(kSecond), (std::vector<MacroEvent>{Down(kA), Delay(120), Up(kA)}));
 }
 
+TEST_F(MacroEditorTest, AHiddenWindowSuspendsARecordingWhichGoesOnWhenItShowsAgain)
+{
+    editor.ToggleRecording();
+    Key(kA, false);
+    editor.SuspendCapture();
+    EXPECT_FALSE(capture.on);
+    // Nothing was stored behind the user's back, and the recording is still open.
+    EXPECT_EQ(EventsOf(kSecond), (std::vector<MacroEvent>{Down(kB), Up(kB)}));
+    EXPECT_EQ(editor.View().recordCaption, u"Stop Record");
+    editor.ResumeCapture();
+    EXPECT_TRUE(capture.on);
+    Key(kA, true, 30);
+    editor.ToggleRecording();
+    EXPECT_FALSE(capture.on);
+    EXPECT_EQ(EventsOf(kSecond), (std::vector<MacroEvent>{Down(kA), Delay(30), Up(kA)}));
+
+    // Without a recording, showing the window again takes no keys.
+    editor.SuspendCapture();
+    editor.ResumeCapture();
+    EXPECT_FALSE(capture.on);
+}
+
 TEST_F(MacroEditorTest, NoDelayOptionRecordsNoPauses)
 {
     editor.ToggleNoDelay();

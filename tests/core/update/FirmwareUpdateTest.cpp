@@ -176,33 +176,61 @@ TEST_F(FirmwareUpdateTest, NewerOnlineOfferAsksFromTheThreadDownloadsAndHandsOve
     EXPECT_TRUE(host.boxes.empty());
 }
 
-TEST_F(FirmwareUpdateTest, NoNewerOnlineOfferShowsTheLatestVersionMessage)
+TEST_F(FirmwareUpdateTest, AnAnswerSaysLatestAndNoAnswerSaysWhyTheCheckCouldNotBeMade)
 {
+    const std::u16string latest(kLatestFirmwareText.english);
+    const std::u16string couldNot = u"Could not check online for new firmware: ";
     const struct {
         const char* name;
         std::string address;
         ScriptedDownloader::Reply reply;
+        std::u16string text;
     } cases[] = {
-        {"equal offer", kAddress, {DownloadError::None, Description("13")}},
-        {"lower offer", kAddress, {DownloadError::None, Description("12")}},
-        {"download failed", kAddress, {DownloadError::Connect, {}}},
-        {"no server", "", {}},
+        {"equal offer", kAddress, {DownloadError::None, Description("13")}, latest},
+        {"lower offer", kAddress, {DownloadError::None, Description("12")}, latest},
+        {"unreachable",
+         kAddress,
+         {DownloadError::Connect, {}},
+         couldNot + u"the update server cannot be reached."},
+        {"refused",
+         kAddress,
+         {DownloadError::Http, {}},
+         couldNot + u"the update server refused the request."},
+        {"timed out",
+         kAddress,
+         {DownloadError::TimedOut, {}},
+         couldNot + u"the update server did not answer in time."},
+        {"not a description",
+         kAddress,
+         {DownloadError::None, "<html>busy</html>"},
+         couldNot + u"the update server's answer is not an update description."},
+        {"no server", "", {}, couldNot + u"no update server is set up."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         update.reset();
         host = FakeUpdateHost();
+        // The check before aborted the downloader as it went.
+        downloader.Reopen();
         Make(c.address);
         downloader.SetReply(kAddress, c.reply);
         ASSERT_EQ(update->CheckForFirmwareUpdate(), FirmwareUpdate::CheckStart::Online);
         FinishPass();
         EXPECT_TRUE(host.questions.empty());
         ASSERT_EQ(host.boxes.size(), 1u);
-        EXPECT_EQ(host.boxes[0].text, kLatestFirmwareText.english);
+        EXPECT_EQ(host.boxes[0].text, c.text);
         EXPECT_EQ(host.boxes[0].owner, BoxOwner::None);
         EXPECT_FALSE(host.timerRunning);
         EXPECT_FALSE(update->OnlineCheckTimedOut());
     }
+    chinese = true;
+    update.reset();
+    host = FakeUpdateHost();
+    Make("");
+    ASSERT_EQ(update->CheckForFirmwareUpdate(), FirmwareUpdate::CheckStart::Online);
+    FinishPass();
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, u"无法在线检查新固件：没有设置更新服务器。");
 }
 
 TEST_F(FirmwareUpdateTest, SecondPressWhileACheckRunsDoesNothing)
@@ -233,7 +261,9 @@ TEST_F(FirmwareUpdateTest, TimerFiringFirstAnswersAndTheLateNewerResultIsDropped
     EXPECT_TRUE(update->UpdateCheckArmed());
     EXPECT_TRUE(update->OnlineCheckTimedOut());
     ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, kLatestFirmwareText.english);
+    EXPECT_EQ(host.boxes[0].text,
+              u"Could not check online for new firmware: the update server did not answer in "
+              u"time.");
     EXPECT_EQ(host.boxes[0].owner, BoxOwner::Page);
 
     downloader.Release();

@@ -11,7 +11,8 @@
 //   type TITLE TEXT               focuses the window and types the ASCII TEXT
 //   press COMBO                   types COMBO to whatever has the keyboard (an open menu)
 //   wait-tray [SECONDS]           waits until a notification area owns the tray selection
-//   click-tray [BUTTON]           clicks the first icon docked in the notification area
+//   click-tray [BUTTON]           clicks the first icon docked in the notification area (in
+//                                 the selection owner, or in the panel titled "tint2")
 //   shot TITLE FILE               the window as a PNG
 //   shot-screen FILE              the whole screen as a PNG
 //   window TITLE CLASS [X Y]      runs a plain top-level window (until killed) with that title,
@@ -466,7 +467,16 @@ int main(int argc, char** argv)
         const auto deadline =
             std::chrono::steady_clock::now() + std::chrono::seconds(kDefaultWaitSeconds);
         std::optional<Found> icon;
-        while (!(icon = FirstLeaf(display, TrayOwner(display), true))) {
+        // Some hosts dock the icons in the selection owner; tint2 docks them in its panel
+        // window and owns the selection with another one.
+        const auto docked = [display]() -> std::optional<Found> {
+            if (auto inOwner = FirstLeaf(display, TrayOwner(display), true)) {
+                return inOwner;
+            }
+            const std::optional<Found> panel = FindWindow(display, "tint2");
+            return panel ? FirstLeaf(display, panel->window, true) : std::nullopt;
+        };
+        while (!(icon = docked())) {
             if (std::chrono::steady_clock::now() > deadline) {
                 std::fprintf(stderr, "xdriver: no icon in the notification area\n");
                 return 1;

@@ -24,6 +24,7 @@
 #include "platform/linux/IconvTextCodec.h"
 #include "platform/linux/PosixFileSystem.h"
 #include "platform/sim/SimulatedDeviceMonitor.h"
+#include "platform/sim/SimulatedNodeAccess.h"
 #include "platform/sim/SimulatedQx71.h"
 #include "support/FakeClock.h"
 #include "support/FakeTimerQueue.h"
@@ -34,6 +35,7 @@
 #include "support/UpdateFakes.h"
 #include "support/gui/QtTestHelpers.h"
 
+#include "core/app/DeviceNotices.h"
 #include "core/app/StartupDirs.h"
 
 #include <QContextMenuEvent>
@@ -126,10 +128,13 @@ protected:
         language = std::make_unique<LanguageSelection>(files, startupMessages, markup, strings,
                                                        install, data);
         language->LoadStartupStrings();
-        window = std::make_unique<CQX710DriverDlg>(MainWindowServices{
-            clock,   files,   mouse,      *monitor,   nullptr, nullptr, launcher,
-            starter, nullptr, downloader, markup,     timers,  strings, *language,
-            install, data,    &messages,  &questions, {},      false,   &focus});
+        MainWindowServices services{clock,    files,     mouse,   *monitor,   nullptr,   nullptr,
+                                    launcher, starter,   nullptr, downloader, markup,    timers,
+                                    strings,  *language, install, data,       &messages, &questions,
+                                    {},       false,     &focus};
+        services.nodes = &nodes;
+        services.accessFix = "sudo udevadm trigger";
+        window = std::make_unique<CQX710DriverDlg>(std::move(services));
     }
     void TearDown() override
     {
@@ -164,6 +169,7 @@ protected:
     NoStarter starter;
     test::ScriptedDownloader downloader;
     SimulatedQx71 mouse{clock};
+    SimulatedNodeAccess nodes{mouse};
     std::unique_ptr<SimulatedDeviceMonitor> monitor;
     std::unique_ptr<LanguageSelection> language;
     ScriptedFocus focus;
@@ -208,7 +214,7 @@ TEST_F(MainWindowTest, HintOnePixelOutsideProfileButtonThree)
     EXPECT_TRUE(window->Hint().Empty());
 }
 
-TEST_F(MainWindowTest, EnterEscapeAndSpaceDoNothingAltF4Hides)
+TEST_F(MainWindowTest, EnterEscapeAndSpaceDoNothingAltF4EndsWithoutANotificationArea)
 {
     Start();
     auto* spy = new KeySpy(window.get());
@@ -223,16 +229,36 @@ TEST_F(MainWindowTest, EnterEscapeAndSpaceDoNothingAltF4Hides)
     QTest::keyClick(spy, Qt::Key_A);
     EXPECT_EQ(spy->keys, 1) << "other keys reach the controls";
 
-    // Alt+F4 hides as the hide button does; without a notification area (as here) the
-    // window is minimised instead, and the user is told so once.
+    // Alt+F4 hides as the hide button does; without a notification area (as here) nothing
+    // could bring the window back, so the program ends as "Exit" does, and says so once.
+    window->Stats().Count(0x201);
     QTest::keyClick(spy, Qt::Key_F4, Qt::AltModifier);
     RunEvents();
-    EXPECT_TRUE(window->isMinimized() || !window->isVisible());
+    EXPECT_TRUE(window->Closing());
+    QTest::keyClick(spy, Qt::Key_F4, Qt::AltModifier);
+    RunEvents();
+    ASSERT_EQ(messages.shown.size(), 1u) << "told once";
+    EXPECT_EQ(messages.shown[0].text, NoTrayText(false));
+    timers.Advance(1000);
+    RunEvents();
+    std::ifstream in(data / "Sts.cfg", std::ios::binary);
+    uint32_t leftClicks = 0;
+    in.read(reinterpret_cast<char*>(&leftClicks), sizeof leftClicks);
+    EXPECT_EQ(leftClicks, 1u) << "the statistics were saved as Exit saves them";
+}
+
+TEST_F(MainWindowTest, CtrlQEndsTheProgramFromATextFieldToo)
+{
+    Start();
+    auto* field = new QLineEdit(window.get());
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Q);
+    EXPECT_EQ(field->text(), QStringLiteral("q"));
     EXPECT_FALSE(window->Closing());
-    window->ShowFromTray();
-    QTest::keyClick(spy, Qt::Key_F4, Qt::AltModifier);
+    QTest::keyClick(field, Qt::Key_Q, Qt::ControlModifier);
     RunEvents();
-    EXPECT_EQ(messages.shown.size(), 1u) << "told once";
+    EXPECT_TRUE(window->Closing());
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(MainWindowTest, SessionEndSavesTheCounts)
@@ -380,6 +406,44 @@ TEST_F(MainWindowTest, LanguageMessageWithoutAnOpenMenuIsIgnored)
     EXPECT_FALSE(ChineseUi());
     EXPECT_EQ(strings.Get("str_main"), before);
     EXPECT_EQ(ReadLanguageCfg(data / "Language.cfg"), stored);
+}
+
+TEST_F(MainWindowTest, AMouseThatIsPluggedInButMayNotBeOpenedIsToldWithTheFix)
+{
+    mouse.SetVendorAccessDenied(true);
+    window->Start();
+    RunEvents();
+    timers.Advance(1000 + 10 * 500);
+    RunEvents();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              u"The QX71 gaming mouse is plugged in, but this user may not open it (permission "
+              u"denied).\nRun this command, then start the program again:\nsudo udevadm trigger");
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, WithoutALinkToTheMouseApplyAndRestoreDefaultsSayWhy)
+{
+    mouse.SetInitFails(true);
+    window->Start();
+    RunEvents();
+    timers.RunDue();
+    RunEvents();
+    ASSERT_EQ(window->StartupState(), StartupSequence::Outcome::WithoutDevice);
+    ASSERT_TRUE(window->isVisible());
+    window->SelectPage(MainPage::Support);
+    auto* support = dynamic_cast<CDlgSupport*>(window->Page(MainPage::Support));
+    ASSERT_NE(support, nullptr);
+    const std::u16string notFound = DeviceNoticeText(DeviceNotice::NotFound, false);
+    QTest::mouseClick(support->Button(support::Control::Defaults), Qt::LeftButton);
+    RunEvents();
+    ASSERT_EQ(messages.shown.size(), 1u) << "the confirmation is followed by the reason";
+    EXPECT_EQ(messages.shown[0].text, notFound);
+    window->SelectPage(MainPage::Buttons);
+    QTest::mouseClick(window->ApplyButton(), Qt::LeftButton);
+    RunEvents();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, notFound);
 }
 
 TEST_F(MainWindowTest, MouseNotFoundReportsAndClosesWithoutShowing)

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/device/DeviceSurvey.h"
+
+#include <string>
+#include <string_view>
+
+namespace qx71 {
+
+// What the window says when the link found no usable QX71, from the same survey as
+// "qx71ctl devices": when the mouse is plugged in but its vendor interface cannot be opened,
+// why, and the command that fixes it (`fixCommand`, empty when none is known); for an absent
+// mouse, "cannot be found".
+std::u16string MouseAccessNotice(const DeviceSurvey& survey, std::string_view fixCommand,
+                                 bool chineseUi);
+
+} // namespace qx71
