@@ -57,8 +57,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4 (>= 7.85.0), fonts-dejavu-core, fonts-wqy-microhei")
 # GIO with GNOME's schema and libdbus are opened where the desktop keeps the pointer settings
 # (GNOME, KDE Plasma); without them the X server's settings are set, so they are only
-# recommended, and no desktop is.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libglib2.0-0, gsettings-desktop-schemas, libdbus-1-3")
+# recommended, and no desktop is. The portal's platform theme gives the desktop's own file
+# dialogs; without it Qt's own are shown.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "libglib2.0-0, gsettings-desktop-schemas, libdbus-1-3, qt6-xdgdesktopportal-platformtheme")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/deb/postinst
                                        ${CMAKE_BINARY_DIR}/deb/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)

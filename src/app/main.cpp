@@ -23,6 +23,9 @@ int main(int argc, char** argv)
     }
     // The input hooks are X11's: under Wayland the program runs through XWayland.
     setenv("QT_QPA_PLATFORM", "xcb", 1);
+    // File dialogs through the desktop's portal where one runs; without one the theme falls
+    // back to the desktop's own theme and Qt's dialog. A theme the user chose stays.
+    setenv("QT_QPA_PLATFORMTHEME", "xdgdesktopportal", 0);
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("qx71"));
     qx71::CQX710DriverApp app(options);

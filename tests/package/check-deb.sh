@@ -66,7 +66,7 @@ for dep in fonts-dejavu-core fonts-wqy-microhei libc6 libcurl4 libhidapi-hidraw0
 done
 # The desktops' libraries are opened at run time: recommended, never a whole desktop.
 dpkg-deb --field "$deb" Recommends > "$work/recommends"
-for rec in libglib2.0-0 gsettings-desktop-schemas libdbus-1-3; do
+for rec in libglib2.0-0 gsettings-desktop-schemas libdbus-1-3 qt6-xdgdesktopportal-platformtheme; do
   check "Recommends lacks $rec" grep -q "$rec" "$work/recommends"
 done
 check "the package depends on a desktop" \

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,10 +32,20 @@ constexpr int32_t HostCode(HostRow row, ButtonIndex button)
                                 0x06u);
 }
 
-// Where a row's file dialog starts; the platform knows the folder.
+// Where a row's file dialog starts on the system the specification was written for; the
+// platform knows the folder.
 enum class HostBrowseStart : uint8_t { Sounds, Programs, Documents, Desktop };
 
-// The dialog a row's browse button opens.
+// What a row's dialog lets the user pick on this system.
+enum class HostFileKind : uint8_t {
+    Sound,   // the files the sound player plays
+    Program, // files the user may run
+    AnyFile,
+    Folder,
+};
+
+// The dialog a row's browse button opens. The filter fields are the Windows dialog's; `kind`
+// is what the dialog here offers.
 struct HostBrowse {
     bool folder; // the folder browser instead of an open-file dialog
     std::u16string_view filterDescription;
@@ -42,8 +53,23 @@ struct HostBrowse {
     std::u16string_view defaultExtension;
     std::u16string_view initialFileName;
     HostBrowseStart start;
+    HostFileKind kind;
 };
 extern const std::array<HostBrowse, kHostRowCount> kHostBrowse;
+
+// The name filter the dialog shows for a kind ("Sound files (*.wav *.WAV)"): the sound player
+// plays WAV files; programs are told by their execute right, not their name, so their filter
+// takes every name. Empty for a folder.
+std::u16string HostNameFilter(HostFileKind kind, bool chineseUi);
+
+// Whether a row's dialog lists an entry: every folder (to walk through), and the files its kind
+// takes; a program is a file the user may run.
+bool HostDialogLists(HostFileKind kind, bool isFolder, bool isExecutable);
+
+// The folder a row's dialog opens in: that of the row's current path when it names a file or
+// folder in an existing folder (`isFolder` answers), else the user's home.
+std::u16string HostStartFolder(std::u16string_view currentPath, std::u16string_view home,
+                               const std::function<bool(std::u16string_view)>& isFolder);
 
 // The longest path an assignment can hold (its field keeps a terminator after it).
 inline constexpr size_t kMaxHostPathUnits = 259;

@@ -2,15 +2,17 @@
 
 #include "core/common/IMessageSink.h"
 #include "core/i18n/UiStrings.h"
+#include "gui/buttons/HostFileFilterModel.h"
 #include "gui/widgets/CGDIBitmapBtn.h"
 #include "gui/widgets/QtConvert.h"
+#include "gui/widgets/UiLanguage.h"
 
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPointer>
-#include <QStandardPaths>
 
 namespace qx71::gui {
 namespace {
@@ -24,45 +26,36 @@ constexpr const char* kRowLabelKeys[kHostRowCount] = {
     "str_advanced_dir",
 };
 
-// Where a row's dialog opens on this system.
-QString StartFolder(HostBrowseStart start)
-{
-    switch (start) {
-    case HostBrowseStart::Sounds:
-        if (QDir(QStringLiteral("/usr/share/sounds")).exists()) {
-            return QStringLiteral("/usr/share/sounds");
-        }
-        return QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-    case HostBrowseStart::Programs:
-        return QStringLiteral("/usr/bin");
-    case HostBrowseStart::Documents:
-        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    case HostBrowseStart::Desktop:
-        break;
-    }
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-}
-
 } // namespace
 
-std::optional<QString> ChooseHostPath(const HostBrowse& browse, QWidget* parent)
+std::optional<QString> ChooseHostPath(const HostBrowse& browse, const QString& currentPath,
+                                      QWidget* parent)
 {
+    const std::u16string start =
+        HostStartFolder(ToU16(currentPath), ToU16(QDir::homePath()), [](std::u16string_view path) {
+            return QFileInfo(ToQString(path)).isDir();
+        });
     // The dialog lives on the heap: if the window closes while it is open, its owner takes it
-    // along and nothing here touches it afterwards.
-    QPointer<QFileDialog> dialog = new QFileDialog(parent, QString(), StartFolder(browse.start));
-    if (browse.folder) {
+    // along and nothing here touches it afterwards. Where a desktop portal runs, the platform
+    // theme shows the desktop's own dialog instead.
+    QPointer<QFileDialog> dialog = new QFileDialog(parent, QString(), ToQString(start));
+    switch (browse.kind) {
+    case HostFileKind::Folder:
         dialog->setFileMode(QFileDialog::Directory);
         dialog->setOption(QFileDialog::ShowDirsOnly);
-    } else {
-        const QString pattern = ToQString(browse.filterPattern);
-        QString filter = ToQString(browse.filterDescription);
-        if (!filter.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))) {
-            filter += QStringLiteral(" (") + pattern + QLatin1Char(')');
-        }
+        break;
+    case HostFileKind::Program:
         dialog->setFileMode(QFileDialog::ExistingFile);
-        // Programs and sounds here rarely carry the Windows extensions: every file is the
-        // second choice.
-        dialog->setNameFilters({filter, QStringLiteral("(*)")});
+        dialog->setNameFilter(ToQString(HostNameFilter(browse.kind, ChineseUi())));
+        // Programs here carry no extension: the execute right tells them. The desktop's own
+        // dialog ignores the model and lists every file under the filter's name.
+        dialog->setProxyModel(new HostFileFilterModel(browse.kind, dialog));
+        break;
+    case HostFileKind::Sound:
+    case HostFileKind::AnyFile:
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setNameFilter(ToQString(HostNameFilter(browse.kind, ChineseUi())));
+        break;
     }
     const int result = dialog->exec();
     if (dialog.isNull()) {
@@ -128,7 +121,8 @@ void CSetting_AdvanceDlg::Browse(HostRow row)
     const HostBrowse& browse = page_.BeginBrowse(row);
     ShowState();
     const QPointer<CSetting_AdvanceDlg> alive(this);
-    const std::optional<QString> path = choosePath_ ? choosePath_(browse, this) : std::nullopt;
+    const std::optional<QString> path =
+        choosePath_ ? choosePath_(browse, ToQString(page_.Path(row)), this) : std::nullopt;
     // The window may have closed (and taken the chooser along) while the dialog was open.
     if (alive.isNull() || !path) {
         return;

@@ -23,7 +23,9 @@ class CSetting_AdvanceDlg : public CSettingPage {
 
 public:
     // Opens the row's dialog; nullopt when it was cancelled.
-    using PathChooser = std::function<std::optional<QString>(const HostBrowse&, QWidget* parent)>;
+    // The dialog of a row: what it offers, the row's current path, its owner.
+    using PathChooser = std::function<std::optional<QString>(
+        const HostBrowse&, const QString& currentPath, QWidget* parent)>;
 
     // The rows' labels.
     std::vector<TextLayout> TextLayouts() const override;
@@ -59,6 +61,7 @@ private:
 
 // The dialogs of the rows: an open-file dialog with the row's filter (and every file as the
 // second choice), or the folder browser.
-std::optional<QString> ChooseHostPath(const HostBrowse& browse, QWidget* parent);
+std::optional<QString> ChooseHostPath(const HostBrowse& browse, const QString& currentPath,
+                                      QWidget* parent);
 
 } // namespace qx71::gui

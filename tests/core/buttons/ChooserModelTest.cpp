@@ -1,4 +1,5 @@
 #include "core/buttons/ChooserModel.h"
+#include "core/common/Utf.h"
 
 #include "core/buttons/ComboText.h"
 #include "core/buttons/MainSetModel.h"
@@ -245,6 +246,44 @@ TEST_F(ChooserModelTest, CloseEndsWithCancelAndRoutesKeysBack)
     EXPECT_FALSE(capture.On());
 }
 
+TEST(HostBrowse, FiltersAndStartFoldersOfThisSystem)
+{
+    EXPECT_EQ(HostNameFilter(HostFileKind::Sound, false), u"Sound files (*.wav *.WAV *.Wav)");
+    EXPECT_EQ(HostNameFilter(HostFileKind::Program, false), u"Programs (*)");
+    EXPECT_EQ(HostNameFilter(HostFileKind::AnyFile, true), u"所有文件 (*)");
+    EXPECT_EQ(HostNameFilter(HostFileKind::Folder, false), u"");
+
+    // Folders are always listed to walk through; a program is a file the user may run.
+    for (const HostFileKind kind : {HostFileKind::Sound, HostFileKind::Program,
+                                    HostFileKind::AnyFile, HostFileKind::Folder}) {
+        EXPECT_TRUE(HostDialogLists(kind, true, false));
+    }
+    EXPECT_TRUE(HostDialogLists(HostFileKind::Program, false, true));
+    EXPECT_FALSE(HostDialogLists(HostFileKind::Program, false, false));
+    EXPECT_TRUE(HostDialogLists(HostFileKind::AnyFile, false, false));
+    EXPECT_TRUE(HostDialogLists(HostFileKind::Sound, false, false));
+    EXPECT_FALSE(HostDialogLists(HostFileKind::Folder, false, true));
+
+    const auto isFolder = [](std::u16string_view path) {
+        return path == u"/home/me/sounds" || path == u"/";
+    };
+    const struct {
+        std::u16string current;
+        std::u16string start;
+    } cases[] = {
+        {u"/home/me/sounds/ring.wav", u"/home/me/sounds"},
+        {u"/home/me/sounds/sub/", u"/home/me/sounds"}, // a folder opens among its neighbours
+        {u"/bin", u"/"},
+        {u"/gone/ring.wav", u"/home/me"},
+        {u"", u"/home/me"},
+        {u"relative.wav", u"/home/me"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HostStartFolder(c.current, u"/home/me", isFolder), c.start)
+            << Utf16ToUtf8(c.current);
+    }
+}
+
 TEST_F(ChooserModelTest, AdvancedPageRowsAndCodes)
 {
     ChooserModel& c = Open(ButtonIndex::Forward);
@@ -254,6 +293,7 @@ TEST_F(ChooserModelTest, AdvancedPageRowsAndCodes)
     const HostBrowse& browse = page.BeginBrowse(HostRow::Program);
     EXPECT_FALSE(browse.folder);
     EXPECT_EQ(browse.filterPattern, u"*.exe");
+    EXPECT_EQ(browse.kind, HostFileKind::Program);
     EXPECT_FALSE(page.Checked(HostRow::Sound));
     EXPECT_TRUE(page.Checked(HostRow::Program));
     EXPECT_TRUE(page.BeginBrowse(HostRow::Folder).folder);

@@ -3,6 +3,7 @@
 #include "core/buttons/HostActionPage.h"
 #include "core/macro/MacroRecord.h"
 #include "support/MacroFixtures.h"
+#include "support/TaskQueue.h"
 #include "support/TempDir.h"
 #include "support/gui/PageContextFixture.h"
 
@@ -18,8 +19,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QTest>
 #include <QTimer>
+
+#include <chrono>
 
 #include <gtest/gtest.h>
 
@@ -143,20 +147,23 @@ TEST_F(Chooser, TheAdvancedPageTakesThePathOfItsRowsDialog)
         Click(chooser.Tab(ChooserPage::Advanced));
         CSetting_AdvanceDlg* page = chooser.AdvancedPage();
         // A cancelled dialog changes nothing; a path too long for an assignment is refused.
-        page->SetPathChooser([&](const HostBrowse& browse, QWidget*) -> std::optional<QString> {
-            folderAsked.push_back(browse.folder);
-            return std::nullopt;
-        });
+        page->SetPathChooser(
+            [&](const HostBrowse& browse, const QString&, QWidget*) -> std::optional<QString> {
+                folderAsked.push_back(browse.folder);
+                return std::nullopt;
+            });
         Click(page->BrowseButton(HostRow::Folder));
-        page->SetPathChooser([](const HostBrowse&, QWidget*) -> std::optional<QString> {
-            return QString(300, QLatin1Char('a'));
-        });
+        page->SetPathChooser(
+            [](const HostBrowse&, const QString&, QWidget*) -> std::optional<QString> {
+                return QString(300, QLatin1Char('a'));
+            });
         Click(page->BrowseButton(HostRow::File));
         tooLongTaken = !page->PathField(HostRow::File)->Caption().isEmpty();
-        page->SetPathChooser([&](const HostBrowse& browse, QWidget*) -> std::optional<QString> {
-            folderAsked.push_back(browse.folder);
-            return QStringLiteral("/usr/bin/xterm");
-        });
+        page->SetPathChooser(
+            [&](const HostBrowse& browse, const QString&, QWidget*) -> std::optional<QString> {
+                folderAsked.push_back(browse.folder);
+                return QStringLiteral("/usr/bin/xterm");
+            });
         // A double click on the path browses too.
         QWidget* field = page->PathField(HostRow::Program);
         Mouse(field, QEvent::MouseButtonDblClick, field->rect().center());
@@ -211,16 +218,80 @@ TEST(HostPathDialog, GivesTheChosenFileAndNothingWhenItsWindowGoesAway)
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
-        EXPECT_EQ(dialog->nameFilters().size(), 2);
         dialog->selectFile(file);
         static_cast<QDialog*>(dialog)->accept();
     });
-    EXPECT_EQ(ChooseHostPath(kHostBrowse[0], &owner), std::optional<QString>(file));
+    EXPECT_EQ(ChooseHostPath(kHostBrowse[0], {}, &owner), std::optional<QString>(file));
 
     // The window closes while the folder browser is open: no path, no crash.
     auto* going = new QWidget;
     QTimer::singleShot(0, [going] { delete going; });
-    EXPECT_EQ(ChooseHostPath(kHostBrowse[3], going), std::nullopt);
+    EXPECT_EQ(ChooseHostPath(kHostBrowse[3], {}, going), std::nullopt);
+}
+
+// The names a row's dialog lists, once they are `expected` (the dialog's model reads the folder
+// on a thread of its own) or the wait for them gave up.
+QStringList Listed(HostRow row, const QString& folder, const QString& current,
+                   const QStringList& expected)
+{
+    QStringList names;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->directory().absolutePath(), folder);
+        auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        ASSERT_NE(view, nullptr);
+        const auto read = [&] {
+            names.clear();
+            for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r) {
+                names << view->model()->index(r, 0, view->rootIndex()).data().toString();
+            }
+            names.sort();
+            return names == expected;
+        };
+        // On a timeout the names read last are returned, and the caller's comparison fails.
+        static_cast<void>(QTest::qWaitFor(
+            read, static_cast<int>(std::chrono::milliseconds(test::kEventTimeout).count())));
+        dialog->reject();
+    });
+    ChooseHostPath(kHostBrowse[static_cast<size_t>(row)], current, nullptr);
+    return names;
+}
+
+TEST(HostPathDialog, FiltersFitThisSystemAndTheDialogStartsAtTheCurrentPathOrHome)
+{
+    // Qt's own dialog, whose list the test can read.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    test::TempDir dir;
+    const QString folder = QString::fromStdString(dir.path().string());
+    for (const char* name : {"ring.wav", "bell.WAV", "song.mp3", "notes.txt", "tool"}) {
+        QFile(folder + QLatin1Char('/') + QLatin1String(name)).open(QIODevice::WriteOnly);
+    }
+    QFile::setPermissions(folder + QStringLiteral("/tool"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir(folder).mkdir(QStringLiteral("sub"));
+    const QString current = folder + QStringLiteral("/ring.wav");
+
+    const struct {
+        HostRow row;
+        QStringList names;
+    } cases[] = {
+        {HostRow::Sound, {"bell.WAV", "ring.wav", "sub"}},
+        {HostRow::Program, {"sub", "tool"}},
+        {HostRow::File, {"bell.WAV", "notes.txt", "ring.wav", "song.mp3", "sub", "tool"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Listed(c.row, folder, current, c.names), c.names);
+    }
+    // Without a current path (or one whose folder is gone): the user's home.
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->directory().absolutePath(), QDir::homePath());
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::Directory);
+        dialog->reject();
+    });
+    ChooseHostPath(kHostBrowse[3], QStringLiteral("/no/such/folder/x"), nullptr);
 }
 
 } // namespace
