@@ -7,6 +7,7 @@
 #include "core/common/Utf.h"
 #include "core/config/FixedText.h"
 #include "core/config/ProfileDefaults.h"
+#include "core/config/ProfileRanges.h"
 #include "core/i18n/UiStrings.h"
 
 #include <string_view>
@@ -168,8 +169,18 @@ ConfigStore::LoadOutcome ConfigStore::ReadProfile(const std::filesystem::path& p
             outcome.result = ProfileLoad::Rejected;
             return outcome;
         }
-        currentProfile_ = ProfileFromBytes(read.bytes);
+        const RepairedProfile loaded = RepairLoadedProfile(read.bytes, ChineseUi());
+        currentProfile_ = loaded.record;
         outcome.result = ProfileLoad::Loaded;
+        if (loaded.Damaged()) {
+            // Damaged values are never sent to the mouse. The file is written back repaired,
+            // so the damage is told once.
+            ShowSystemBox(ProfileRepairText(loaded, path, ChineseUi()));
+            const ProfileBytes bytes = ProfileToBytes(loaded.record);
+            if (files_.WriteFileAtomic(path, bytes) == FileError::None) {
+                Remember(path, bytes);
+            }
+        }
         return outcome;
     }
     if (!IsMissing(read.error)) {

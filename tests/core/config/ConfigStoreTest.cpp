@@ -307,14 +307,22 @@ TEST_F(ConfigStoreTest, LoadProfileFileAcceptsShortFilesAndKeepsMemoryOnRejectio
     Seed();
     ASSERT_TRUE(store.LoadDirectory());
 
-    // A short file with the magic is a profile whose missing tail is zero.
-    std::vector<uint8_t> shortFile = Bytes(Marked(42));
+    // A short file with the magic is damaged: what it holds is kept, what it lacks takes the
+    // defaults, the user is told naming it, and the file is written back whole.
+    std::vector<uint8_t> shortFile = Bytes(Marked(17));
     shortFile.resize(100);
     WriteAll(tmp / "short.cfg", shortFile);
+    sink.lines.clear();
     EXPECT_EQ(store.LoadProfileFile(tmp / "short.cfg", true), ProfileLoad::Loaded);
-    std::vector<uint8_t> expected = shortFile;
-    expected.resize(kProfileRecordSize, 0);
+    std::vector<uint8_t> expected = Bytes(DefaultProfile(false));
+    std::copy(shortFile.begin(), shortFile.end(), expected.begin());
     EXPECT_EQ(Bytes(store.CurrentProfile()), expected);
+    EXPECT_EQ(ReadAll(tmp / "short.cfg"), expected);
+    EXPECT_EQ(sink.lines, std::vector<std::string>{
+                              "[Info] " + Path(tmp / "short.cfg") +
+                              " is damaged: it is shorter than a profile (100 of 22156 bytes). "
+                              "The settings it lacks and any out of range were set to their "
+                              "defaults."});
 
     const std::vector<uint8_t> before = Bytes(store.CurrentProfile());
     WriteAll(tmp / "bad.cfg", Bytes(Rejected()));
@@ -328,6 +336,56 @@ TEST_F(ConfigStoreTest, LoadProfileFileAcceptsShortFilesAndKeepsMemoryOnRejectio
     EXPECT_TRUE(sink.lines.empty());
     EXPECT_EQ(files.writes, writesBefore);
     EXPECT_FALSE(std::filesystem::exists(tmp / "none.cfg"));
+}
+
+// Values no profile holds (seen in the field: a pointer speed of 74991778, 2987 wheel lines)
+// and a file cut to half its size: on load, from the start or a switch, each damaged field gets
+// its default, the user is told once naming the file, and the file is written back repaired.
+TEST_F(ConfigStoreTest, ADamagedProfileIsRepairedOnLoadAndToldOnce)
+{
+    ProfileRecord ranged = Marked(12);
+    ranged.pointerSpeed = 74991778;
+    ranged.wheelLines = 2987;
+    std::vector<uint8_t> half = Bytes(Marked(13));
+    half.resize(kProfileRecordSize / 2);
+    struct Case {
+        const char* name;
+        size_t slot;
+        std::vector<uint8_t> file;
+        std::string told; // after the file's path
+    };
+    const Case cases[] = {
+        {"out of range, at the start", 0, Bytes(ranged),
+         " held settings out of range, which were set to their defaults: pointer speed, "
+         "wheel lines."},
+        {"half a profile, at a switch", 2, half,
+         " is damaged: it is shorter than a profile (11078 of 22156 bytes). The settings it "
+         "lacks and any out of range were set to their defaults."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Seed();
+        WriteAll(SlotFile(c.slot), c.file);
+        for (int start = 0; start < 2; ++start) {
+            ConfigStore loaded(files, sink, strings, data);
+            sink.lines.clear();
+            ASSERT_TRUE(loaded.LoadDirectory());
+            if (c.slot != 0) {
+                ASSERT_EQ(loaded.SwitchProfile(c.slot), ProfileLoad::Loaded);
+            }
+            const ProfileRecord& p = loaded.CurrentProfile();
+            EXPECT_EQ(p.pointerSpeed, 10);
+            EXPECT_EQ(p.wheelLines, 3);
+            EXPECT_EQ(p.dpiStages, kDefaultDpiStages);
+            EXPECT_EQ(p.buttons[6].function, DefaultProfile(false).buttons[6].function);
+            EXPECT_EQ(ReadAll(SlotFile(c.slot)), Bytes(p)) << "written back repaired";
+            EXPECT_EQ(sink.lines,
+                      start == 0
+                          ? std::vector<std::string>{"[Info] " + Path(SlotFile(c.slot)) + c.told}
+                          : std::vector<std::string>{})
+                << "start " << start;
+        }
+    }
 }
 
 TEST_F(ConfigStoreTest, SwitchProfile)
@@ -720,7 +778,7 @@ TEST_F(ConfigStoreTest, EveryArrivingProfileBringsItsOwnMacroLinksAndMissingMacr
         m.id = id;
         return m;
     });
-    ProfileRecord withMacros = Marked(30);
+    ProfileRecord withMacros = Marked(19);
     withMacros.buttons[4].function = 6; // back: a stored macro
     withMacros.buttons[4].macroId = kStored;
     withMacros.buttons[3].function = 6; // forward: a macro the table lacks
