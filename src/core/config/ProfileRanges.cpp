@@ -2,12 +2,12 @@
 
 #include "core/buttons/ButtonDefaults.h"
 #include "core/buttons/FunctionCatalogue.h"
-#include "core/buttons/MainSetTexts.h"
 #include "core/common/LittleEndian.h"
 #include "core/common/Utf.h"
 #include "core/config/FixedText.h"
 #include "core/config/ProfileDefaults.h"
 #include "core/device/DeviceFormats.h"
+#include "core/i18n/PageLabels.h"
 #include "core/lighting/LedColour.h"
 #include "core/lighting/LightingMode.h"
 
@@ -155,7 +155,10 @@ RepairedProfile RepairLoadedProfile(std::span<const uint8_t> bytes, bool chinese
             const int32_t function = ToCode(kDefaultFunctions[i]);
             button.function = function;
             SetText(button.displayName, FunctionName(function, chineseUi));
-            before.push_back(mainset::kTabCaptions[i]);
+            // The button's name as its tab shows it.
+            const auto& tab = kPageLabels[static_cast<size_t>(PageLabel::TabLeft) + i].texts;
+            before.push_back({tab[static_cast<size_t>(kLanguageSimplifiedChinese - 1)],
+                              tab[static_cast<size_t>(kLanguageEnglish - 1)]});
         }
     }
     if (!DpiStagesHold(record.dpiStages)) {
