@@ -180,8 +180,14 @@ void CDlgInfo::paintEvent(QPaintEvent*)
     painter.setPen(ToQColor(infobox::kMessageColour));
     const QRect box = ToQRect(infobox::kMessageBox);
     const int textHeight = MessageHeight();
-    if (textHeight <= box.height()) {
+    if (textHeight <= box.height() && !text_.contains(QLatin1Char('\n'))) {
         painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
+    } else if (textHeight <= box.height()) {
+        // Lines of their own, centred in the box as a single line is.
+        DrawWrappedText(
+            painter,
+            QRect(box.left(), box.top() + (box.height() - textHeight) / 2, box.width(), textHeight),
+            text_);
     } else {
         // Wrapped at words below the box, never cut: the box grew to hold it.
         DrawWrappedText(painter, QRect(box.left(), box.top(), box.width(), textHeight), text_);

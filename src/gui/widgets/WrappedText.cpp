@@ -28,17 +28,23 @@ qreal LayOut(QTextLayout& layout, int width)
     return y;
 }
 
+// A layout takes the text's line breaks only as line separators.
+QString WithLineSeparators(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QChar(QChar::LineSeparator));
+}
+
 } // namespace
 
 int WrappedTextHeight(const QString& text, const QFont& font, int width)
 {
-    QTextLayout layout(text, font);
+    QTextLayout layout(WithLineSeparators(text), font);
     return static_cast<int>(std::ceil(LayOut(layout, width)));
 }
 
 void DrawWrappedText(QPainter& painter, const QRect& box, const QString& text)
 {
-    QTextLayout layout(text, painter.font());
+    QTextLayout layout(WithLineSeparators(text), painter.font());
     LayOut(layout, box.width());
     layout.draw(&painter, box.topLeft());
 }

@@ -5,6 +5,7 @@
 #include "gui/widgets/QtConvert.h"
 #include "gui/widgets/QtMessageSink.h"
 #include "gui/widgets/UiLanguage.h"
+#include "gui/widgets/WrappedText.h"
 #include "support/gui/QtTestHelpers.h"
 
 #include <QGuiApplication>
@@ -142,6 +143,43 @@ TEST_F(InfoBox, ReturnPressesOkAndEscapeCancelsInEveryStyle)
         WhenModal<CDlgInfo>([&c](CDlgInfo* shown) { QTest::keyClick(shown, c.key); });
         EXPECT_EQ(box.exec(), c.result);
     }
+}
+
+TEST_F(InfoBox, ALineBreakOfTheMessageStartsANewLine)
+{
+    // Two short lines: the second starts below the first, whether or not the box must grow.
+    const QFont font = CDlgInfo().font();
+    const int width = infobox::kMessageBox.Width();
+    const int oneLine = WrappedTextHeight(QStringLiteral("Run this"), font, width);
+    EXPECT_GE(WrappedTextHeight(QStringLiteral("Run\nthis"), font, width), 2 * oneLine);
+
+    const QColor slate = ToQColor(infobox::kMessageColour);
+    CDlgInfo joined;
+    joined.SetText(QStringLiteral("Run this command:"));
+    joined.Prepare();
+    joined.show();
+    CDlgInfo broken;
+    broken.SetText(QStringLiteral("Run\nthis command:"));
+    broken.Prepare();
+    broken.show();
+    // The broken text's ink spans two lines, the joined one's a single line.
+    const QRect box = ToQRect(infobox::kMessageBox);
+    const auto inkHeight = [&](CDlgInfo& drawn) {
+        const QImage image = Drawn(drawn);
+        int top = -1;
+        int bottom = -1;
+        // The message's rows, and those the box grows by for a second line.
+        for (int y = box.top(); y <= box.bottom() + oneLine; ++y) {
+            if (CountNear(image, QRect(box.left(), y, box.width(), 1), slate, 60) > 0) {
+                top = top < 0 ? y : top;
+                bottom = y;
+            }
+        }
+        return top < 0 ? 0 : bottom - top + 1;
+    };
+    const int single = inkHeight(joined);
+    ASSERT_GT(single, 0);
+    EXPECT_GT(inkHeight(broken), single + oneLine / 2);
 }
 
 TEST_F(InfoBox, ShortMessageCentredInItsBoxLongOneWrapsBelowAndTheBoxGrows)
