@@ -59,4 +59,9 @@ std::u16string MouseAccessNotice(const DeviceSurvey& survey, std::string_view fi
     return std::u16string(kRefused.In(chineseUi));
 }
 
+bool MouseNoticeWaitsForOk(const DeviceSurvey& survey)
+{
+    return survey.status == MouseStatus::NotUsable;
+}
+
 } // namespace qx71

@@ -14,4 +14,8 @@ namespace qx71 {
 std::u16string MouseAccessNotice(const DeviceSurvey& survey, std::string_view fixCommand,
                                  bool chineseUi);
 
+// Whether the notice for this survey holds a fix to read: its box then waits for OK instead of
+// counting down.
+bool MouseNoticeWaitsForOk(const DeviceSurvey& survey);
+
 } // namespace qx71

@@ -428,20 +428,22 @@ bool CQX710DriverDlg::OpenDevice()
 
 void CQX710DriverDlg::ReportNotFound()
 {
-    Notice(NotFoundText());
+    messages_->Show(NotFoundMessage(MessageKind::CountDownBox));
     RequestClose();
 }
 
-std::u16string CQX710DriverDlg::NotFoundText()
+UserMessage CQX710DriverDlg::NotFoundMessage(MessageKind absentKind)
 {
     if (services_.nodes == nullptr) {
-        return DeviceNoticeText(DeviceNotice::NotFound, ChineseUi());
+        return {absentKind, {}, DeviceNoticeText(DeviceNotice::NotFound, ChineseUi())};
     }
     // The survey of "qx71ctl devices": a mouse that is plugged in but does not open is told
     // apart from an absent one, with the reason and the fix.
     const DeviceSurvey survey = SurveyDevices(services_.hid, *services_.nodes, &services_.monitor,
                                               UsbIdentity{}, UpdateModeIdentity());
-    return MouseAccessNotice(survey, services_.accessFix, ChineseUi());
+    return {MouseNoticeWaitsForOk(survey) ? MessageKind::InfoBox : absentKind,
+            {},
+            MouseAccessNotice(survey, services_.accessFix, ChineseUi())};
 }
 
 bool CQX710DriverDlg::TellIfNoMouse()
@@ -449,7 +451,7 @@ bool CQX710DriverDlg::TellIfNoMouse()
     if (link_->IsOpen() || applyController_->Busy()) {
         return false;
     }
-    messages_->Show({MessageKind::InfoBox, {}, NotFoundText()});
+    messages_->Show(NotFoundMessage(MessageKind::InfoBox));
     return true;
 }
 

@@ -73,8 +73,9 @@ public:
     void RequestClose();
     // Hide button and Alt+F4.
     void HideToTray();
-    // "Cannot be found", or why a plugged-in mouse cannot be opened and how to fix it.
-    std::u16string NotFoundText();
+    // "Cannot be found" in a box of `absentKind`, or why a plugged-in mouse cannot be opened
+    // and how to fix it, in a box that waits for OK.
+    UserMessage NotFoundMessage(MessageKind absentKind);
     // Apply and Restore defaults without a link to the mouse: says why nothing is sent.
     bool TellIfNoMouse();
     // Follows the notification area as it comes and goes: a panel that starts later gets the

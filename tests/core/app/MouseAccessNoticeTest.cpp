@@ -33,23 +33,28 @@ TEST(MouseAccessNotice, SaysWhyAPluggedInMouseCannotBeOpenedAndHowToFixIt)
         DeviceSurvey survey;
         std::string fix;
         std::string text;
+        bool waitsForOk; // a fix or a reason to read
     } cases[] = {
-        {"absent", Survey(MouseStatus::Absent, NodeAccess::Missing, false), fix, notFound},
-        {"update mode", Survey(MouseStatus::UpdateMode, NodeAccess::Missing, false), fix, notFound},
+        {"absent", Survey(MouseStatus::Absent, NodeAccess::Missing, false), fix, notFound, false},
+        {"update mode", Survey(MouseStatus::UpdateMode, NodeAccess::Missing, false), fix, notFound,
+         false},
         {"denied with a rule", Survey(MouseStatus::NotUsable, NodeAccess::PermissionDenied), fix,
-         denied + "Run this command, then start the program again:\nsudo udevadm trigger"},
+         denied + "Run this command, then start the program again:\nsudo udevadm trigger", true},
         {"denied without a rule", Survey(MouseStatus::NotUsable, NodeAccess::PermissionDenied), "",
-         denied + "Install the qx71 package: it lets the user at this computer use the mouse."},
+         denied + "Install the qx71 package: it lets the user at this computer use the mouse.",
+         true},
         {"busy", Survey(MouseStatus::NotUsable, NodeAccess::Busy), fix,
          "The QX71 gaming mouse is plugged in, but another program holds it. Close that "
-         "program, then start this one again."},
-        {"refused", Survey(MouseStatus::NotUsable, NodeAccess::Failed), fix, refused},
+         "program, then start this one again.",
+         true},
+        {"refused", Survey(MouseStatus::NotUsable, NodeAccess::Failed), fix, refused, true},
         {"no vendor interface", Survey(MouseStatus::NotUsable, NodeAccess::Missing, false), fix,
-         refused},
+         refused, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Utf16ToUtf8(MouseAccessNotice(c.survey, c.fix, false)), c.text);
+        EXPECT_EQ(MouseNoticeWaitsForOk(c.survey), c.waitsForOk);
     }
     const std::u16string chinese =
         MouseAccessNotice(Survey(MouseStatus::NotUsable, NodeAccess::PermissionDenied), fix, true);

@@ -419,6 +419,7 @@ TEST_F(MainWindowTest, AMouseThatIsPluggedInButMayNotBeOpenedIsToldWithTheFix)
     EXPECT_EQ(messages.shown[0].text,
               u"The QX71 gaming mouse is plugged in, but this user may not open it (permission "
               u"denied).\nRun this command, then start the program again:\nsudo udevadm trigger");
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::InfoBox) << "the fix stays until it was read";
     EXPECT_FALSE(window->isVisible());
 }
 
