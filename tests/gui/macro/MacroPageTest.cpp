@@ -196,6 +196,30 @@ TEST_F(MacroPage, LeavingThePageStopsARecordingAndStoresIt)
                                        MakeMacroEvent(MacroEventKind::KeyUp, 0x42)}));
 }
 
+TEST_F(MacroPage, HidingTheWindowSuspendsARecordingAndShowingItGoesOn)
+{
+    const uint32_t id = StoreMacro(kCustomise, 7, u"target");
+    CDlgMacro& p = Page();
+    Click(Button(MacroControl::NoDelay));
+    Click(Button(MacroControl::Record));
+    p.OnKeyEvent(0x42, 0);
+    p.SuspendCapture();
+    // The keys stop coming; the recording stays open and nothing is stored behind the user.
+    EXPECT_TRUE(p.Editor().Recording());
+    EXPECT_EQ(Button(MacroControl::Record)->Caption(), QStringLiteral("Stop Record"));
+    EXPECT_FALSE(fixture.hooks.KeyRecording());
+    EXPECT_EQ(EventsOnDisk(id),
+              (std::vector<MacroEvent>{MakeMacroEvent(MacroEventKind::KeyDown, 0x41),
+                                       MakeMacroEvent(MacroEventKind::KeyUp, 0x41)}));
+    p.ResumeCapture();
+    EXPECT_TRUE(fixture.hooks.KeyRecording());
+    p.OnKeyEvent(0x42, kReleased);
+    Click(Button(MacroControl::Record));
+    EXPECT_EQ(EventsOnDisk(id),
+              (std::vector<MacroEvent>{MakeMacroEvent(MacroEventKind::KeyDown, 0x42),
+                                       MakeMacroEvent(MacroEventKind::KeyUp, 0x42)}));
+}
+
 TEST_F(MacroPage, RenameInPlaceWithEnterAndFocusLossAndABlankNameIsRefused)
 {
     const uint32_t id = StoreMacro(kCustomise, 7, u"target");
