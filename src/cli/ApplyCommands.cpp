@@ -5,6 +5,7 @@
 #include "cli/CliWritePass.h"
 #include "cli/Commands.h"
 
+#include "core/common/PathText.h"
 #include "core/common/Utf.h"
 #include "core/config/ConfigStore.h"
 #include "core/macro/MacroLibrary.h"
@@ -116,7 +117,7 @@ void StatsReset(CliContext& context)
                      context.DataDir() / "Sts.cfg");
     if (!model.Reset()) {
         context.Fail("The statistics could not be saved to " +
-                     (context.DataDir() / "Sts.cfg").string());
+                     PathToUtf8(context.DataDir() / "Sts.cfg"));
         return;
     }
     context.Print({{"reset", true}}, [] { std::cout << "Statistics reset.\n"; });

@@ -1,12 +1,12 @@
 // autostart on|off|status: the desktop starts the window hidden at the user's login.
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/SystemBackends.h"
 
 #include "core/app/AutostartEntry.h"
-#include "core/app/StartupDirs.h"
-#include "platform/linux/ProcessEnvironment.h"
 
 #include <iostream>
+#include <optional>
 #include <system_error>
 
 namespace qx71 {
@@ -15,14 +15,23 @@ namespace {
 
 constexpr const char* kWindowProgram = "qx71";
 
-std::filesystem::path EntryPath()
+// The entry's path, or nullopt (after saying why) where the system has none.
+std::optional<std::filesystem::path> EntryPath(CliContext& context)
 {
-    return AutostartPath(FormConfigHome(ReadDataDirEnvironment()));
+    std::optional<std::filesystem::path> path = SystemAutostartPath();
+    if (!path) {
+        context.Fail("This build has no window program to start at login.");
+    }
+    return path;
 }
 
 void Status(CliContext& context)
 {
-    const std::filesystem::path path = EntryPath();
+    const std::optional<std::filesystem::path> entry = EntryPath(context);
+    if (!entry) {
+        return;
+    }
+    const std::filesystem::path& path = *entry;
     const bool on = context.Files().Exists(path);
     context.Print({{"autostart", on}, {"path", path.string()}},
                   [&] { std::cout << (on ? "on: " + path.string() : std::string("off")) << '\n'; });
@@ -30,7 +39,11 @@ void Status(CliContext& context)
 
 void On(CliContext& context)
 {
-    const std::filesystem::path path = EntryPath();
+    const std::optional<std::filesystem::path> entry = EntryPath(context);
+    if (!entry) {
+        return;
+    }
+    const std::filesystem::path& path = *entry;
     const std::string text = AutostartEntryText(context.InstallDir() / kWindowProgram);
     const std::vector<uint8_t> bytes(text.begin(), text.end());
     if (!context.Files().CreateDirectories(path.parent_path()) ||
@@ -44,7 +57,11 @@ void On(CliContext& context)
 
 void Off(CliContext& context)
 {
-    const std::filesystem::path path = EntryPath();
+    const std::optional<std::filesystem::path> entry = EntryPath(context);
+    if (!entry) {
+        return;
+    }
+    const std::filesystem::path& path = *entry;
     std::error_code error;
     std::filesystem::remove(path, error);
     if (error) {

@@ -2,23 +2,20 @@
 
 #include "cli/CliParse.h"
 #include "cli/EditSession.h"
+#include "cli/SystemBackends.h"
 
+#include "core/app/IDeviceMonitor.h"
 #include "core/app/StartupDirs.h"
 #include "core/common/GuardedFileSystem.h"
+#include "core/common/IFolderLock.h"
+#include "core/common/PathText.h"
 #include "core/common/Utf.h"
+#include "core/device/DeviceSurvey.h"
+#include "core/hooks/IPointerSettings.h"
 #include "core/i18n/LanguageSelection.h"
+#include "core/markup/ITextCodec.h"
 #include "core/markup/SharedMarkupDocument.h"
-#include "platform/hid/HidapiPlatform.h"
 #include "platform/hid/TracingHidPlatform.h"
-#include "platform/linux/DesktopPointerSettings.h"
-#include "platform/linux/HidrawNodeAccess.h"
-#include "platform/linux/IconvTextCodec.h"
-#include "platform/linux/PosixFileSystem.h"
-#include "platform/linux/PosixFolderLock.h"
-#include "platform/linux/ProcessEnvironment.h"
-#include "platform/linux/StaleTempFiles.h"
-#include "platform/linux/SteadyClock.h"
-#include "platform/linux/UdevDeviceMonitor.h"
 #include "platform/sim/SimulatedQx71.h"
 
 #include <CLI/CLI.hpp>
@@ -46,7 +43,7 @@ CliContext::~CliContext() = default;
 IClock& CliContext::Clock()
 {
     if (!clock_) {
-        clock_ = std::make_unique<SteadyClock>();
+        clock_ = MakeSystemClock();
     }
     return *clock_;
 }
@@ -54,7 +51,7 @@ IClock& CliContext::Clock()
 IFileSystem& CliContext::Files()
 {
     if (!files_) {
-        systemFiles_ = std::make_unique<PosixFileSystem>();
+        systemFiles_ = MakeSystemFileSystem();
         files_ = std::make_unique<GuardedFileSystem>(
             *systemFiles_, Messages(), SettingsFiles(DataDirPath()),
             [this] { return language_ && language_->ChineseUi() == 1; });
@@ -83,7 +80,7 @@ IHidPlatform& CliContext::Hid()
             }
             hid_ = std::move(sim);
         } else {
-            hid_ = std::make_unique<HidapiPlatform>();
+            hid_ = MakeSystemHid();
         }
         if (!options.traceFile.empty()) {
             traced_ = std::make_unique<TracingHidPlatform>(*hid_, options.traceFile);
@@ -104,7 +101,7 @@ SimulatedQx71* CliContext::Simulator()
 IHidNodeAccess& CliContext::NodeAccess()
 {
     if (!nodeAccess_) {
-        nodeAccess_ = std::make_unique<HidrawNodeAccess>();
+        nodeAccess_ = MakeSystemNodeAccess();
     }
     return *nodeAccess_;
 }
@@ -122,15 +119,14 @@ IPointerSettings* CliContext::Pointer()
 {
     if (!pointerMade_) {
         pointerMade_ = true;
-        pointer_ = MakeDesktopPointerSettings(SessionFromEnvironment(),
-                                              FormConfigHome(ReadDataDirEnvironment()));
+        pointer_ = MakeSystemPointerSettings();
     }
     return pointer_.get();
 }
 
 std::string CliContext::PointerDesktopName()
 {
-    return std::string(PointerBackendName(ChoosePointerBackend(SessionFromEnvironment())));
+    return SystemPointerDesktopName();
 }
 
 IDeviceMonitor* CliContext::UsbMonitor()
@@ -143,20 +139,19 @@ IDeviceMonitor* CliContext::UsbMonitor()
     }
     if (!usbMonitor_) {
         // Only asked whether a device is present: nothing is ever posted.
-        usbMonitor_ = std::make_unique<UdevDeviceMonitor>([](std::function<void()>) {});
+        usbMonitor_ = MakeSystemUsbMonitor();
     }
     return usbMonitor_.get();
 }
 
 std::filesystem::path CliContext::InstallDir()
 {
-    return FormInstallDir(ExecutablePath());
+    return FormInstallDir(SystemExecutablePath());
 }
 
 std::filesystem::path CliContext::DataDirPath() const
 {
-    return options.dataDir.empty() ? FormDataDir(ReadDataDirEnvironment())
-                                   : std::filesystem::path(options.dataDir);
+    return options.dataDir.empty() ? SystemDataDir() : PathFromUtf8(options.dataDir);
 }
 
 std::filesystem::path CliContext::DataDir()
@@ -164,11 +159,11 @@ std::filesystem::path CliContext::DataDir()
     std::filesystem::path dir = DataDirPath();
     if (!seeded_) {
         Files().CreateDirectories(dir);
-        folderLock_ = std::make_unique<PosixFolderLock>(dir);
-        if (!folderLock_->LockWithin(kFolderLockWait)) {
+        folderLock_ = SystemLockFolder(dir, kFolderLockWait);
+        if (!folderLock_) {
             // Nothing was read or written yet: the call ends here.
             seeded_ = true;
-            Fail("The settings folder " + dir.string() +
+            Fail("The settings folder " + PathToUtf8(dir) +
                  " is in use by another program (the window or another qx71ctl); gave up after " +
                  std::to_string(kFolderLockWait.count()) + " s.");
             throw CLI::RuntimeError(exitCode);
@@ -180,7 +175,7 @@ std::filesystem::path CliContext::DataDir()
                 {MessageKind::SystemBox, u"Info", SeedFailureText(seeding, dir, false)});
         }
         // Temp files of a save that a killed run left behind.
-        RemoveStaleTempFiles(dir);
+        SystemRemoveStaleTempFiles(dir);
         seeded_ = true;
     }
     return dir;
@@ -189,7 +184,7 @@ std::filesystem::path CliContext::DataDir()
 UiStrings& CliContext::Strings()
 {
     if (!language_) {
-        codec_ = std::make_unique<IconvTextCodec>();
+        codec_ = MakeSystemTextCodec();
         markup_ = std::make_unique<SharedMarkupDocument>(Files(), *codec_);
         language_ = std::make_unique<LanguageSelection>(Files(), Messages(), *markup_, strings_,
                                                         InstallDir(), DataDir());

@@ -26,7 +26,7 @@ class IHidNodeAccess;
 class IDeviceMonitor;
 class EditSession;
 class IPointerSettings;
-class PosixFolderLock;
+class IFolderLock;
 
 // How long a command waits for the window or another qx71ctl to finish with the settings.
 inline constexpr std::chrono::seconds kFolderLockWait{10};
@@ -116,7 +116,7 @@ private:
     std::unique_ptr<ITextCodec> codec_;
     std::unique_ptr<SharedMarkupDocument> markup_;
     std::unique_ptr<LanguageSelection> language_;
-    std::unique_ptr<PosixFolderLock> folderLock_;
+    std::unique_ptr<IFolderLock> folderLock_;
     bool seeded_ = false;
 };
 

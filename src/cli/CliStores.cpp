@@ -2,6 +2,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/EditSession.h"
+#include "core/common/PathText.h"
 #include "core/config/ConfigStore.h"
 #include "core/device/CUSBDriver.h"
 #include "core/device/DeviceSurvey.h"
@@ -50,7 +51,7 @@ std::unique_ptr<MacroLibrary> OpenLibrary(CliContext& context)
     auto library = std::make_unique<MacroLibrary>(
         context.Files(), context.Messages(), context.Strings(), context.DataDir() / kMacroFileName);
     if (!library->LoadMacroFile() && library->WriteProtected()) {
-        context.Fail(library->FilePath().string() + " cannot be read");
+        context.Fail(PathToUtf8(library->FilePath()) + " cannot be read");
         return nullptr;
     }
     return library;

@@ -2,13 +2,13 @@
 
 #include "cli/CliContext.h"
 #include "cli/CliStores.h"
+#include "cli/SystemBackends.h"
 
 #include "core/config/ApplyController.h"
 #include "core/config/ConfigStore.h"
 #include "core/device/CUSBDriver.h"
+#include "core/hooks/IPointerSettings.h"
 #include "core/macro/MacroLibrary.h"
-
-#include <unistd.h>
 
 #include <condition_variable>
 #include <cstdlib>
@@ -81,7 +81,7 @@ bool WriteToMouse(CliContext& context, ConfigStore& store, bool restoreDefaults,
                                [&](uint32_t id) { return library->FindMacro(id); },
                                {}};
     ApplyController apply(store, context.Messages(), services, queue.Poster());
-    const bool showProgress = !context.options.json && ::isatty(STDERR_FILENO) != 0;
+    const bool showProgress = !context.options.json && SystemStderrIsTerminal();
     bool finished = false;
     std::optional<WriteFailure> failure;
     apply.SetObserver({[&](int percent) {

@@ -4,11 +4,10 @@
 #include "cli/Commands.h"
 #include "cli/DevicesReport.h"
 #include "cli/EditSession.h"
+#include "cli/SystemBackends.h"
 
-#include "core/app/WaylandNotice.h"
 #include "core/common/Hex.h"
 #include "core/device/CUSBDriver.h"
-#include "platform/linux/DesktopPointerSettings.h"
 #include "platform/sim/SimulatedQx71.h"
 
 #include <iomanip>
@@ -94,13 +93,13 @@ void Devices(CliContext& context)
     const DeviceSurvey survey =
         SurveyDevices(context.Hid(), context.NodeAccess(), context.UsbMonitor(), mouse, updateMode);
     const DevicesReport report = ReportDevices(
-        survey, AdviseUdevRule(context.InstallDir(), context.systemRoot), mouse, updateMode);
+        survey, SystemAccessAdvice(context.InstallDir(), context.systemRoot), mouse, updateMode);
     // The session decides what the input hooks can see.
-    const SessionDescription session = SessionFromEnvironment();
+    const SystemSessionReport session = DescribeSystemSession();
     nlohmann::json data = report.json;
-    data["session"] = {{"type", SessionTypeName(session)},
-                       {"hooksSeeOnlyX11Windows", IsWaylandSession(session)}};
-    context.Print(data, [&] { std::cout << SessionReport(session) << report.text; });
+    data["session"] = {{"type", session.type},
+                       {"hooksSeeOnlyX11Windows", session.hooksSeeOnlyX11Windows}};
+    context.Print(data, [&] { std::cout << session.text << report.text; });
     if (context.exitCode == 0) {
         context.exitCode = report.exitCode;
     }

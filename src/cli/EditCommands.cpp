@@ -9,6 +9,7 @@
 #include "core/buttons/ChooserModel.h"
 #include "core/buttons/FunctionCatalogue.h"
 #include "core/buttons/KeyUsageMap.h"
+#include "core/common/PathText.h"
 #include "core/common/Utf.h"
 #include "core/config/FixedText.h"
 #include "core/macro/MacroCategories.h"
@@ -155,7 +156,7 @@ std::string HostPath(const std::string& text, std::u16string& path)
     if (text.empty()) {
         return "the path is empty";
     }
-    std::filesystem::path p(text);
+    std::filesystem::path p = PathFromUtf8(text);
     if (p.is_relative()) {
         std::error_code error;
         if (!std::filesystem::exists(p, error)) {
@@ -166,7 +167,7 @@ std::string HostPath(const std::string& text, std::u16string& path)
             return text + " cannot be made absolute";
         }
     }
-    path = Utf8ToUtf16(p.string());
+    path = Utf8ToUtf16(PathToUtf8(p));
     if (path.size() > kMaxHostPathUnits) {
         return "the path is longer than " + std::to_string(kMaxHostPathUnits) + " characters";
     }

@@ -2,20 +2,21 @@
 #include "cli/CliContext.h"
 #include "cli/CliStores.h"
 #include "cli/Commands.h"
+#include "cli/SystemBackends.h"
 
 #include "core/common/Hex.h"
+#include "core/common/PathText.h"
 #include "core/common/Sha256.h"
 #include "core/common/Utf.h"
 #include "core/device/CUSBDriver.h"
+#include "core/markup/ITextCodec.h"
 #include "core/markup/SharedMarkupDocument.h"
 #include "core/update/DownloadRules.h"
 #include "core/update/FirmwareUpdate.h"
 #include "core/update/FirmwareVersion.h"
+#include "core/update/IDownloader.h"
 #include "core/update/UpdateDescription.h"
 #include "core/update/UpdatePaths.h"
-#include "platform/linux/IconvTextCodec.h"
-#include "platform/linux/ProcessEnvironment.h"
-#include "platform/net/CurlDownloader.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -36,13 +37,7 @@ constexpr size_t kHashChunk = 64 * 1024;
 // A private folder for a description that is read once and not kept.
 class ScratchFolder {
 public:
-    ScratchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qx71-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
+    ScratchFolder() : path_(SystemMakeScratchFolder()) {}
     ~ScratchFolder()
     {
         std::error_code ec;
@@ -62,12 +57,12 @@ UpdatePaths Paths(CliContext& context)
 {
     const std::filesystem::path installDir = context.InstallDir();
     return FormUpdatePaths(installDir, context.DataDir(),
-                           CanWriteUnder(installDir / "FWUpdate" / "new_version"));
+                           SystemCanWriteUnder(installDir / "FWUpdate" / "new_version"));
 }
 
 // The online description, fetched into a scratch folder and read. nullopt (after printing
 // why) when it could not be fetched.
-std::optional<FirmwareOffer> FetchOnlineOffer(CliContext& context, CurlDownloader& downloader,
+std::optional<FirmwareOffer> FetchOnlineOffer(CliContext& context, IDownloader& downloader,
                                               const std::string& address,
                                               const DownloadLimits& limits)
 {
@@ -83,8 +78,8 @@ std::optional<FirmwareOffer> FetchOnlineOffer(CliContext& context, CurlDownloade
                      DownloadErrorText(result));
         return std::nullopt;
     }
-    IconvTextCodec codec;
-    SharedMarkupDocument markup(context.Files(), codec);
+    const std::unique_ptr<ITextCodec> codec = MakeSystemTextCodec();
+    SharedMarkupDocument markup(context.Files(), *codec);
     return ReadUpdateDescription(markup, file);
 }
 
@@ -115,16 +110,20 @@ void Check(CliContext& context)
     const UpdatePaths paths = Paths(context);
     std::optional<FirmwareOffer> local;
     {
-        IconvTextCodec codec;
-        SharedMarkupDocument markup(context.Files(), codec);
+        const std::unique_ptr<ITextCodec> codec = MakeSystemTextCodec();
+        SharedMarkupDocument markup(context.Files(), *codec);
         local = ReadUpdateDescription(markup, paths.LocalDescription(context.Files()));
     }
 
-    const std::string address = DescriptionAddress(UpdateServer(ReadUpdateServerEnvironment()));
+    const std::string address = DescriptionAddress(UpdateServer(SystemUpdateServerEnvironment()));
     std::optional<FirmwareOffer> online;
     if (!address.empty()) {
-        CurlDownloader downloader;
-        online = FetchOnlineOffer(context, downloader, address, kCheckLimits);
+        const std::unique_ptr<IDownloader> downloader = MakeSystemDownloader();
+        if (!downloader) {
+            context.Fail("this build cannot download: no online check");
+            return;
+        }
+        online = FetchOnlineOffer(context, *downloader, address, kCheckLimits);
         if (!online) {
             return;
         }
@@ -183,14 +182,18 @@ std::optional<std::string> HashFile(const std::filesystem::path& file)
 
 void Download(CliContext& context, const std::string& output)
 {
-    const std::string address = DescriptionAddress(UpdateServer(ReadUpdateServerEnvironment()));
+    const std::string address = DescriptionAddress(UpdateServer(SystemUpdateServerEnvironment()));
     if (address.empty()) {
         context.Fail("no update server is set (QX71_UPDATE_SERVER)");
         return;
     }
-    CurlDownloader downloader;
+    const std::unique_ptr<IDownloader> downloader = MakeSystemDownloader();
+    if (!downloader) {
+        context.Fail("this build cannot download firmware");
+        return;
+    }
     const std::optional<FirmwareOffer> online =
-        FetchOnlineOffer(context, downloader, address, kDescriptionLimits);
+        FetchOnlineOffer(context, *downloader, address, kDescriptionLimits);
     if (!online) {
         return;
     }
@@ -202,7 +205,7 @@ void Download(CliContext& context, const std::string& output)
     const std::filesystem::path destination =
         output.empty() ? Paths(context).image : std::filesystem::absolute(output);
     context.Files().CreateDirectories(destination.parent_path());
-    const DownloadResult result = downloader.Download(url, destination, kImageLimits);
+    const DownloadResult result = downloader->Download(url, destination, kImageLimits);
     if (!result.ok()) {
         context.Fail("cannot download the firmware image " + url + ": " +
                      DownloadErrorText(result));
@@ -210,17 +213,17 @@ void Download(CliContext& context, const std::string& output)
     }
     const std::optional<std::string> sha256 = HashFile(destination);
     if (!sha256) {
-        context.Fail("cannot read the downloaded image " + destination.string());
+        context.Fail("cannot read the downloaded image " + PathToUtf8(destination));
         return;
     }
     const nlohmann::json data = {
-        {"path", destination.string()},
+        {"path", PathToUtf8(destination)},
         {"size", result.bytes},
         {"sha256", *sha256},
         {"url", url},
     };
     context.Print(data, [&] {
-        std::cout << "path:   " << destination.string() << '\n'
+        std::cout << "path:   " << PathToUtf8(destination) << '\n'
                   << "size:   " << result.bytes << '\n'
                   << "sha256: " << *sha256 << '\n';
     });

@@ -1,14 +1,15 @@
 // lang check FILE, lang list: the language files and the stored language choice.
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/SystemBackends.h"
 
 #include "core/common/Utf.h"
 #include "core/i18n/LanguageSelection.h"
 #include "core/i18n/LanguageTable.h"
 #include "core/i18n/LoadUiStrings.h"
 #include "core/i18n/UiStrings.h"
+#include "core/markup/ITextCodec.h"
 #include "core/markup/SharedMarkupDocument.h"
-#include "platform/linux/IconvTextCodec.h"
 
 #include <iomanip>
 #include <iostream>
@@ -40,8 +41,8 @@ std::string ReadErrorText(FileError error)
 
 void Check(CliContext& context, const std::string& file)
 {
-    IconvTextCodec codec;
-    SharedMarkupDocument shared(context.Files(), codec);
+    const std::unique_ptr<ITextCodec> codec = MakeSystemTextCodec();
+    SharedMarkupDocument shared(context.Files(), *codec);
     const LanguageFileReport report = CheckLanguageFile(shared, file);
     const bool readable = report.load.readError == FileError::None;
 
@@ -87,8 +88,8 @@ void Check(CliContext& context, const std::string& file)
 
 void List(CliContext& context)
 {
-    IconvTextCodec codec;
-    SharedMarkupDocument shared(context.Files(), codec);
+    const std::unique_ptr<ITextCodec> codec = MakeSystemTextCodec();
+    SharedMarkupDocument shared(context.Files(), *codec);
     UiStrings strings;
     const auto installDir = context.InstallDir();
     LanguageSelection selection(context.Files(), context.Messages(), shared, strings, installDir,

@@ -6,6 +6,7 @@
 
 #include "core/buttons/MacroKeyNames.h"
 #include "core/common/Hex.h"
+#include "core/common/PathText.h"
 #include "core/common/Utf.h"
 #include "core/config/ConfigStore.h"
 #include "core/config/StoreMacroUsage.h"
@@ -206,7 +207,7 @@ void Add(CliContext& context, const MacroOptions& o)
         return;
     case MacroStoreResult::Invalid:
     case MacroStoreResult::WriteFailed:
-        context.Fail(library->FilePath().string() + " could not be written");
+        context.Fail(PathToUtf8(library->FilePath()) + " could not be written");
         return;
     }
     const nlohmann::json data = MacroSummary(built->record);
@@ -227,7 +228,7 @@ void Delete(CliContext& context, const MacroOptions& o)
         return;
     }
     if (library->DeleteMacro(record->id) != FileError::None) {
-        context.Fail(library->FilePath().string() + " could not be written");
+        context.Fail(PathToUtf8(library->FilePath()) + " could not be written");
         return;
     }
     context.Print({{"deleted", record->id}, {"idText", IdText(record->id)}},

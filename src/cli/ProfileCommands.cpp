@@ -9,6 +9,7 @@
 #include "core/buttons/FunctionCatalogue.h"
 #include "core/buttons/HostActionPage.h"
 #include "core/buttons/MainSetModel.h"
+#include "core/common/PathText.h"
 #include "core/common/Utf.h"
 #include "core/config/ConfigStore.h"
 #include "core/config/FixedText.h"
@@ -41,7 +42,7 @@ void List(CliContext& context)
             {"valid", slot.slotMagic == kSlotMagic},
             {"active", slot.active != 0},
             {"current", store->CurrentSlot() == n},
-            {"path", store->SlotPath(n).string()},
+            {"path", PathToUtf8(store->SlotPath(n))},
         });
     }
     const nlohmann::json data = {{"currentSlot", store->CurrentSlot() + 1}, {"slots", slots}};
@@ -78,7 +79,7 @@ nlohmann::json ProfileJson(const ConfigStore& store, const MissingFlags& missing
     }
     return {
         {"slot", store.CurrentSlot() + 1},
-        {"path", store.SlotPath(store.CurrentSlot()).string()},
+        {"path", PathToUtf8(store.SlotPath(store.CurrentSlot()))},
         {"buttons", buttons},
         {"dpiStages", p.dpiStages},
         {"sheightLevel", p.sheightLevel},
@@ -173,7 +174,7 @@ void PrintProfile(const ConfigStore& store, const MissingFlags& missing)
 {
     const ProfileRecord& p = store.CurrentProfile();
     std::cout << "Profile " << store.CurrentSlot() + 1 << " ("
-              << store.SlotPath(store.CurrentSlot()).string() << ")\n";
+              << PathToUtf8(store.SlotPath(store.CurrentSlot())) << ")\n";
     for (size_t i = 0; i < kProfileButtons; ++i) {
         const ButtonAssignment& b = p.buttons[i];
         std::cout << "  " << std::left << std::setw(16) << kButtonNames[i] << std::setw(9)

@@ -23,7 +23,7 @@ std::string MatchWord(RuleMatch match)
 bool Report(CliContext& context, const FocusRuleStore& store, RulesResult result,
             const std::string& program)
 {
-    const std::string path = store.Path().string();
+    const std::string path = PathToUtf8(store.Path());
     switch (result) {
     case RulesResult::Done:
         return true;
@@ -71,7 +71,7 @@ void List(CliContext& context)
     for (const FocusRule& rule : store.Rules()) {
         rules.push_back(RuleJson(rule));
     }
-    context.Print({{"file", store.Path().string()}, {"rules", rules}}, [&] {
+    context.Print({{"file", PathToUtf8(store.Path())}, {"rules", rules}}, [&] {
         if (store.Rules().empty()) {
             std::cout << "No rules: the profile follows no program.\n";
         }

@@ -3,10 +3,13 @@
 #include "cli/CliContext.h"
 #include "cli/CommandSegments.h"
 #include "cli/EditSession.h"
+#include "cli/SystemBackends.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -21,8 +24,10 @@ std::vector<std::string> Reversed(std::vector<std::string> words)
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    const std::string name = argc > 0 ? argv[0] : "qx71ctl";
+    // UTF-8 words on every system, the program's name first.
+    const std::vector<std::string> words = qx71::SystemCommandLine(argc, argv);
+    const std::vector<std::string> args(words.begin() + (words.empty() ? 0 : 1), words.end());
+    const std::string name = words.empty() ? "qx71ctl" : words.front();
     constexpr const char* kDescription = "qx71ctl - configure the QX71 gaming mouse";
 
     // Every part is checked before the first command runs, so a mistyped last command leaves

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/common/IFileSystem.h"
-#include "platform/linux/PosixFileSystem.h"
+#include "support/SystemBackends.h"
 
 #include <map>
 #include <optional>
@@ -35,7 +35,7 @@ public:
         return real.RemoveFile(path);
     }
 
-    PosixFileSystem real;
+    test::SystemFileSystem real;
     std::optional<FileError> writeError;
     std::map<std::filesystem::path, FileError> readFaults;
     int writes = 0;

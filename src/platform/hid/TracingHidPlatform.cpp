@@ -1,13 +1,17 @@
 #include "platform/hid/TracingHidPlatform.h"
 
 #include "core/common/Hex.h"
+#include "core/common/PathText.h"
 
 #include <ostream>
 
 namespace qx71 {
 
+// Binary: the trace has plain line ends on every system, so traces compare byte for byte.
 TracingHidPlatform::TracingHidPlatform(IHidPlatform& inner, const std::string& file)
-    : inner_(inner), file_(std::make_unique<std::ofstream>(file, std::ios::trunc)), out_(*file_)
+    : inner_(inner), file_(std::make_unique<std::ofstream>(PathFromUtf8(file),
+                                                           std::ios::binary | std::ios::trunc)),
+      out_(*file_)
 {
 }
 

@@ -1,7 +1,7 @@
 #include "core/app/StartupDirs.h"
 
 #include "core/common/Utf.h"
-#include "platform/linux/PosixFileSystem.h"
+#include "support/SystemBackends.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ protected:
     TempDir tmp;
     std::filesystem::path install = tmp / "install";
     std::filesystem::path data = tmp / "user/.config/TOLVI/QX71";
-    PosixFileSystem fs;
+    test::SystemFileSystem fs;
 };
 
 TEST_F(SeedDataDirTest, FirstStartCreatesTheFoldersAndCopiesEveryFile)
@@ -132,7 +132,7 @@ public:
         return real.RemoveFile(path);
     }
 
-    PosixFileSystem real;
+    test::SystemFileSystem real;
     size_t freeBytes = 0;
 };
 

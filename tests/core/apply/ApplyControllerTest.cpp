@@ -8,11 +8,11 @@
 #include "core/macro/MacroInUse.h"
 #include "core/macro/MacroRecord.h"
 #include "platform/hid/TracingHidPlatform.h"
-#include "platform/linux/PosixFileSystem.h"
 #include "platform/sim/SimulatedQx71.h"
 #include "support/FakeClock.h"
 #include "support/MacroFixtures.h"
 #include "support/RecordingMessageSink.h"
+#include "support/SystemBackends.h"
 #include "support/TaskQueue.h"
 #include "support/TempDir.h"
 
@@ -56,7 +56,7 @@ protected:
     }
 
     test::TempDir tmp;
-    PosixFileSystem fs;
+    test::SystemFileSystem fs;
     test::RecordingMessageSink sink;
     UiStrings strings;
     ConfigStore store{fs, sink, strings, tmp.path()};
@@ -251,7 +251,7 @@ struct MacroApplyRig {
     }
 
     test::TempDir tmp;
-    PosixFileSystem fs;
+    test::SystemFileSystem fs;
     test::RecordingMessageSink sink;
     UiStrings strings;
     ConfigStore store{fs, sink, strings, tmp.path()};

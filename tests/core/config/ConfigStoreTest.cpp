@@ -7,7 +7,7 @@
 #include "core/config/ProfileDefaults.h"
 #include "core/config/StoreMacroUsage.h"
 #include "core/i18n/UiStrings.h"
-#include "platform/linux/PosixFileSystem.h"
+#include "support/SystemBackends.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +66,7 @@ public:
         return real.RemoveFile(path);
     }
 
-    PosixFileSystem real;
+    test::SystemFileSystem real;
     std::map<std::filesystem::path, FileError> readFaults;
     std::map<std::filesystem::path, FileError> writeFaults;
     int writes = 0;

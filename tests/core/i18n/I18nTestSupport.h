@@ -3,8 +3,8 @@
 #include "core/common/IMessageSink.h"
 #include "core/i18n/UiStrings.h"
 #include "core/markup/SharedMarkupDocument.h"
-#include "platform/linux/IconvTextCodec.h"
 #include "support/FaultyFileSystem.h"
+#include "support/SystemBackends.h"
 
 #include <optional>
 #include <string>

@@ -19,8 +19,8 @@ using test::TempDir;
 
 struct Fixture {
     TempDir tmp;
-    PosixFileSystem files;
-    IconvTextCodec codec;
+    test::SystemFileSystem files;
+    test::SystemTextCodec codec;
     SharedMarkupDocument shared{files, codec};
     UiStrings strings;
 

@@ -37,7 +37,7 @@ protected:
     std::filesystem::path install = tmp / "install";
     std::filesystem::path data = tmp / "data";
     test::FaultyFileSystem files;
-    IconvTextCodec codec;
+    test::SystemTextCodec codec;
     SharedMarkupDocument shared{files, codec};
     UiStrings strings;
     test::RecordingMessageSink messages;

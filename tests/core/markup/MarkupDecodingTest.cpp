@@ -153,24 +153,9 @@ TEST(MarkupDecoding, EncodingNamesIncludeTheCommonAliases)
     };
     for (const auto& [name, codePage] : names) {
         EXPECT_EQ(CodePageOfEncodingName(name), codePage) << name;
-        EXPECT_TRUE(IconvTextCodec::IconvName(codePage).has_value()) << codePage;
     }
     EXPECT_FALSE(CodePageOfEncodingName("utf-9").has_value());
     EXPECT_GE(EncodingNameCount(), 200u);
-}
-
-TEST(MarkupDecoding, CodecReplacesBadBytesAndKeepsGoing)
-{
-    IconvTextCodec codec;
-    std::u16string out;
-    const uint8_t gbk[] = {0xD6, 0xD0, 0xFF, 'a', 0xD6};
-    ASSERT_TRUE(codec.ToUtf16(936, gbk, out));
-    EXPECT_EQ(out, u"\u4E2D\uFFFDa\uFFFD");
-    out.clear();
-    const uint8_t holes[] = {0x81, 0x80};
-    ASSERT_TRUE(codec.ToUtf16(1252, holes, out));
-    EXPECT_EQ(out, u"\u0081\u20AC");
-    EXPECT_FALSE(codec.ToUtf16(4242, holes, out));
 }
 
 } // namespace

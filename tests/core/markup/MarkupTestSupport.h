@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/markup/MarkupDocument.h"
-#include "platform/linux/IconvTextCodec.h"
-#include "platform/linux/PosixFileSystem.h"
+#include "support/SystemBackends.h"
 
 #include <string>
 #include <vector>
@@ -11,8 +10,8 @@ namespace qx71::test {
 
 // A document over the real file system and the iconv codec.
 struct MarkupFixture {
-    PosixFileSystem files;
-    IconvTextCodec codec;
+    test::SystemFileSystem files;
+    test::SystemTextCodec codec;
     MarkupDocument doc{files, codec};
 
     bool LoadBytes(const std::string& bytes)

@@ -3,10 +3,10 @@
 
 #include "core/common/Utf.h"
 #include "core/i18n/UiStrings.h"
-#include "platform/linux/PosixFileSystem.h"
 #include "support/FakeClock.h"
 #include "support/FaultyFileSystem.h"
 #include "support/RecordingMessageSink.h"
+#include "support/SystemBackends.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +26,7 @@ class StatsTest : public ::testing::Test {
 protected:
     StatsTest() { strings.Set("str_msg5", u"Access denied."); }
     TempDir tmp;
-    PosixFileSystem fs;
+    test::SystemFileSystem fs;
     test::RecordingMessageSink sink;
     UiStrings strings;
     StatsModel model{fs, sink, strings, tmp / "Sts.cfg"};

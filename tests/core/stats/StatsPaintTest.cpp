@@ -3,8 +3,8 @@
 #include "core/stats/StatsModel.h"
 
 #include "core/i18n/UiStrings.h"
-#include "platform/linux/PosixFileSystem.h"
 #include "support/RecordingMessageSink.h"
+#include "support/SystemBackends.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ protected:
         ASSERT_TRUE(model.Load());
     }
     TempDir tmp;
-    PosixFileSystem fs;
+    test::SystemFileSystem fs;
     test::RecordingMessageSink sink;
     UiStrings strings;
     StatsModel model{fs, sink, strings, tmp / "Sts.cfg"};

@@ -1,9 +1,8 @@
 #include "core/update/FirmwareUpdate.h"
 #include "core/markup/SharedMarkupDocument.h"
 #include "core/update/UpdateTexts.h"
-#include "platform/linux/IconvTextCodec.h"
-#include "platform/linux/PosixFileSystem.h"
 #include "support/ScriptedDownloader.h"
+#include "support/SystemBackends.h"
 #include "support/TaskQueue.h"
 #include "support/TempDir.h"
 #include "support/UpdateFakes.h"
@@ -73,8 +72,8 @@ protected:
     }
 
     TempDir tmp;
-    PosixFileSystem files;
-    IconvTextCodec codec;
+    test::SystemFileSystem files;
+    test::SystemTextCodec codec;
     SharedMarkupDocument markup{files, codec};
     ScriptedDownloader downloader;
     FakeUpdateHost host;
