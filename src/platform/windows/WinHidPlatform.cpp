@@ -6,9 +6,9 @@
 
 #include <setupapi.h>
 
-// MinGW-w64's HID headers declare the functions without C linkage.
+// MinGW-w64's HID headers declare the functions without C linkage. hidsdi.h brings hidusage.h
+// and hidpi.h, in the order they need.
 extern "C" {
-#include <hidpi.h>
 #include <hidsdi.h>
 }
 

@@ -97,7 +97,7 @@ TEST(WinFileSystem, CopyNeverOverwritesAndFoldersAreMadeWithParents)
 {
     TempDir dir;
     WinFileSystem fs;
-    const std::filesystem::path deep = dir / L"TOLVI" / L"QX71" / L"Profile";
+    const std::filesystem::path deep = dir.path() / L"TOLVI" / L"QX71" / L"Profile";
     ASSERT_TRUE(fs.CreateDirectories(deep));
     EXPECT_TRUE(fs.IsDirectory(deep));
     WriteAll(dir / "from.cfg", kNew);
