@@ -1,6 +1,7 @@
 # qx71ctl.exe under Wine, end to end: the simulated mouse's info and apply (whose trace must
 # equal the Linux build's byte for byte), the profile list in DataDir under the temporary-files
-# folder, and the HID walk over Wine's own devices, which finds no QX71.
+# folder, the pointer settings set and read back, and the HID walk over Wine's own devices,
+# which finds no QX71.
 # Arguments: qx71ctl.exe, the Linux qx71ctl, the Wine runner.
 set -euo pipefail
 exe="$1"
@@ -37,6 +38,18 @@ cmp "$work/linux/trace2" "$work/win/trace2" || fail "the defaults' traces differ
 list=$(ctl --json profile list | tr -d ' \n')
 [[ "$list" == *'\\TOLVI\\QX71\\Profile\\Profile1.cfg"'* ]] || fail "DataDir is not under TOLVI\\QX71: $list"
 [[ "$list" == *'"currentSlot":1'* ]] || fail "profile list: $list"
+
+# The pointer settings of a pass go to Windows (SystemParametersInfoW, here Wine's registry),
+# and pointer show reads them back from there.
+ctl --simulate --data-dir "$(winpath "$work/win/data")" pointer set --speed 7 --precision on --wheel-lines 5 > /dev/null
+show=$(ctl --json pointer show | tr -d ' \n')
+[[ "$show" == *'"desktop":"Windows"'* ]] || fail "pointer show names no Windows desktop: $show"
+[[ "$show" == *'"current":{"precision":true,"speed":7,"wheelLines":5}'* ]] || fail "pointer show: $show"
+# One screen per notch is checked by the platform suite, in one process: Wine keeps it as the
+# unsigned number and a fresh process reads that back as 2147483647.
+ctl --simulate --data-dir "$(winpath "$work/win/data")" pointer set --speed 12 --precision off --wheel-lines 3 > /dev/null
+show=$(ctl --json pointer show | tr -d ' \n')
+[[ "$show" == *'"current":{"precision":false,"speed":12,"wheelLines":3}'* ]] || fail "pointer show: $show"
 
 # The real HID walk: Wine's own HID devices are walked and skipped; no QX71.
 status=0

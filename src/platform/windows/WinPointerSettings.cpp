@@ -26,8 +26,9 @@ bool WinPointerSettings::SetSpeed(int speed)
     if (speed < kMinSpeed || speed > kMaxSpeed) {
         return false;
     }
-    // The speed travels in the pointer argument itself.
-    return ::SystemParametersInfoW(SPI_SETMOUSESPEED, 0,
+    // Windows takes the speed from the pointer argument itself and ignores the number one; Wine
+    // stores the number one and ignores the pointer (it would store 0). Both carry it.
+    return ::SystemParametersInfoW(SPI_SETMOUSESPEED, static_cast<UINT>(speed),
                                    reinterpret_cast<PVOID>(static_cast<intptr_t>(speed)),
                                    kWriteAndBroadcast) != FALSE;
 }
