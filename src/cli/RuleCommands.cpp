@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 
+#include "core/common/PathText.h"
 #include "core/focus/FocusRuleFile.h"
 #include "core/focus/FocusRuleStore.h"
 

@@ -171,11 +171,17 @@ bool WinFileSystem::CreateDirectories(const std::filesystem::path& path)
     return !ec && IsFolder(path);
 }
 
-bool WinFileSystem::CopyFileNoOverwrite(const std::filesystem::path& from,
-                                        const std::filesystem::path& to)
+FileError WinFileSystem::RemoveFile(const std::filesystem::path& path)
 {
-    // bFailIfExists: a file that is there is never replaced.
-    return ::CopyFileW(from.c_str(), to.c_str(), TRUE) != FALSE;
+    if (::DeleteFileW(path.c_str()) != FALSE) {
+        return FileError::None;
+    }
+    const DWORD error = ::GetLastError();
+    // Not there, nor its folder: nothing to remove.
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+        return FileError::None;
+    }
+    return FileErrorFromWin32(error, path);
 }
 
 } // namespace qx71

@@ -21,8 +21,7 @@ public:
     bool Exists(const std::filesystem::path& path) override;
     bool IsDirectory(const std::filesystem::path& path) override;
     bool CreateDirectories(const std::filesystem::path& path) override;
-    bool CopyFileNoOverwrite(const std::filesystem::path& from,
-                             const std::filesystem::path& to) override;
+    FileError RemoveFile(const std::filesystem::path& path) override;
 
     void SetWriteFault(WriteFault fault) { writeFault_ = std::move(fault); }
 

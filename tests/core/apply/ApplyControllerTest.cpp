@@ -373,7 +373,7 @@ struct MacroListRig {
     }
 
     test::TempDir tmp;
-    PosixFileSystem fs;
+    test::SystemFileSystem fs;
     test::RecordingMessageSink sink;
     UiStrings strings;
     ConfigStore store{fs, sink, strings, tmp.path()};

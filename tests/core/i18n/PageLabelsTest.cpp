@@ -15,8 +15,8 @@ namespace qx71 {
 namespace {
 
 struct Fixture {
-    PosixFileSystem files;
-    IconvTextCodec codec;
+    test::SystemFileSystem files;
+    test::SystemTextCodec codec;
     SharedMarkupDocument shared{files, codec};
     UiStrings strings;
 };

@@ -93,20 +93,21 @@ TEST(WinFileSystem, ARefusedFileIsAccessDenied)
     EXPECT_EQ(ReadAll(file), std::vector<uint8_t>(kOld.begin(), kOld.end()));
 }
 
-TEST(WinFileSystem, CopyNeverOverwritesAndFoldersAreMadeWithParents)
+TEST(WinFileSystem, FoldersAreMadeWithParentsAndRemovingAnAbsentFileIsNoError)
 {
     TempDir dir;
     WinFileSystem fs;
     const std::filesystem::path deep = dir.path() / L"TOLVI" / L"QX71" / L"Profile";
     ASSERT_TRUE(fs.CreateDirectories(deep));
     EXPECT_TRUE(fs.IsDirectory(deep));
-    WriteAll(dir / "from.cfg", kNew);
-    WriteAll(deep / "to.cfg", kOld);
-    EXPECT_FALSE(fs.CopyFileNoOverwrite(dir / "from.cfg", deep / "to.cfg"));
-    EXPECT_EQ(ReadAll(deep / "to.cfg"), std::vector<uint8_t>(kOld.begin(), kOld.end()));
-    EXPECT_TRUE(fs.CopyFileNoOverwrite(dir / "from.cfg", deep / "new.cfg"));
-    EXPECT_TRUE(fs.Exists(deep / "new.cfg"));
-    EXPECT_FALSE(fs.Exists(deep / "absent.cfg"));
+    WriteAll(deep / "gone.cfg", kOld);
+    EXPECT_TRUE(fs.Exists(deep / "gone.cfg"));
+    EXPECT_EQ(fs.RemoveFile(deep / "gone.cfg"), FileError::None);
+    EXPECT_FALSE(fs.Exists(deep / "gone.cfg"));
+    EXPECT_EQ(fs.RemoveFile(deep / "gone.cfg"), FileError::None);
+    EXPECT_EQ(fs.RemoveFile(dir / "no-folder" / "x.cfg"), FileError::None);
+    EXPECT_EQ(fs.RemoveFile(deep), FileError::NotRegular);
+    EXPECT_TRUE(fs.IsDirectory(deep));
 }
 
 TEST(WinStaleTempFiles, RemovesOnlyTempFilesOfEndedWriters)
