@@ -2,15 +2,6 @@
 
 namespace qx71 {
 
-namespace {
-
-constexpr BilingualText kNotUsedHere{u"此桌面不使用此设置。",
-                                     u"This desktop does not use this setting."};
-constexpr BilingualText kDesktopKeepsThem{u"此桌面自行保存这些设置。",
-                                          u"This desktop keeps these settings itself."};
-
-} // namespace
-
 bool PointerSupport::Has(PointerSetting setting) const
 {
     switch (setting) {
@@ -24,12 +15,21 @@ bool PointerSupport::Has(PointerSetting setting) const
     return false;
 }
 
-std::u16string_view PointerSettingNote(PointerSupport support, PointerSetting setting, bool chinese)
+std::optional<PageLabel> PointerSettingNote(PointerSupport support, PointerSetting setting)
 {
     if (support.Has(setting)) {
-        return {};
+        return std::nullopt;
     }
-    return (support.Any() ? kNotUsedHere : kDesktopKeepsThem).In(chinese);
+    return support.Any() ? PageLabel::NoteSettingNotUsed : PageLabel::NoteDesktopKeepsSettings;
+}
+
+PointerPageNotes PointerNotes(PointerSupport support)
+{
+    std::optional<PageLabel> pointer = PointerSettingNote(support, PointerSetting::Speed);
+    if (!pointer) {
+        pointer = PointerSettingNote(support, PointerSetting::Precision);
+    }
+    return {pointer, PointerSettingNote(support, PointerSetting::WheelLines)};
 }
 
 std::string PointerSupportList(PointerSupport support)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/common/BilingualText.h"
+#include "core/i18n/PageLabels.h"
 
 #include <optional>
 #include <string>
@@ -31,11 +31,18 @@ struct PointerValues {
     std::optional<int> wheelLines; // lines per notch, or the one-screen value
 };
 
-// The note that tells the user a control changes nothing here; empty when the setting is kept.
+// The note that tells the user a control changes nothing here; none when the setting is kept.
 // A desktop that keeps none of them (a Wayland compositor without a known store) gets a note
 // that says the desktop keeps them itself.
-std::u16string_view PointerSettingNote(PointerSupport support, PointerSetting setting,
-                                       bool chinese);
+std::optional<PageLabel> PointerSettingNote(PointerSupport support, PointerSetting setting);
+
+// The button page's two notes: one under the pointer speed and precision (the speed's note,
+// else the precision's), one under the wheel controls.
+struct PointerPageNotes {
+    std::optional<PageLabel> pointer;
+    std::optional<PageLabel> wheel;
+};
+PointerPageNotes PointerNotes(PointerSupport support);
 
 // "speed, precision" style list of the kept settings for the command line; "none" when empty.
 std::string PointerSupportList(PointerSupport support);

@@ -6,8 +6,8 @@ namespace qx71 {
 
 // Columns: Simplified Chinese, English, French, Korean, German, Italian, Spanish, Dutch,
 // Portuguese (Portugal, as pt.xml), Russian, Ukrainian, Traditional Chinese. The pointer
-// speed's ends in Russian are the desktop's own "Ниже"/"Выше": "Медленно" does not fit. A label that a
-// language file gives keeps only its English text here, for a file that lacks the key.
+// speed's ends in Russian are the desktop's own "Ниже"/"Выше": "Медленно" does not fit. A label
+// that a language file gives keeps only its English text here, for a file that lacks the key.
 const std::array<PageLabelEntry, kPageLabelCount> kPageLabels{{
     {"DpiSection", "str_dpi_setting", {u"", u"DPI settings"}},
     {"SpeedSection", "str_mouseSpeed", {u"", u"Pointer speed"}},
@@ -134,6 +134,27 @@ const std::array<PageLabelEntry, kPageLabelCount> kPageLabels{{
       u"Bijwerken bezig, even geduld\u2026", u"Atualização em curso, aguarde\u2026",
       u"Идёт обновление, подождите\u2026", u"Триває оновлення, зачекайте\u2026",
       u"更新進行中，請稍候..."}},
+    {"NoteSettingNotUsed",
+     "",
+     {u"此桌面不使用此设置。", u"This desktop does not use this setting.",
+      u"Ce bureau n'utilise pas ce réglage.", u"이 데스크톱은 이 설정을 사용하지 않습니다.",
+      u"Dieser Desktop verwendet diese Einstellung nicht.",
+      u"Questo desktop non usa questa impostazione.", u"Este escritorio no usa este ajuste.",
+      u"Deze desktop gebruikt deze instelling niet.",
+      u"Este ambiente de trabalho não usa esta definição.",
+      u"Этот рабочий стол не использует этот параметр.",
+      u"Ця стільниця не використовує цей параметр.", u"此桌面不使用此設定。"}},
+    {"NoteDesktopKeepsSettings",
+     "",
+     {u"此桌面自行保存这些设置。", u"This desktop keeps these settings itself.",
+      u"Ce bureau gère lui-même ces réglages.", u"이 데스크톱이 이 설정을 직접 관리합니다.",
+      u"Dieser Desktop verwaltet diese Einstellungen selbst.",
+      u"Questo desktop gestisce da sé queste impostazioni.",
+      u"Este escritorio gestiona estos ajustes por sí mismo.",
+      u"Deze desktop beheert deze instellingen zelf.",
+      u"Este ambiente de trabalho gere estas definições.",
+      u"Этот рабочий стол сам хранит эти настройки.", u"Ця стільниця сама зберігає ці параметри.",
+      u"此桌面自行儲存這些設定。"}},
 }};
 
 ResolvedLabel ResolveLabel(PageLabel label, LanguageId language, const UiStrings& strings)

@@ -50,6 +50,9 @@ enum class PageLabel : size_t {
     StopRecord,
     // The progress dialog of a firmware update.
     UpdateInProgress,
+    // The button page's notes on pointer settings that the desktop in use does not follow.
+    NoteSettingNotUsed,
+    NoteDesktopKeepsSettings,
     Count
 };
 inline constexpr size_t kPageLabelCount = static_cast<size_t>(PageLabel::Count);

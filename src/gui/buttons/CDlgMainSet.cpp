@@ -497,26 +497,6 @@ void CDlgMainSet::paintEvent(QPaintEvent*)
     for (const TextLayout& text : TextLayouts()) {
         DrawTextLayout(painter, text);
     }
-    // The settings this desktop ignores are named next to their controls.
-    const PointerSupport support = Context().pointerSupport;
-    const bool chinese = ChineseUi();
-    std::u16string_view pointerNote = PointerSettingNote(support, PointerSetting::Speed, chinese);
-    if (pointerNote.empty()) {
-        pointerNote = PointerSettingNote(support, PointerSetting::Precision, chinese);
-    }
-    const std::u16string_view wheelNote =
-        PointerSettingNote(support, PointerSetting::WheelLines, chinese);
-    painter.setFont(ShellDlgFont(kPointerNotePixelSize));
-    painter.setPen(ToQColor(kitcolours::kHintText));
-    for (const auto& [area, note] :
-         {std::pair{ms::kPointerNoteArea, pointerNote}, std::pair{ms::kWheelNoteArea, wheelNote}}) {
-        if (!note.empty()) {
-            const QRect box = ToQRect(area);
-            painter.drawText(
-                box, Qt::AlignLeft | Qt::AlignVCenter,
-                painter.fontMetrics().elidedText(ToQString(note), Qt::ElideRight, box.width()));
-        }
-    }
 }
 
 std::vector<TextLayout> CDlgMainSet::TextLayouts() const
@@ -527,6 +507,18 @@ std::vector<TextLayout> CDlgMainSet::TextLayouts() const
         out.push_back(LayOutLine(QStringLiteral("slider mark"),
                                  Label(mark.label, Context().strings), ShellDlgFont(kCaptionPixels),
                                  box, mark.align));
+    }
+    // The settings this desktop ignores are named next to their controls.
+    const PointerPageNotes notes = PointerNotes(Context().pointerSupport);
+    for (const auto& [area, note] : {std::pair{ms::kPointerNoteArea, notes.pointer},
+                                     std::pair{ms::kWheelNoteArea, notes.wheel}}) {
+        if (note) {
+            TextLayout text =
+                LayOutLine(QStringLiteral("pointer note"), Label(*note, Context().strings),
+                           ShellDlgFont(kPointerNotePixelSize), ToQRect(area), Qt::AlignLeft);
+            text.colour = ToQColor(kitcolours::kHintText);
+            out.push_back(std::move(text));
+        }
     }
     return out;
 }

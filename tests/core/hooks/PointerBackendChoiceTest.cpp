@@ -83,17 +83,30 @@ TEST(DesktopPointerSpeed, EveryProfileSpeedComesBackFromItsDesktopValue)
     EXPECT_FALSE(SpeedOfDesktop(-1.01));
 }
 
-TEST(PointerSettingNote, OnlyASettingTheDesktopIgnoresGetsANote)
+TEST(PointerSettingNote, OnlyASettingTheDesktopIgnoresGetsANoteAndThePageShowsOnePerArea)
 {
-    EXPECT_TRUE(PointerSettingNote(kAll, PointerSetting::WheelLines, false).empty());
-    EXPECT_TRUE(PointerSettingNote(kSpeedAndPrecision, PointerSetting::Speed, false).empty());
-    const std::u16string_view lines =
-        PointerSettingNote(kSpeedAndPrecision, PointerSetting::WheelLines, false);
-    EXPECT_EQ(lines, u"This desktop does not use this setting.");
-    EXPECT_NE(PointerSettingNote(kSpeedAndPrecision, PointerSetting::WheelLines, true), lines);
-    // A desktop that keeps none of them keeps them itself.
-    EXPECT_EQ(PointerSettingNote(kNothing, PointerSetting::Speed, false),
-              u"This desktop keeps these settings itself.");
+    using enum PageLabel;
+    const PointerSupport kSpeedOnly{true, false, false};
+    const PointerSupport kPrecisionAndLines{false, true, true};
+    const struct {
+        const char* what;
+        PointerSupport support;
+        std::optional<PageLabel> pointer;
+        std::optional<PageLabel> wheel;
+    } cases[] = {
+        {"a desktop that keeps all", kAll, std::nullopt, std::nullopt},
+        {"X11: no wheel setting", kSpeedAndPrecision, std::nullopt, NoteSettingNotUsed},
+        {"speed kept, precision not", kSpeedOnly, NoteSettingNotUsed, NoteSettingNotUsed},
+        {"speed not kept", kPrecisionAndLines, NoteSettingNotUsed, std::nullopt},
+        // A desktop that keeps none of them keeps them itself.
+        {"nothing kept", kNothing, NoteDesktopKeepsSettings, NoteDesktopKeepsSettings},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PointerPageNotes notes = PointerNotes(c.support);
+        EXPECT_EQ(notes.pointer, c.pointer);
+        EXPECT_EQ(notes.wheel, c.wheel);
+    }
     EXPECT_EQ(PointerSupportList(kSpeedAndPrecision), "speed, precision");
     EXPECT_EQ(PointerSupportList(kNothing), "none");
 }
