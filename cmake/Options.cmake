@@ -70,3 +70,10 @@ if(QX71_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
                                   CCACHE_SLOPPINESS=pch_defines,time_macros ${QX71_CCACHE})
   set(CMAKE_C_COMPILER_LAUNCHER ${CMAKE_CXX_COMPILER_LAUNCHER})
 endif()
+
+# mold links the many test programs several times faster than the default linker; it is used
+# when the machine has it (scripts/setup installs it) and nothing else changes with it.
+find_program(QX71_MOLD mold)
+if(QX71_MOLD AND NOT WIN32 AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  add_link_options(-fuse-ld=mold)
+endif()

@@ -7,3 +7,12 @@ function(qx71_qt_precompiled_headers target)
                             <QMouseEvent> <QPainter> <QPixmap> <QPointer> <QScreen> <QString>
                             <QTimer> <QWidget>)
 endfunction()
+
+# gtest and the standard headers that nearly every test source includes. A test program has a
+# handful of sources, but there are dozens of programs: the header is parsed once, by the
+# support library, and each program reuses it (same flags, so the compiler accepts it).
+function(qx71_test_precompiled_headers target)
+  target_precompile_headers(${target} PRIVATE <gtest/gtest.h> <array> <chrono> <cstdint>
+                            <filesystem> <functional> <map> <memory> <optional> <string>
+                            <string_view> <vector>)
+endfunction()

@@ -172,14 +172,14 @@ void DrawWell(QPainter& p, const Rect& r)
     p.restore();
 }
 
-// The large, faint marks that tell the panels apart at a glance.
+// The large, faint globe fills the web panel's empty upper half. The other panels have none:
+// beside their captioned buttons a second, larger copy of a button's glyph read as a disabled
+// button.
 void DrawPanelMarks(QPainter& p)
 {
     const QColor faint(52, 57, 66);
     p.save();
     DrawGlobe(p, Inner(kWebPanel).center() - QPointF(0, 40), 52, faint);
-    DrawFileArrow(p, QPointF(550, 404), 46, true, faint);
-    DrawChip(p, QPointF(330, 278), 18, faint);
     p.restore();
 }
 
