@@ -32,8 +32,8 @@ constexpr int32_t HostCode(HostRow row, ButtonIndex button)
                                 0x06u);
 }
 
-// Where a row's file dialog starts on the system the specification was written for; the
-// platform knows the folder.
+// Where a row's file dialog starts on Windows (the sounds, programs, documents or desktop
+// folder); the platform knows the folder.
 enum class HostBrowseStart : uint8_t { Sounds, Programs, Documents, Desktop };
 
 // What a row's dialog lets the user pick on this system.

@@ -28,6 +28,7 @@
 #include "platform/sim/SimulatedQx71.h"
 #include "support/FakeClock.h"
 #include "support/FakeTimerQueue.h"
+#include "support/NoHostServices.h"
 #include "support/RecordingMessageSink.h"
 #include "support/ScriptedDownloader.h"
 #include "support/TaskQueue.h"
@@ -53,22 +54,6 @@
 
 namespace qx71::gui {
 namespace {
-
-class NoLauncher final : public IHostLauncher {
-public:
-    bool PlaySound(const std::u16string&) override { return false; }
-    bool StartProgram(const std::u16string&) override { return false; }
-    bool OpenFile(const std::u16string&) override { return false; }
-    bool OpenFolder(const std::u16string&) override { return false; }
-};
-
-class NoStarter final : public IProcessStarter {
-public:
-    bool Start(const std::filesystem::path&, const std::vector<std::string>&) override
-    {
-        return false;
-    }
-};
 
 class AlwaysYes final : public IQuestionSink {
 public:
