@@ -14,6 +14,10 @@ function(qx71_install_programs)
       install(TARGETS ${program} RUNTIME DESTINATION ${QX71_LIB_DIR})
     endif()
   endforeach()
+  # The sound module that the window program opens from InstallDir at its first sound.
+  if(TARGET qx71sound)
+    install(TARGETS qx71sound LIBRARY DESTINATION ${QX71_LIB_DIR})
+  endif()
   # The links, after the programs they point at.
   install(CODE [[
     set(prefix "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
@@ -30,8 +34,9 @@ cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL qx71_install_programs)
 
 # Whatever the build put into InstallDir is installed, so data that generators add later comes
 # along. Data files all have an extension; the build's programs (tests, benchmarks, the two
-# above) have none and stay out.
-install(DIRECTORY ${QX71_INSTALL_DIR}/ DESTINATION ${QX71_LIB_DIR} FILES_MATCHING PATTERN "*.*")
+# above) have none and stay out, and the sound module is installed above as a library.
+install(DIRECTORY ${QX71_INSTALL_DIR}/ DESTINATION ${QX71_LIB_DIR} FILES_MATCHING PATTERN "*.*"
+        PATTERN "*.so" EXCLUDE)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME qx71)
@@ -51,8 +56,9 @@ lighting, five profiles and macros, shows usage statistics and checks for
 new firmware. The window program qx71 and the command-line tool qx71ctl
 work on the same settings. A udev rule gives the user at the seat access
 to the mouse, so neither needs root.")
-# Libraries from dpkg-shlibdeps; libcurl, which the downloader opens at its first download
-# (dpkg-shlibdeps cannot see it); the fonts the window draws its texts with.
+# Libraries from dpkg-shlibdeps (Qt Multimedia through the sound module); libcurl, which the
+# downloader opens at its first download (dpkg-shlibdeps cannot see it); the fonts the window
+# draws its texts with.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4 (>= 7.85.0), fonts-dejavu-core, fonts-wqy-microhei")
 # GIO with GNOME's schema and libdbus are opened where the desktop keeps the pointer settings

@@ -126,7 +126,7 @@ void CQX710DriverApp::CreateBackends()
     // The desktop's own store; its library is opened at the first Apply, not at start.
     pointer_ = MakeDesktopPointerSettings(SessionFromEnvironment(),
                                           FormConfigHome(ReadDataDirEnvironment()));
-    launcher_ = std::make_unique<QtHostLauncher>();
+    launcher_ = std::make_unique<QtHostLauncher>(installDir_ / QtHostLauncher::kSoundModuleFile);
     starter_ = std::make_unique<PosixProcessStarter>();
     cursor_ = std::make_unique<X11CursorPosition>();
     downloader_ = std::make_unique<CurlDownloader>();

@@ -42,6 +42,7 @@ done
 if [ -x "$install_dir/qx71" ]; then
   check "package lacks qx71" has /usr/lib/qx71/qx71
   check "package lacks the qx71 link" has "/usr/bin/qx71 -> ../lib/qx71/qx71"
+  check "package lacks the sound module" has /usr/lib/qx71/libqx71sound.so
 fi
 # Everything the build put into InstallDir as data (skins, Language, seed files, FWUpdate).
 count=0
@@ -69,6 +70,9 @@ dpkg-deb --field "$deb" Recommends > "$work/recommends"
 for rec in libglib2.0-0 gsettings-desktop-schemas libdbus-1-3 qt6-xdgdesktopportal-platformtheme; do
   check "Recommends lacks $rec" grep -q "$rec" "$work/recommends"
 done
+if [ -x "$install_dir/qx71" ]; then
+  check "Depends lacks Qt Multimedia (the sound module's)" grep -q "libqt6multimedia6" "$work/control"
+fi
 check "the package depends on a desktop" \
   bash -c "! grep -Eq 'gnome-shell|plasma|kwin|libkf5|libkf6' '$work/control'"
 dpkg-deb --ctrl-tarfile "$deb" | tar -t > "$work/ctrl"
@@ -91,6 +95,15 @@ check "profile list without five valid slots: $out" \
 # The first run seeded DataDir from the unpacked InstallDir.
 check "DataDir not seeded from the unpacked InstallDir" \
   cmp -s "$root/usr/lib/qx71/Profile/Profile1.cfg" "$data/Profile/Profile1.cfg"
+
+# The window program loads Qt Multimedia only with its sound module, at the first sound; the
+# module finds every library it needs.
+if [ -x "$root/usr/lib/qx71/qx71" ]; then
+  needed=$(readelf -d "$root/usr/lib/qx71/qx71" | grep NEEDED)
+  check "qx71 links Qt Multimedia: $needed" bash -c "! grep -q Multimedia <<< '$needed'"
+  missing=$(ldd "$root/usr/lib/qx71/libqx71sound.so" 2>&1 | grep -E "not found|not a dynamic")
+  check "the sound module lacks libraries: $missing" test -z "$missing"
+fi
 
 # Desktop entry and AppStream file.
 check "desktop entry invalid" desktop-file-validate "$root/usr/share/applications/qx71.desktop"

@@ -3,8 +3,9 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSoundEffect>
 #include <QUrl>
+
+#include <iostream>
 
 namespace qx71 {
 
@@ -26,13 +27,34 @@ bool OpenWithDesktop(const std::u16string& path)
 
 } // namespace
 
-QtHostLauncher::QtHostLauncher() = default;
+QtHostLauncher::QtHostLauncher(std::filesystem::path soundModule,
+                               std::function<void(const std::string&)> log)
+    : soundModuleFile_(std::move(soundModule)), log_(std::move(log))
+{
+    if (!log_) {
+        log_ = [](const std::string& line) { std::cerr << "qx71: " << line << '\n'; };
+    }
+}
 
 QtHostLauncher::~QtHostLauncher()
 {
-    if (sound_) {
-        sound_->stop();
+    if (player_ != nullptr) {
+        sound_.destroy(player_);
     }
+}
+
+bool QtHostLauncher::OpenSoundModule()
+{
+    if (!soundModuleOpen_) {
+        std::string error;
+        soundModuleOpen_ = sound_.Open(soundModuleFile_, error);
+        if (*soundModuleOpen_) {
+            player_ = sound_.create();
+        } else {
+            log_("sounds cannot be played: " + error);
+        }
+    }
+    return *soundModuleOpen_;
 }
 
 bool QtHostLauncher::PlaySound(const std::u16string& path)
@@ -41,19 +63,16 @@ bool QtHostLauncher::PlaySound(const std::u16string& path)
     if (file.isEmpty() || !QFileInfo(file).isFile()) {
         return false;
     }
-    if (!sound_) {
-        sound_ = std::make_unique<QSoundEffect>();
+    if (!OpenSoundModule()) {
+        return false;
     }
-    // A new press starts the sound again from the beginning.
-    sound_->stop();
-    sound_->setSource(QUrl::fromLocalFile(file));
-    sound_->play();
+    sound_.play(player_, path.data(), path.size());
     return true;
 }
 
 bool QtHostLauncher::SoundSettled() const
 {
-    return !sound_ || sound_->status() != QSoundEffect::Loading;
+    return player_ == nullptr || sound_.settled(player_) != 0;
 }
 
 bool QtHostLauncher::StartProgram(const std::u16string& path)

@@ -18,6 +18,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 namespace qx71 {
 namespace {
@@ -93,7 +95,7 @@ TEST(QtHostLauncher, StartsAProgramWithoutAShell)
         script << "#!/bin/sh\ntouch '" << marker.string() << "'\n";
     }
     std::filesystem::permissions(program, std::filesystem::perms::owner_all);
-    QtHostLauncher launcher;
+    QtHostLauncher launcher(QX71_TEST_SOUND_MODULE);
     ASSERT_TRUE(launcher.StartProgram(U16(program)));
     EXPECT_TRUE(ProcessUntil([&] { return std::filesystem::exists(marker); }));
 
@@ -109,7 +111,7 @@ TEST(QtHostLauncher, FilesAndFoldersGoToTheDesktopHandler)
 {
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "Open");
-    QtHostLauncher launcher;
+    QtHostLauncher launcher(QX71_TEST_SOUND_MODULE);
     EXPECT_TRUE(launcher.OpenFile(u"/home/user/My Files/notes.txt"));
     EXPECT_TRUE(launcher.OpenFolder(u"/home/user/My Files"));
     EXPECT_FALSE(launcher.OpenFile(u""));
@@ -119,36 +121,62 @@ TEST(QtHostLauncher, FilesAndFoldersGoToTheDesktopHandler)
     EXPECT_EQ(recorder.opened[1].toLocalFile(), QStringLiteral("/home/user/My Files"));
 }
 
+// A short WAV file of silence: 8-bit mono PCM, 8 kHz, 800 samples.
+void WriteSilentWav(const std::filesystem::path& wav)
+{
+    const uint32_t samples = 800;
+    std::ofstream out(wav, std::ios::binary);
+    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out << "RIFF";
+    u32(36 + samples);
+    out << "WAVEfmt ";
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(8000);
+    u32(8000);
+    u16(1);
+    u16(8);
+    out << "data";
+    u32(samples);
+    out << std::string(samples, '\x80');
+}
+
 TEST(QtHostLauncher, SoundsPlayWithoutAnAudioDeviceAndMissingFilesAreRefused)
 {
     test::TempDir tmp;
     const auto wav = tmp / "click.wav";
-    {
-        // 8-bit mono PCM, 8 kHz, 800 samples of silence.
-        const uint32_t samples = 800;
-        std::ofstream out(wav, std::ios::binary);
-        auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-        auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-        out << "RIFF";
-        u32(36 + samples);
-        out << "WAVEfmt ";
-        u32(16);
-        u16(1);
-        u16(1);
-        u32(8000);
-        u32(8000);
-        u16(1);
-        u16(8);
-        out << "data";
-        u32(samples);
-        out << std::string(samples, '\x80');
-    }
-    QtHostLauncher launcher;
+    WriteSilentWav(wav);
+    std::vector<std::string> logged;
+    QtHostLauncher launcher(QX71_TEST_SOUND_MODULE,
+                            [&](const std::string& line) { logged.push_back(line); });
     EXPECT_TRUE(launcher.PlaySound(U16(wav)));
     // A second press restarts it.
     EXPECT_TRUE(launcher.PlaySound(U16(wav)));
     EXPECT_FALSE(launcher.PlaySound(U16(tmp / "missing.wav")));
     EXPECT_TRUE(ProcessUntil([&] { return launcher.SoundSettled(); }));
+    EXPECT_TRUE(logged.empty());
+}
+
+TEST(QtHostLauncher, WithoutTheSoundModuleNoSoundPlaysAndTheReasonIsToldOnce)
+{
+    test::TempDir tmp;
+    const auto wav = tmp / "click.wav";
+    WriteSilentWav(wav);
+    // A module that is not there, and one that is no library.
+    const auto notALibrary = tmp / "libqx71sound.so";
+    std::ofstream(notALibrary) << "not a library";
+    for (const auto& module : {tmp / "missing" / "libqx71sound.so", notALibrary}) {
+        std::vector<std::string> logged;
+        QtHostLauncher launcher(module, [&](const std::string& line) { logged.push_back(line); });
+        EXPECT_FALSE(launcher.PlaySound(U16(wav)));
+        EXPECT_FALSE(launcher.PlaySound(U16(wav)));
+        EXPECT_TRUE(launcher.SoundSettled());
+        ASSERT_EQ(logged.size(), 1u) << module;
+        EXPECT_EQ(logged[0].rfind("sounds cannot be played: ", 0), 0u) << logged[0];
+        EXPECT_NE(logged[0].find("libqx71sound.so"), std::string::npos) << logged[0];
+    }
 }
 
 } // namespace
