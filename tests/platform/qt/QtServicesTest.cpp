@@ -5,6 +5,7 @@
 #include "support/TempDir.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -13,9 +14,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -78,6 +82,44 @@ TEST(SingleInstance, WhatAKilledCopyLeftBehindDoesNotBlockTheNextStart)
     SingleInstance later(name);
     EXPECT_EQ(later.Claim([] {}), SingleInstance::Role::Second);
     EXPECT_TRUE(ProcessUntil([&] { return shown == 1; }));
+}
+
+// What reaches the first copy's socket: only a whole show request shows the window, however
+// it is split; anything else is ignored and the copy keeps listening.
+TEST(SingleInstance, OnlyAWholeShowRequestShowsTheWindow)
+{
+    const QString name = UniqueName();
+    int shown = 0;
+    SingleInstance first(name);
+    ASSERT_EQ(first.Claim([&] { ++shown; }), SingleInstance::Role::First);
+    const std::string path = QFile::encodeName(QDir::temp().filePath(name)).toStdString();
+    struct Case {
+        std::vector<std::string> pieces;
+        int shows;
+    };
+    const Case cases[] = {
+        {{"show\n"}, 1},          {{"sh", "ow\n"}, 1}, {{"show\nshow\n"}, 2},
+        {{"hello\n", "show"}, 0}, {{"show"}, 0},       {{std::string(200, 'x')}, 0},
+    };
+    for (const Case& c : cases) {
+        const int before = shown;
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        ASSERT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+        for (const std::string& piece : c.pieces) {
+            ASSERT_EQ(::send(fd, piece.data(), piece.size(), MSG_NOSIGNAL),
+                      static_cast<ssize_t>(piece.size()));
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        ::close(fd);
+        // A whole request after it still gets through, so the case has been read by then.
+        SingleInstance later(name);
+        ASSERT_EQ(later.Claim([] {}), SingleInstance::Role::Second);
+        EXPECT_TRUE(ProcessUntil([&] { return shown == before + c.shows + 1; }))
+            << c.pieces.front() << ": " << shown - before - 1 << " shows";
+    }
 }
 
 std::u16string U16(const std::filesystem::path& path)
