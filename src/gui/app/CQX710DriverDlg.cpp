@@ -26,6 +26,7 @@
 #include "core/update/FlashingTool.h"
 #include "core/update/IProcessStarter.h"
 #include "core/update/UpdatePaths.h"
+#include "core/widgets/ButtonLook.h"
 #include "core/widgets/KitColours.h"
 #include "core/widgets/PopupMenuLayout.h"
 #include "core/widgets/SkinResources.h"
@@ -42,7 +43,9 @@
 #include "gui/widgets/Skins.h"
 #include "gui/widgets/UiLanguage.h"
 
+#include <array>
 #include <iostream>
+#include <string_view>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -55,6 +58,7 @@
 #include <QSessionManager>
 #include <QSpinBox>
 #include <QTextEdit>
+#include <QTimer>
 #include <QWindow>
 
 namespace qx71::gui {
@@ -154,6 +158,9 @@ CQX710DriverDlg::CQX710DriverDlg(MainWindowServices services, QWidget* parent)
                              "notice was shown; it shows again at the next start\n";
             }
         },
+        Qt::QueuedConnection);
+    connect(
+        this, &CQX710DriverDlg::firstPainted, this, [this] { LoadLaterFaces(0); },
         Qt::QueuedConnection);
     hookPoster_ = std::make_unique<WindowHookPoster>(
         PostToWindow(this), [this](const HookPost& post) { OnHookPost(post); });
@@ -315,8 +322,6 @@ void CQX710DriverDlg::Run(StartupStep step)
             frame_[i] = CutSheet(sheetNormal_, mainwindow::kFramePieces[i]);
         }
         sheetNormal_ = QPixmap();
-        sheetDown_ = QPixmap();
-        sheetOver_ = QPixmap();
         break;
     case StartupStep::CreatePages: // in parts, one page each: RunPart
         break;
@@ -614,9 +619,8 @@ void CQX710DriverDlg::Run(CloseStep step)
 
 void CQX710DriverDlg::LoadSheets()
 {
+    // The hover and pressed sheets follow the first paint (LoadLaterFaces).
     sheetNormal_ = LoadSkin(mainwindow::kSheetNormal);
-    sheetDown_ = LoadSkin(mainwindow::kSheetDown);
-    sheetOver_ = LoadSkin(mainwindow::kSheetOver);
     const QSize size = sheetNormal_.isNull() ? ToQSize(mainwindow::kWindowSize)
                                              : sheetNormal_.deviceIndependentSize().toSize();
     setFixedSize(size);
@@ -631,7 +635,7 @@ void CQX710DriverDlg::CreateButtons()
 {
     auto smallButton = [this](const Rect& rect) {
         auto* button = new CGDIBitmapBtn(rect, this);
-        button->SetStateImages(sheetNormal_, sheetOver_, sheetDown_, sheetNormal_, rect);
+        button->SetStateImages(sheetNormal_, QPixmap(), QPixmap(), sheetNormal_, rect);
         return button;
     };
     minimiseButton_ = smallButton(mainwindow::kMinimiseButton);
@@ -664,6 +668,42 @@ void CQX710DriverDlg::CreateButtons()
     Retranslate();
 }
 
+void CQX710DriverDlg::LoadLaterFaces(int part)
+{
+    // The faces only a pointer over a button or a press shows, cut once the window has shown:
+    // one sheet (a whole window's picture) per turn of the event loop.
+    const std::array<CGDIBitmapBtn*, 3> small{minimiseButton_, hideButton_, languageButton_};
+    auto cutSmall = [&](ButtonImage image, std::string_view sheetName) {
+        const QPixmap sheet = LoadSkin(sheetName);
+        for (CGDIBitmapBtn* button : small) {
+            button->SetStateImage(image, sheet, FromQRect(button->geometry()));
+        }
+    };
+    switch (part) {
+    case 0:
+        cutSmall(ButtonImage::Hover, mainwindow::kSheetOver);
+        break;
+    case 1:
+        cutSmall(ButtonImage::Pressed, mainwindow::kSheetDown);
+        break;
+    default:
+        if (regionHoverOwed_ && sheetsChinese_) {
+            regionHoverOwed_ = false;
+            const QPixmap hover =
+                LoadResourceBitmap(mainwindow::RegionSheetsFor(*sheetsChinese_).hover);
+            for (CIrrButton* button : tabs_) {
+                button->SetHoverSheet(hover);
+            }
+            for (CIrrButton* button : profiles_) {
+                button->SetHoverSheet(hover);
+            }
+            apply_->SetHoverSheet(hover);
+        }
+        return;
+    }
+    QTimer::singleShot(0, this, [this, part] { LoadLaterFaces(part + 1); });
+}
+
 void CQX710DriverDlg::ApplyButtonSheets()
 {
     // The sheets change only with the built-in language; each is a full window's picture.
@@ -673,7 +713,9 @@ void CQX710DriverDlg::ApplyButtonSheets()
     sheetsChinese_ = ChineseUi();
     const mainwindow::RegionSheets sheets = mainwindow::RegionSheetsFor(ChineseUi());
     const QPixmap normal = LoadResourceBitmap(sheets.normal);
-    const QPixmap hover = LoadResourceBitmap(sheets.hover);
+    // Before the first paint the hover faces wait for LoadLaterFaces: the window shows sooner.
+    regionHoverOwed_ = !painted_;
+    const QPixmap hover = regionHoverOwed_ ? QPixmap() : LoadResourceBitmap(sheets.hover);
     const QPixmap pressed = LoadResourceBitmap(sheets.pressed);
     // A change of language after the start reads the background again for the disabled look.
     const QPixmap background =

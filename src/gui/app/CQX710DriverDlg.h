@@ -164,6 +164,7 @@ private:
     void LoadSheets();
     void CreateButtons();
     void ApplyButtonSheets();
+    void LoadLaterFaces(int part);
     void CreatePage(int index);
     void SetFlag();
     void Retranslate();
@@ -200,7 +201,7 @@ private:
     CloseSequence close_;
     HintLine hint_;
 
-    QPixmap sheetNormal_, sheetDown_, sheetOver_; // only while the start-up cuts them
+    QPixmap sheetNormal_; // only while the start-up cuts the buttons and the frame
     std::array<QPixmap, mainwindow::kFramePieces.size()> frame_;
     CGDIBitmapBtn* minimiseButton_ = nullptr;
     CGDIBitmapBtn* hideButton_ = nullptr;
@@ -233,6 +234,8 @@ private:
     bool inTray_ = false; // hidden, with only the icon to bring it back
     bool painted_ = false;
     std::optional<bool> sheetsChinese_;
+    // The region buttons' hover faces wait for the first paint (LoadLaterFaces).
+    bool regionHoverOwed_ = false;
     std::optional<QPoint> dragFrom_;
 };
 

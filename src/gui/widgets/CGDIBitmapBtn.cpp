@@ -39,6 +39,32 @@ void CGDIBitmapBtn::SetStateImages(const QPixmap& normalSheet, const QPixmap& ho
     update();
 }
 
+void CGDIBitmapBtn::SetStateImage(ButtonImage image, const QPixmap& sheet, const Rect& source)
+{
+    QPixmap piece = CutSheet(sheet, source);
+    switch (image) {
+    case ButtonImage::Normal:
+        normal_ = std::move(piece);
+        break;
+    case ButtonImage::Hover:
+        hover_ = std::move(piece);
+        break;
+    case ButtonImage::Pressed:
+        pressed_ = std::move(piece);
+        break;
+    case ButtonImage::Disabled:
+        disabled_ = std::move(piece);
+        break;
+    case ButtonImage::Checked:
+        checkedImage_ = std::move(piece);
+        break;
+    case ButtonImage::CheckedHover:
+        checkedHover_ = std::move(piece);
+        break;
+    }
+    update();
+}
+
 void CGDIBitmapBtn::SetCheckedImages(const QPixmap& checkedSheet, const QPixmap& checkedHoverSheet,
                                      const Rect& source)
 {
@@ -122,7 +148,8 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*)
 {
     const ButtonLook look = CurrentLook();
     QPainter painter(this);
-    const QPixmap& image = ImageFor(look.image);
+    const QPixmap& chosen = ImageFor(look.image);
+    const QPixmap& image = chosen.isNull() ? normal_ : chosen;
     if (!image.isNull()) {
         painter.drawPixmap(rect(), image);
     }

@@ -25,6 +25,9 @@ public:
     // The checked-hover sheet may be null: the checked image then serves while hovering.
     void SetCheckedImages(const QPixmap& checkedSheet, const QPixmap& checkedHoverSheet,
                           const Rect& source);
+    // One face given after the others: the window cuts its buttons' hover and pressed faces
+    // once it has shown. A face the button lacks is drawn as the normal one.
+    void SetStateImage(ButtonImage image, const QPixmap& sheet, const Rect& source);
     // Lets go of every state image; the button draws nothing until it is given them again.
     void ReleaseImages();
     void SetUseCheckedImages(bool use);

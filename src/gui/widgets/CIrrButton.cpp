@@ -36,6 +36,12 @@ void CIrrButton::SetSheets(const QPixmap& normalSheet, const QPixmap& hoverSheet
     update();
 }
 
+void CIrrButton::SetHoverSheet(const QPixmap& hoverSheet)
+{
+    hover_ = CutSheet(hoverSheet, box_);
+    update();
+}
+
 void CIrrButton::ReleaseImages()
 {
     for (QPixmap* image : {&normal_, &hover_, &pressed_, &disabled_}) {
@@ -69,7 +75,7 @@ void CIrrButton::paintEvent(QPaintEvent*)
         image = &pressed_;
         break;
     case ButtonImage::Hover:
-        image = &hover_;
+        image = hover_.isNull() ? &normal_ : &hover_;
         break;
     default:
         break;

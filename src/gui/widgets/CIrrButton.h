@@ -24,6 +24,9 @@ public:
     // Page-sized sheets; the disabled one may be null (the normal image then serves).
     void SetSheets(const QPixmap& normalSheet, const QPixmap& hoverSheet,
                    const QPixmap& pressedSheet, const QPixmap& disabledSheet);
+    // The hover sheet given after the others: the window loads it once it has shown. Until
+    // then the normal image serves while the pointer is over the button.
+    void SetHoverSheet(const QPixmap& hoverSheet);
     // Lets go of the four images; the button draws nothing until it is given them again.
     void ReleaseImages();
     // A selected button shows its pressed image.

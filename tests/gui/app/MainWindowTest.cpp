@@ -20,6 +20,8 @@
 #include "gui/widgets/CDlgInfo.h"
 #include "gui/widgets/CGDIBitmapBtn.h"
 #include "gui/widgets/CIrrButton.h"
+#include "gui/widgets/QtConvert.h"
+#include "gui/widgets/Skins.h"
 #include "gui/widgets/UiLanguage.h"
 #include "platform/linux/IconvTextCodec.h"
 #include "platform/linux/PosixFileSystem.h"
@@ -37,6 +39,7 @@
 #include "support/gui/QtTestHelpers.h"
 
 #include "core/app/DeviceNotices.h"
+#include "core/app/MainWindowGeometry.h"
 #include "core/app/StartupDirs.h"
 
 #include <QContextMenuEvent>
@@ -186,6 +189,44 @@ TEST_F(MainWindowTest, AMouseNotFoundAtTheFirstTryIsLookedForAfterTheUpdateSearc
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->StartupState(), StartupSequence::Outcome::Started);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// The faces only a pointer or a press shows are cut once the window has painted: the language
+// button's hover and pressed faces and a tab's hover face are then those of their sheets.
+TEST_F(MainWindowTest, HoverAndPressedFacesFollowTheFirstPaint)
+{
+    Start();
+    for (int i = 0; i < 5; ++i) {
+        RunEvents();
+    }
+    auto face = [](QWidget& widget) { return test::Drawn(widget); };
+    auto cut = [](const QPixmap& sheet, QWidget& widget) {
+        return CutSheet(sheet, FromQRect(widget.geometry()))
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    CGDIBitmapBtn& languageButton = *window->LanguageButton();
+    ASSERT_NE(cut(LoadSkin(mainwindow::kSheetOver), languageButton),
+              cut(LoadSkin(mainwindow::kSheetNormal), languageButton));
+    const QRect inside = languageButton.rect().adjusted(2, 2, -2, -2);
+    test::Mouse(&languageButton, QEvent::MouseMove, inside.center());
+    EXPECT_EQ(face(languageButton), cut(LoadSkin(mainwindow::kSheetOver), languageButton));
+    test::Mouse(&languageButton, QEvent::MouseButtonPress, inside.center());
+    EXPECT_EQ(face(languageButton), cut(LoadSkin(mainwindow::kSheetDown), languageButton));
+    test::Mouse(&languageButton, QEvent::MouseMove, {-50, -50}, Qt::NoButton, Qt::LeftButton);
+    test::Mouse(&languageButton, QEvent::MouseButtonRelease, {-50, -50});
+
+    CIrrButton& lighting = *window->TabButton(2);
+    const QImage normal = face(lighting);
+    test::Mouse(&lighting, QEvent::MouseMove, lighting.rect().center());
+    ASSERT_TRUE(lighting.IsHovering());
+    const QImage hovered = face(lighting);
+    EXPECT_NE(hovered, normal);
+    const QImage sheetFace =
+        cut(LoadResourceBitmap(mainwindow::RegionSheetsFor(false).hover), lighting);
+    const QPoint centre = lighting.rect().center();
+    EXPECT_EQ(hovered.pixel(centre.x() - 20, centre.y()),
+              sheetFace.pixel(centre.x() - 20, centre.y()));
 }
 
 TEST_F(MainWindowTest, HintOnePixelOutsideProfileButtonThree)

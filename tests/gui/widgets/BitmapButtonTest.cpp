@@ -62,6 +62,21 @@ TEST_F(BitmapButton, ReleasingOutsideClearsTheHoverImage)
     EXPECT_EQ(clicks.count(), 0);
 }
 
+// A face given later: until then the normal one is drawn in its place, never nothing.
+TEST_F(BitmapButton, AFaceGivenLaterIsTheNormalOneUntilThen)
+{
+    button.SetStateImages(Sheet(kNormal), QPixmap(), QPixmap(), Sheet(kNormal), {20, 10, 140, 40});
+    Mouse(&button, QEvent::MouseMove, {10, 10});
+    EXPECT_EQ(Face(), kNormal);
+    Mouse(&button, QEvent::MouseButtonPress, {10, 10});
+    EXPECT_EQ(Face(), kNormal);
+    button.SetStateImage(ButtonImage::Pressed, Sheet(kPressed), {20, 10, 140, 40});
+    EXPECT_EQ(Face(), kPressed);
+    Mouse(&button, QEvent::MouseButtonRelease, {10, 10});
+    button.SetStateImage(ButtonImage::Hover, Sheet(kHover), {20, 10, 140, 40});
+    EXPECT_EQ(Face(), kHover);
+}
+
 TEST_F(BitmapButton, CaptionColourPerState)
 {
     button.SetCaption(QStringLiteral("WWWW"));

@@ -59,6 +59,16 @@ TEST_F(RegionButton, HoverOnlyInsideThePolygon)
     EXPECT_EQ(Drawn(button).pixelColor(30, 20), kNormal);
 }
 
+TEST_F(RegionButton, AHoverSheetGivenLaterIsTheNormalImageUntilThen)
+{
+    button.SetSheets(Sheet(kNormal), QPixmap(), Sheet(kPressed), QPixmap());
+    Mouse(&button, QEvent::MouseMove, {57, 13});
+    ASSERT_TRUE(button.IsHovering());
+    EXPECT_EQ(Drawn(button).pixelColor(30, 20), kNormal);
+    button.SetHoverSheet(Sheet(kHover));
+    EXPECT_EQ(Drawn(button).pixelColor(30, 20), kHover);
+}
+
 TEST_F(RegionButton, ADoubleClickIsOnePress)
 {
     QSignalSpy clicks(&button, &CIrrButton::clicked);
