@@ -17,7 +17,7 @@ std::string Hex4(uint16_t value)
     return text;
 }
 
-std::string IdText(const UsbIdentity& identity)
+std::string UsbIdText(const UsbIdentity& identity)
 {
     return Hex4(ParseHexId(identity.vendorIdText)) + ":" + Hex4(ParseHexId(identity.productIdText));
 }
@@ -149,11 +149,11 @@ std::string Verdict(const DeviceSurvey& survey, const UdevRuleAdvice& rule,
         out << "The QX71 is ready: " << node << " opens for reading and writing.\n";
         break;
     case MouseStatus::Absent:
-        out << "No QX71 is plugged in: no HID interface has the identifiers " << IdText(mouse)
+        out << "No QX71 is plugged in: no HID interface has the identifiers " << UsbIdText(mouse)
             << ".\n";
         break;
     case MouseStatus::UpdateMode:
-        out << "The QX71 is in its firmware update mode (" << IdText(updateMode)
+        out << "The QX71 is in its firmware update mode (" << UsbIdText(updateMode)
             << "): it cannot be configured until the update has finished.\n";
         break;
     case MouseStatus::NotUsable:
@@ -197,7 +197,7 @@ std::string Verdict(const DeviceSurvey& survey, const UdevRuleAdvice& rule,
         break;
     }
     if (survey.updateModePresent && survey.status != MouseStatus::UpdateMode) {
-        out << "A QX71 in firmware update mode (" << IdText(updateMode)
+        out << "A QX71 in firmware update mode (" << UsbIdText(updateMode)
             << ") is plugged in as well.\n";
     }
     return out.str();

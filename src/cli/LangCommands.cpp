@@ -86,7 +86,7 @@ void Check(CliContext& context, const std::string& file)
     }
 }
 
-void List(CliContext& context)
+void ListLanguages(CliContext& context)
 {
     const std::unique_ptr<ITextCodec> codec = MakeSystemTextCodec();
     SharedMarkupDocument shared(context.Files(), *codec);
@@ -136,7 +136,7 @@ void RegisterLangCommands(CLI::App& app, CliContext& context)
     check->callback([&context, file] { Check(context, *file); });
 
     lang->add_subcommand("list", "The twelve languages and the stored choice")->callback([&] {
-        List(context);
+        ListLanguages(context);
     });
 }
 

@@ -31,7 +31,7 @@ std::string Text(const ProfileText& units)
     return Utf16ToUtf8(TextOf(units));
 }
 
-void List(CliContext& context)
+void ListProfiles(CliContext& context)
 {
     const auto store = OpenStore(context);
     nlohmann::json slots = nlohmann::json::array();
@@ -246,7 +246,7 @@ void RegisterProfileCommands(CLI::App& app, CliContext& context)
     profile->require_subcommand(1);
 
     profile->add_subcommand("list", "The five profile slots: valid, active, file")->callback([&] {
-        List(context);
+        ListProfiles(context);
     });
 
     auto slot = std::make_shared<size_t>(0);

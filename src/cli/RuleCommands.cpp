@@ -62,7 +62,7 @@ nlohmann::json RuleJson(const FocusRule& rule)
     return {{"program", rule.program}, {"match", MatchWord(rule.match)}, {"profile", rule.profile}};
 }
 
-void List(CliContext& context)
+void ListRules(CliContext& context)
 {
     FocusRuleStore store(context.Files(), context.DataDir());
     if (!Report(context, store, store.Load(), {})) {
@@ -124,7 +124,7 @@ void RegisterRuleCommands(CLI::App& app, CliContext& context)
     rule->require_subcommand(1);
 
     rule->add_subcommand("list", "The rules, in the order they are tried")->callback([&] {
-        List(context);
+        ListRules(context);
     });
 
     struct AddArguments {

@@ -1,6 +1,6 @@
 # A real desktop for the window program's end-to-end scripts, on the X server in DISPLAY:
 # openbox as the window manager and, where a notification area matters, tint2 as the panel.
-# Source it, call start_openbox and start_tint2 XDRIVER as needed, and stop_desktop at exit.
+# Source it and call e2e_begin, then start_openbox and start_tint2 XDRIVER as needed.
 # Their configuration comes from a temp folder, so a user's own never changes a test.
 desktop_dir=$(mktemp -d)
 desktop_pids=()
@@ -49,4 +49,25 @@ stop_desktop() {
   for p in "${desktop_pids[@]}"; do kill "$p" 2> /dev/null || true; done
   for p in "${desktop_pids[@]}"; do wait "$p" 2> /dev/null || true; done
   rm -rf "$desktop_dir"
+}
+
+# The common start of a window script: a temp folder in $work; $pid, the window program's
+# process, killed at exit with the desktop; fail MESSAGE, which prints the window's log
+# ($work/window.log) and ends the script; the titles of the window and of its boxes.
+e2e_begin() {
+  work=$(mktemp -d)
+  pid=
+  trap e2e_end EXIT
+  title="Tolvi QX71 Gaming Mouse Driver"
+  box="TolviQX71InfoDlg"
+}
+e2e_end() {
+  [ -z "$pid" ] || kill -9 "$pid" 2> /dev/null || true
+  stop_desktop
+  rm -rf "$work"
+}
+fail() {
+  echo "FAIL: $*" >&2
+  [ -e "$work/window.log" ] && cat "$work/window.log" >&2
+  exit 1
 }

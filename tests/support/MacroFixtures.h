@@ -6,6 +6,20 @@
 
 namespace qx71::test {
 
+// Single events, as a recording or the editor makes them.
+constexpr MacroEvent Down(uint32_t code)
+{
+    return MakeMacroEvent(MacroEventKind::KeyDown, code);
+}
+constexpr MacroEvent Up(uint32_t code)
+{
+    return MakeMacroEvent(MacroEventKind::KeyUp, code);
+}
+constexpr MacroEvent Delay(uint32_t ms)
+{
+    return MakeMacroEvent(MacroEventKind::Delay, ms);
+}
+
 // A stored macro that presses and releases A once.
 inline MacroRecord PressAMacro(uint32_t id)
 {

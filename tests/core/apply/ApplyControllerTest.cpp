@@ -1,3 +1,5 @@
+#include "support/HookPosters.h"
+
 #include "core/config/ApplyController.h"
 
 #include "core/common/Utf.h"
@@ -28,9 +30,7 @@ namespace {
 
 using test::ReadAll;
 
-struct NoPoster final : IHookPoster {
-    void Post(const HookPost&) override {}
-};
+using test::NoPoster;
 
 class ApplyControllerTest : public ::testing::Test {
 protected:

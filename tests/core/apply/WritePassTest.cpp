@@ -1,3 +1,5 @@
+#include "support/HookPosters.h"
+
 #include "core/config/WritePass.h"
 
 #include "core/buttons/ButtonFunction.h"
@@ -54,9 +56,7 @@ struct PointerRecorder final : IPointerSettings {
     }
 };
 
-struct NoPoster final : IHookPoster {
-    void Post(const HookPost&) override {}
-};
+using test::NoPoster;
 
 using test::PressAMacro;
 

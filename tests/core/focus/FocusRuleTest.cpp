@@ -10,7 +10,7 @@ namespace qx71 {
 namespace {
 
 const FocusedWindow kFirefox{"Navigator", "firefox", "firefox-esr", false};
-const FocusedWindow kGame{"sauerbraten", "Sauerbraten", "sauer_client", false};
+const FocusedWindow kGameWindow{"sauerbraten", "Sauerbraten", "sauer_client", false};
 const FocusedWindow kTerminal{"xterm", "XTerm", "xterm", false};
 const FocusedWindow kNoClass{"", "", "wine64-preloader", false};
 
@@ -42,11 +42,18 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"ClassByTheInstanceName", {{RuleMatch::Class, "navigator", 2}}, kFirefox, {}, 2},
         MatchCase{"ClassOfAnotherProgram", {{RuleMatch::Class, "XTerm", 2}}, kFirefox, {}, {}},
         MatchCase{"ClassIsNotAPrefix", {{RuleMatch::Class, "Fire", 2}}, kFirefox, {}, {}},
-        MatchCase{"ExecutableExactly", {{RuleMatch::Executable, "sauer_client", 4}}, kGame, {}, 4},
         MatchCase{
-            "ExecutableKeepsCase", {{RuleMatch::Executable, "Sauer_Client", 4}}, kGame, {}, {}},
-        MatchCase{
-            "ExecutableIsNotTheClass", {{RuleMatch::Executable, "Sauerbraten", 4}}, kGame, {}, {}},
+            "ExecutableExactly", {{RuleMatch::Executable, "sauer_client", 4}}, kGameWindow, {}, 4},
+        MatchCase{"ExecutableKeepsCase",
+                  {{RuleMatch::Executable, "Sauer_Client", 4}},
+                  kGameWindow,
+                  {},
+                  {}},
+        MatchCase{"ExecutableIsNotTheClass",
+                  {{RuleMatch::Executable, "Sauerbraten", 4}},
+                  kGameWindow,
+                  {},
+                  {}},
         MatchCase{"WindowWithoutClassByExecutable",
                   {{RuleMatch::Class, "wine", 1}, {RuleMatch::Executable, "wine64-preloader", 5}},
                   kNoClass,

@@ -1,3 +1,5 @@
+#include "support/HookPosters.h"
+
 #include "core/hooks/HookState.h"
 
 #include "core/hooks/IInputHooks.h"
@@ -13,10 +15,7 @@ namespace {
 constexpr WindowHandle kMain = 100;
 constexpr WindowHandle kRecorder = 200;
 
-struct Poster final : IHookPoster {
-    std::vector<HookPost> posts;
-    void Post(const HookPost& p) override { posts.push_back(p); }
-};
+using Poster = test::RecordingPoster;
 
 struct Backend final : IInputHooks {
     IInputEventSink* sink = nullptr;

@@ -14,7 +14,7 @@
 namespace qx71 {
 namespace {
 
-struct Fixture {
+struct LabelsFixture {
     test::SystemFileSystem files;
     test::SystemTextCodec codec;
     SharedMarkupDocument shared{files, codec};
@@ -29,7 +29,7 @@ TEST(PageLabels, ShippedLanguagesFallBackOnlyWhereListed)
 {
     const char* installDir = std::getenv("QX71_TEST_INSTALL_DIR");
     ASSERT_NE(installDir, nullptr);
-    Fixture f;
+    LabelsFixture f;
     std::set<std::string> fallbacks;
     for (const LanguageInfo& language : kLanguages) {
         const LanguageLoadResult load =

@@ -1,3 +1,5 @@
+#include "support/MacroFixtures.h"
+
 #include "core/macro/MacroBuild.h"
 
 #include <gtest/gtest.h>
@@ -29,18 +31,9 @@ EventListModel ListOf(std::initializer_list<EventItem> items)
     return list;
 }
 
-constexpr MacroEvent Down(uint32_t code)
-{
-    return MakeMacroEvent(MacroEventKind::KeyDown, code);
-}
-constexpr MacroEvent Up(uint32_t code)
-{
-    return MakeMacroEvent(MacroEventKind::KeyUp, code);
-}
-constexpr MacroEvent Delay(uint32_t ms)
-{
-    return MakeMacroEvent(MacroEventKind::Delay, ms);
-}
+using test::Delay;
+using test::Down;
+using test::Up;
 
 TEST(PauseText, HasTwoSpacesBeforeMs)
 {

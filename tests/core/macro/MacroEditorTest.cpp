@@ -1,6 +1,7 @@
 #include "MemoryFileSystem.h"
 #include "RecordingSink.h"
 #include "support/FakeClock.h"
+#include "support/MacroFixtures.h"
 
 #include "core/buttons/MacroKeyNames.h"
 #include "core/i18n/UiStrings.h"
@@ -52,18 +53,9 @@ MacroRecord Stored(uint32_t id, std::u16string_view name, std::vector<MacroEvent
     return r;
 }
 
-MacroEvent Down(uint32_t c)
-{
-    return MakeMacroEvent(MacroEventKind::KeyDown, c);
-}
-MacroEvent Up(uint32_t c)
-{
-    return MakeMacroEvent(MacroEventKind::KeyUp, c);
-}
-MacroEvent Delay(uint32_t ms)
-{
-    return MakeMacroEvent(MacroEventKind::Delay, ms);
-}
+using test::Delay;
+using test::Down;
+using test::Up;
 
 // "+A" press, "-A" release, "120  ms" pause.
 std::vector<std::u16string> Describe(const EventListModel& list)

@@ -9,21 +9,7 @@ ctl=$2
 xd=$3
 here=$(dirname "$0")
 source "$here/../desktop.sh"
-work=$(mktemp -d)
-pid=
-cleanup() {
-  [ -z "$pid" ] || kill -9 "$pid" 2> /dev/null || true
-  stop_desktop
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  [ -e "$work/window.log" ] && cat "$work/window.log" >&2
-  exit 1
-}
-title="Tolvi QX71 Gaming Mouse Driver"
-box="TolviQX71InfoDlg"
+e2e_begin
 progress="TolviQX71ProcessDlg"
 lines() { wc -l < "$1" 2> /dev/null || echo 0; }
 

@@ -9,21 +9,7 @@ qx71=$1
 xd=$2
 here=$(dirname "$0")
 source "$here/../desktop.sh"
-work=$(mktemp -d)
-pid=
-cleanup() {
-  [ -z "$pid" ] || kill -9 "$pid" 2> /dev/null || true
-  stop_desktop
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  [ -e "$work/window.log" ] && cat "$work/window.log" >&2
-  exit 1
-}
-title="Tolvi QX71 Gaming Mouse Driver"
-box="TolviQX71InfoDlg"
+e2e_begin
 le32() { od -An -t u4 -j "$2" -N 4 "$1" | tr -d ' '; }
 # Waits up to $2 seconds for process $1 to end; its status in $status.
 wait_exit() {

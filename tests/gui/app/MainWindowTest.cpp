@@ -99,12 +99,7 @@ int32_t ReadLanguageCfg(const std::filesystem::path& file)
     return id;
 }
 
-void RunEvents()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::processEvents();
-    }
-}
+using test::RunEvents;
 
 class MainWindowTest : public ::testing::Test {
 protected:

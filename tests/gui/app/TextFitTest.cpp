@@ -39,12 +39,7 @@ public:
     bool Ask(const std::u16string&) override { return false; }
 };
 
-void RunEvents()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::processEvents();
-    }
-}
+using test::RunEvents;
 
 void Click(QWidget* widget)
 {

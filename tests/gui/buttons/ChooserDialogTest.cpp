@@ -30,17 +30,11 @@
 namespace qx71::gui {
 namespace {
 
+using test::Click;
 using test::Mouse;
 using test::WhenModal;
 
 namespace ch = chooser;
-
-void Click(QWidget* widget)
-{
-    const QPoint at = widget->rect().center();
-    Mouse(widget, QEvent::MouseButtonPress, at);
-    Mouse(widget, QEvent::MouseButtonRelease, at);
-}
 
 constexpr WindowHandle kPageHandle = 2;
 

@@ -31,20 +31,10 @@
 namespace qx71::gui {
 namespace {
 
+using test::Click;
 using test::Mouse;
 
 namespace ms = mainset;
-
-void Click(QWidget* widget, QPoint at)
-{
-    Mouse(widget, QEvent::MouseButtonPress, at);
-    Mouse(widget, QEvent::MouseButtonRelease, at);
-}
-
-void Click(QWidget* widget)
-{
-    Click(widget, widget->rect().center());
-}
 
 // A point well inside tab `i`, in the page's pixels.
 QPoint TabPoint(size_t i)

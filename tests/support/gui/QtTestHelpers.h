@@ -52,6 +52,27 @@ inline void Mouse(QWidget* widget, QEvent::Type type, QPoint at,
     QApplication::sendEvent(widget, &event);
 }
 
+// A left click straight to a widget: press and release at `at`, in its own coordinates.
+inline void Click(QWidget* widget, QPoint at)
+{
+    Mouse(widget, QEvent::MouseButtonPress, at);
+    Mouse(widget, QEvent::MouseButtonRelease, at);
+}
+
+// A left click in the middle of a widget.
+inline void Click(QWidget* widget)
+{
+    Click(widget, widget->rect().center());
+}
+
+// Lets posted events, and what they post in turn, run.
+inline void RunEvents()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+    }
+}
+
 // Gives a widget a bold, non-antialiased version of its font, so its text has pixels of
 // exactly its colour (the kit's light 14 px strokes are all blended with the face).
 inline void UseSolidText(QWidget& widget)

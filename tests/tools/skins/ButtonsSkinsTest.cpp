@@ -16,8 +16,6 @@ namespace {
 namespace ms = mainset;
 namespace ch = chooser;
 
-constexpr double kMinimumContrast = 4.5;
-
 struct Faced {
     std::string_view file;
     Rgb text;

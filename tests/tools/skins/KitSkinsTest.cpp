@@ -18,8 +18,6 @@
 namespace qx71::test {
 namespace {
 
-constexpr double kMinimumContrast = 4.5;
-
 TEST(KitSkins, EveryFileTheViewsLoadExistsWithItsSize)
 {
     struct File {

@@ -14,8 +14,6 @@ namespace {
 
 namespace mp = macropage;
 
-constexpr double kMinimumContrast = 4.5;
-
 TEST(MacroSkins, EveryFileThePageLoadsExistsWithItsSize)
 {
     for (std::string_view sheet :

@@ -11,6 +11,9 @@
 
 namespace qx71::test {
 
+// The least contrast any text may have against the face under it (4.5:1, as for body text).
+inline constexpr double kMinimumContrast = 4.5;
+
 // The build's skins folder.
 QString SkinsDir();
 QImage LoadSkinFile(std::string_view path);

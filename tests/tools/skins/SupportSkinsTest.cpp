@@ -11,8 +11,6 @@ namespace {
 
 namespace sp = support;
 
-constexpr double kMinimumContrast = 4.5;
-
 TEST(SupportSkins, EveryFileThePageLoadsExistsWithItsSize)
 {
     for (std::string_view sheet :
