@@ -16,32 +16,15 @@ namespace ch = chooser;
 
 constexpr const char* kModifierNames[ch::kModifierCount] = {"Ctrl", "Alt", "Shift", "Win"};
 
-QRectF F(const Rect& r)
-{
-    return QRectF(r.left, r.top, r.Width(), r.Height());
-}
-
-QColor GlyphColour(Face face)
-{
-    switch (face) {
-    case Face::Hover:
-        return Q(kitcolours::kTextHover);
-    case Face::Pressed:
-        return Q(kitcolours::kTextPressed);
-    default:
-        return Q(theme::kGlyph);
-    }
-}
-
 // A check box: a well, ticked in the pressed face (which a checked box shows).
 void DrawCheckBox(QPainter& p, const Rect& r, Face face)
 {
     p.save();
     p.setPen(QPen(face == Face::Hover ? Q(kitcolours::kTextHover) : Q(theme::kGlyph), 1.2));
     p.setBrush(face == Face::Pressed ? Q(theme::kAmber) : Q(theme::kWell));
-    p.drawRoundedRect(F(r).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    p.drawRoundedRect(RectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
     if (face == Face::Pressed) {
-        const QPointF c = F(r).center();
+        const QPointF c = RectF(r).center();
         const double h = r.Width() / 3.2;
         p.setPen(QPen(Q(kitcolours::kTextPressed), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(
@@ -57,7 +40,7 @@ void DrawCloseButton(QPainter& p, Face face)
     if (face != Face::Normal) {
         DrawFace(p, r, face);
     }
-    const QPointF c = F(r).center();
+    const QPointF c = RectF(r).center();
     p.save();
     p.setPen(QPen(GlyphColour(face), 2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(c + QPointF(-5, -5), c + QPointF(5, 5));
@@ -78,7 +61,7 @@ void DrawPopup(QPainter& p, Face face)
     p.setPen(QPen(Q(theme::kLine), 1));
     p.setBrush(Q(theme::kPanel));
     const Rect& page = ch::kPageArea;
-    p.drawRect(F(page).adjusted(-1.5, -1.5, 1.5, 1.5));
+    p.drawRect(RectF(page).adjusted(-1.5, -1.5, 1.5, 1.5));
     p.setPen(QPen(Q(theme::kEdge), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, size.width - 1.0, size.height - 1.0));
@@ -98,12 +81,12 @@ void FillPage(QPainter& p)
     p.fillRect(QRect(0, 0, size.width, size.height), Q(theme::kPanel));
 }
 
-void DrawWell(QPainter& p, const Rect& r)
+void DrawChooserWell(QPainter& p, const Rect& r)
 {
     p.save();
     p.setPen(QPen(Q(theme::kEdge), 1));
     p.setBrush(Q(theme::kWell));
-    p.drawRect(F(r).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.drawRect(RectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
     p.restore();
 }
 
@@ -115,7 +98,7 @@ void DrawKeyPage(QPainter& p, Face face)
     p.setPen(Q(theme::kGlyph));
     for (size_t i = 0; i < ch::kModifierCount; ++i) {
         DrawCheckBox(p, ch::keypage::kModifierBoxes[i], face);
-        p.drawText(F(ch::keypage::kModifierLabels[i]), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(RectF(ch::keypage::kModifierLabels[i]), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromLatin1(kModifierNames[i]));
     }
     // The "+" between the modifiers and the key.
@@ -125,14 +108,14 @@ void DrawKeyPage(QPainter& p, Face face)
     p.drawText(QRectF(frame.left - 18, frame.top, 16, frame.Height()), Qt::AlignCenter,
                QStringLiteral("+"));
     p.restore();
-    DrawWell(p, frame);
+    DrawChooserWell(p, frame);
 }
 
 void DrawListPage(QPainter& p, std::initializer_list<Rect> lists)
 {
     FillPage(p);
     for (const Rect& list : lists) {
-        DrawWell(p, list.Grown(1));
+        DrawChooserWell(p, list.Grown(1));
     }
 }
 
@@ -143,7 +126,7 @@ void DrawAdvancedPage(QPainter& p, Face face)
     FillPage(p);
     for (size_t i = 0; i < ch::kHostRowCount; ++i) {
         DrawCheckBox(p, ap::kCheckBoxes[i], face);
-        DrawWell(p, ap::kPathFields[i]);
+        DrawChooserWell(p, ap::kPathFields[i]);
         DrawFace(p, ap::kBrowseButtons[i], face);
     }
 }

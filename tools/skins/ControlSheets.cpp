@@ -13,19 +13,14 @@ namespace {
 
 namespace sb = scrollbar;
 
-QRectF F(const Rect& r)
-{
-    return QRectF(r.left, r.top, r.Width(), r.Height());
-}
-
 // An arrow in a square, pointing along (dx, dy).
 void Arrow(QPainter& p, const Rect& r, int dx, int dy, bool pressed)
 {
-    p.fillRect(F(r), Q(pressed ? theme::kAmber : theme::kFaceTop));
+    p.fillRect(RectF(r), Q(pressed ? theme::kAmber : theme::kFaceTop));
     p.setPen(QPen(Q(theme::kEdge), 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(F(r).adjusted(0.5, 0.5, -0.5, -0.5));
-    const QPointF c = F(r).center();
+    p.drawRect(RectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
+    const QPointF c = RectF(r).center();
     const QPointF tip = c + QPointF(dx * 3.5, dy * 3.5);
     const QPointF side(dy * 4.0, dx * 4.0);
     const QPointF back = c - QPointF(dx * 2.5, dy * 2.5);
@@ -44,10 +39,10 @@ void ScrollBarSheet(QPainter& p)
         Arrow(p, parts.lineUpPressed, -dx, -dy, true);
         Arrow(p, parts.lineDown, dx, dy, false);
         Arrow(p, parts.lineDownPressed, dx, dy, true);
-        p.fillRect(F(parts.track), Q(theme::kWell));
+        p.fillRect(RectF(parts.track), Q(theme::kWell));
         p.setPen(QPen(Q(theme::kEdge), 1));
         p.setBrush(Q(theme::kHoverBottom));
-        p.drawRoundedRect(F(parts.thumb).adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
+        p.drawRoundedRect(RectF(parts.thumb).adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
     }
 }
 

@@ -17,18 +17,6 @@ constexpr int kTitleBandBottom = 30;
 constexpr Rgb kInformationBlue{16, 104, 146};
 constexpr Rgb kInformationRing{40, 150, 200};
 
-QColor GlyphColour(Face face)
-{
-    switch (face) {
-    case Face::Hover:
-        return Q(kitcolours::kTextHover);
-    case Face::Pressed:
-        return Q(kitcolours::kTextPressed);
-    default:
-        return Q(theme::kGlyph);
-    }
-}
-
 void DrawCross(QPainter& p, Face face)
 {
     const Rect r = ib::kCloseButton;

@@ -34,7 +34,7 @@ void DrawGroupPanel(QPainter& p, const Rect& r)
 }
 
 // A label's place: an amber mark before the text the page writes.
-void DrawLabelMark(QPainter& p, const Rect& r)
+void DrawLedSetLabelMark(QPainter& p, const Rect& r)
 {
     p.fillRect(QRect(r.left, r.top + 6, 3, r.Height() - 12), Q(theme::kAmber));
 }
@@ -54,7 +54,7 @@ void DrawGroove(QPainter& p, const Rect& r, const QColor& end)
     p.restore();
 }
 
-void DrawWell(QPainter& p, const Rect& r)
+void DrawLedSetWell(QPainter& p, const Rect& r)
 {
     p.save();
     p.setPen(QPen(Q(theme::kEdge), 1));
@@ -106,14 +106,14 @@ void DrawWheel(QPainter& p)
     p.restore();
 }
 
-void DrawPage(QPainter& p, Face face)
+void DrawLedSetPage(QPainter& p, Face face)
 {
     const Size size = ledset::kPageSize;
     p.fillRect(QRect(0, 0, size.width, size.height), Q(theme::kPanel));
     DrawGroupPanel(p, {12, 8, 304, 440});
     DrawGroupPanel(p, {316, 8, 913, 440});
     for (const auto& label : ledset::kLabelAreas) {
-        DrawLabelMark(p, label.rect);
+        DrawLedSetLabelMark(p, label.rect);
     }
     for (const Rect& r : ledset::kModeButtons) {
         DrawFace(p, r, face);
@@ -123,7 +123,7 @@ void DrawPage(QPainter& p, Face face)
     const QColor ends[] = {QColor(255, 40, 40), QColor(40, 220, 60), QColor(50, 110, 255)};
     for (size_t c = 0; c < kColourComponents; ++c) {
         DrawGroove(p, ledset::kColourSliders[c], ends[c]);
-        DrawWell(p, ledset::kColourNumbers[c]);
+        DrawLedSetWell(p, ledset::kColourNumbers[c]);
     }
     p.setFont(gui::ShellDlgFont(14));
     p.setPen(Q(theme::kGlyph));
@@ -133,7 +133,7 @@ void DrawPage(QPainter& p, Face face)
         p.drawText(QRect(r.left, r.top, r.Width(), r.Height()), Qt::AlignCenter,
                    QString::fromLatin1(letters[c]));
     }
-    DrawWell(p, ledset::kColourDisplay);
+    DrawLedSetWell(p, ledset::kColourDisplay);
     for (size_t k = 0; k < kPresetCount; ++k) {
         DrawSwatch(p, ledset::PresetSwatch(k), kPresetColors[k], face);
     }
@@ -145,11 +145,11 @@ void DrawPage(QPainter& p, Face face)
 void DrawLedSetSheets(SkinWriter& writer)
 {
     writer.Write(ledset::kSheetNormal, ledset::kPageSize,
-                 [](QPainter& p) { DrawPage(p, Face::Normal); });
+                 [](QPainter& p) { DrawLedSetPage(p, Face::Normal); });
     writer.Write(ledset::kSheetDown, ledset::kPageSize,
-                 [](QPainter& p) { DrawPage(p, Face::Pressed); });
+                 [](QPainter& p) { DrawLedSetPage(p, Face::Pressed); });
     writer.Write(ledset::kSheetOver, ledset::kPageSize,
-                 [](QPainter& p) { DrawPage(p, Face::Hover); });
+                 [](QPainter& p) { DrawLedSetPage(p, Face::Hover); });
 }
 
 } // namespace qx71::skins

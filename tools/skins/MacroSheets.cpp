@@ -16,7 +16,7 @@ namespace mp = macropage;
 
 constexpr Rgb kRecordDot{214, 48, 40};
 
-QColor GlyphColour(Face face)
+QColor MacroGlyphColour(Face face)
 {
     switch (face) {
     case Face::Hover:
@@ -31,14 +31,9 @@ QColor GlyphColour(Face face)
     }
 }
 
-QRectF Inner(const Rect& r)
-{
-    return QRectF(r.left, r.top, r.Width(), r.Height());
-}
-
 QPen GlyphPen(Face face, double width = 2)
 {
-    return QPen(GlyphColour(face), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return QPen(MacroGlyphColour(face), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 // A sheet of a list: lines and a corner fold.
@@ -117,7 +112,7 @@ void DrawMouse(QPainter& p, const Rect& r, int lit, Face face)
     const double h = r.Height() - 10;
     const double w = h * 0.68;
     const QRectF body((r.left + r.right - w) / 2, r.top + 5, w, h);
-    const QColor c = GlyphColour(face);
+    const QColor c = MacroGlyphColour(face);
     p.save();
     QPainterPath outline;
     outline.addRoundedRect(body, w / 2, w / 2.2);
@@ -147,7 +142,7 @@ void DrawMouse(QPainter& p, const Rect& r, int lit, Face face)
 
 void DrawGlyph(QPainter& p, MacroControl control, const Rect& r, Face face)
 {
-    const QRectF box = Inner(r);
+    const QRectF box = RectF(r);
     const QPointF c = box.center();
     const QRectF icon(c.x() - 9, c.y() - 10, 18, 20);
     p.save();
@@ -182,7 +177,7 @@ void DrawGlyph(QPainter& p, MacroControl control, const Rect& r, Face face)
         break;
     case MacroControl::KeyConfirm:
     case MacroControl::DelayConfirm:
-        DrawTick(p, c, 6, GlyphColour(face));
+        DrawTick(p, c, 6, MacroGlyphColour(face));
         break;
     default:
         break;
@@ -197,11 +192,11 @@ void DrawCheckButton(QPainter& p, const Rect& r, Face face)
     const Rect box{r.left + mp::kCheckBox.left, r.top + mp::kCheckBox.top,
                    r.left + mp::kCheckBox.right, r.top + mp::kCheckBox.bottom};
     p.save();
-    p.setPen(QPen(GlyphColour(face), 1.2));
+    p.setPen(QPen(MacroGlyphColour(face), 1.2));
     p.setBrush(Q(mp::kFieldWell));
-    p.drawRoundedRect(Inner(box).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    p.drawRoundedRect(RectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
     if (face == Face::Pressed) {
-        DrawTick(p, Inner(box).center(), 5, Q(theme::kAmberLight));
+        DrawTick(p, RectF(box).center(), 5, Q(theme::kAmberLight));
     }
     p.restore();
 }
@@ -214,7 +209,7 @@ void DrawRecordButton(QPainter& p, const Rect& r, Face face)
     p.setPen(QPen(face == Face::Pressed ? Q(kitcolours::kTextPressed) : QColor(90, 20, 16), 1));
     p.setBrush(Q(kRecordDot));
     p.drawEllipse(
-        Inner({r.left + icon.left, r.top + icon.top, r.left + icon.right, r.top + icon.bottom})
+        RectF({r.left + icon.left, r.top + icon.top, r.left + icon.right, r.top + icon.bottom})
             .adjusted(0.5, 0.5, -0.5, -0.5));
     p.restore();
 }
@@ -229,7 +224,7 @@ void DrawGameButton(QPainter& p, const Rect& r, Face face)
     const double cx = x + mp::kGameArrowWidth / 2.0;
     const double cy = (r.top + r.bottom) / 2.0;
     p.setPen(Qt::NoPen);
-    p.setBrush(GlyphColour(face));
+    p.setBrush(MacroGlyphColour(face));
     p.drawPolygon(
         QPolygonF({QPointF(cx - 5, cy - 2.5), QPointF(cx + 5, cy - 2.5), QPointF(cx, cy + 3.5)}));
     p.restore();
@@ -240,7 +235,7 @@ void DrawWell(QPainter& p, const Rect& r, Rgb fill)
     p.save();
     p.setPen(QPen(Q(theme::kEdge), 1));
     p.setBrush(Q(fill));
-    p.drawRect(Inner(r).adjusted(-0.5, -0.5, 0.5, 0.5));
+    p.drawRect(RectF(r).adjusted(-0.5, -0.5, 0.5, 0.5));
     p.restore();
 }
 
@@ -249,17 +244,17 @@ void DrawColumn(QPainter& p, const Rect& r)
     p.save();
     p.setPen(QPen(Q(theme::kLine), 1));
     p.setBrush(Q(mp::kColumnFill));
-    p.drawRoundedRect(Inner(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    p.drawRoundedRect(RectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
     p.restore();
 }
 
 // An accent bar left of a painted label.
-void DrawLabelMark(QPainter& p, const Rect& r)
+void DrawMacroLabelMark(QPainter& p, const Rect& r)
 {
     p.fillRect(QRect(r.left - 5, r.top + 4, 3, r.Height() - 8), Q(theme::kAmber));
 }
 
-void DrawPage(QPainter& p, Face face)
+void DrawMacroPage(QPainter& p, Face face)
 {
     const Size size = mp::kPageSize;
     p.fillRect(QRect(0, 0, size.width, size.height), Q(theme::kPanel));
@@ -269,13 +264,13 @@ void DrawPage(QPainter& p, Face face)
     p.save();
     p.setPen(QPen(Q(theme::kLine), 1, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(Inner(mp::kEditPanel).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    p.drawRoundedRect(RectF(mp::kEditPanel).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     p.restore();
     for (const mp::PaintedLabel& label : mp::kPaintedLabels) {
         if (label.rect.left > mp::kRecordColumn.left) {
             continue; // the loop count's label stands beside its field
         }
-        DrawLabelMark(p, label.rect);
+        DrawMacroLabelMark(p, label.rect);
     }
     DrawWell(p, mp::ControlRectOf(MacroControl::MacroList), mp::kListWell);
     DrawWell(p, mp::ControlRectOf(MacroControl::EventList), mp::kListWell);
@@ -329,10 +324,13 @@ void DrawEventIcon(QPainter& p, EventIcon icon, bool selected)
 
 void DrawMacroSheets(SkinWriter& writer)
 {
-    writer.Write(mp::kSheetNormal, mp::kPageSize, [](QPainter& p) { DrawPage(p, Face::Normal); });
-    writer.Write(mp::kSheetDown, mp::kPageSize, [](QPainter& p) { DrawPage(p, Face::Pressed); });
-    writer.Write(mp::kSheetOver, mp::kPageSize, [](QPainter& p) { DrawPage(p, Face::Hover); });
-    writer.Write(mp::kSheetDisabled, mp::kPageSize, [](QPainter& p) { DrawPage(p, Face::Dim); });
+    writer.Write(mp::kSheetNormal, mp::kPageSize,
+                 [](QPainter& p) { DrawMacroPage(p, Face::Normal); });
+    writer.Write(mp::kSheetDown, mp::kPageSize,
+                 [](QPainter& p) { DrawMacroPage(p, Face::Pressed); });
+    writer.Write(mp::kSheetOver, mp::kPageSize, [](QPainter& p) { DrawMacroPage(p, Face::Hover); });
+    writer.Write(mp::kSheetDisabled, mp::kPageSize,
+                 [](QPainter& p) { DrawMacroPage(p, Face::Dim); });
     const EventIcon icons[] = {EventIcon::Release, EventIcon::Press, EventIcon::Pause};
     for (size_t i = 0; i < mp::kListIcons.size(); ++i) {
         const EventIcon icon = icons[i / 2];

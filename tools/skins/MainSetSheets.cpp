@@ -24,11 +24,6 @@ constexpr Rgb kMouseEdge{86, 94, 108};
 constexpr Rgb kTrackGroove{12, 13, 16};
 constexpr int kGrooveHeight = 8;
 
-QRectF F(const Rect& r)
-{
-    return QRectF(r.left, r.top, r.Width(), r.Height());
-}
-
 QColor CaptionColour(Face face)
 {
     switch (face) {
@@ -50,7 +45,8 @@ void Caption(QPainter& p, const Rect& r, const QString& text, Face face,
         gui::FitText(text, gui::ShellDlgFont(kCaptionPixels), r.Width() - 6);
     p.setFont(fitted.font);
     p.setPen(CaptionColour(face));
-    p.drawText(F(r), static_cast<int>(align | Qt::AlignVCenter) | Qt::TextSingleLine, fitted.text);
+    p.drawText(RectF(r), static_cast<int>(align | Qt::AlignVCenter) | Qt::TextSingleLine,
+               fitted.text);
     p.restore();
 }
 
@@ -154,7 +150,7 @@ void DrawAccuracy(QPainter& p, Face face)
 void DrawArrow(QPainter& p, const Rect& r, bool up, Face face)
 {
     DrawFace(p, r, face, 2);
-    const QPointF c = F(r).center();
+    const QPointF c = RectF(r).center();
     const double d = up ? -2.5 : 2.5;
     p.save();
     p.setPen(Qt::NoPen);
@@ -171,7 +167,7 @@ void DrawWheel(QPainter& p, bool chinese, Face face)
     p.save();
     p.setPen(QPen(Q(theme::kEdge), 1));
     p.setBrush(Q(theme::kWell));
-    p.drawRect(F(w.linesField).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.drawRect(RectF(w.linesField).adjusted(0.5, 0.5, -0.5, -0.5));
     p.restore();
     DrawArrow(p, w.upArrow, true, face);
     DrawArrow(p, w.downArrow, false, face);

@@ -14,7 +14,7 @@ namespace {
 
 namespace mw = mainwindow;
 
-QColor GlyphColour(Face face)
+QColor TitleGlyphColour(Face face)
 {
     switch (face) {
     case Face::Hover:
@@ -29,7 +29,7 @@ QColor GlyphColour(Face face)
 void DrawMinimiseGlyph(QPainter& p, const Rect& r, Face face)
 {
     p.save();
-    p.setPen(QPen(GlyphColour(face), 2, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(TitleGlyphColour(face), 2, Qt::SolidLine, Qt::FlatCap));
     const double cx = (r.left + r.right) / 2.0;
     const double y = r.top + r.Height() * 0.62;
     p.drawLine(QPointF(cx - 6, y), QPointF(cx + 6, y));
@@ -40,7 +40,7 @@ void DrawMinimiseGlyph(QPainter& p, const Rect& r, Face face)
 void DrawHideGlyph(QPainter& p, const Rect& r, Face face)
 {
     p.save();
-    p.setPen(QPen(GlyphColour(face), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(TitleGlyphColour(face), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const double cx = (r.left + r.right) / 2.0;
     const double top = r.top + r.Height() * 0.28;
     const double tip = r.top + r.Height() * 0.58;
@@ -55,7 +55,7 @@ void DrawHideGlyph(QPainter& p, const Rect& r, Face face)
 void DrawLanguageGlyph(QPainter& p, const Rect& r, Face face)
 {
     p.save();
-    const QColor c = GlyphColour(face);
+    const QColor c = TitleGlyphColour(face);
     p.setPen(QPen(c, 1.2));
     p.setBrush(Qt::NoBrush);
     const QPointF centre(r.left + 13, (r.top + r.bottom) / 2.0);

@@ -89,7 +89,7 @@ void DrawValueWells(QPainter& p)
     p.restore();
 }
 
-void DrawPage(QPainter& p, Face face)
+void DrawStatsPage(QPainter& p, Face face)
 {
     const Size size = stats::kPageSize;
     p.fillRect(QRect(0, 0, size.width, size.height), Q(theme::kPanel));
@@ -173,11 +173,11 @@ void DrawLargeTrophy(QPainter& p, int level)
 void DrawStatsSheets(SkinWriter& writer)
 {
     writer.Write(stats::kSheetNormal, stats::kPageSize,
-                 [](QPainter& p) { DrawPage(p, Face::Normal); });
+                 [](QPainter& p) { DrawStatsPage(p, Face::Normal); });
     writer.Write(stats::kSheetDown, stats::kPageSize,
-                 [](QPainter& p) { DrawPage(p, Face::Pressed); });
+                 [](QPainter& p) { DrawStatsPage(p, Face::Pressed); });
     writer.Write(stats::kSheetOver, stats::kPageSize,
-                 [](QPainter& p) { DrawPage(p, Face::Hover); });
+                 [](QPainter& p) { DrawStatsPage(p, Face::Hover); });
     const Size trophy{stats::kLargeTrophy.Width(), stats::kLargeTrophy.Height()};
     for (int level = 0; level < kLevels; ++level) {
         writer.Write(TrophyPictureFile(level), trophy,

@@ -24,7 +24,7 @@ constexpr Rect kDefaultsPanel{640, 350, 885, 440};
 constexpr Rgb kPanelFill{31, 34, 40};
 constexpr double kGlyphScale = 0.72;
 
-QColor GlyphColour(Face face)
+QColor SupportGlyphColour(Face face)
 {
     switch (face) {
     case Face::Hover:
@@ -37,11 +37,6 @@ QColor GlyphColour(Face face)
         break;
     }
     return Q(theme::kGlyph);
-}
-
-QRectF Inner(const Rect& r)
-{
-    return QRectF(r.left, r.top, r.Width(), r.Height());
 }
 
 QPen GlyphPen(const QColor& colour, double width = 1.8)
@@ -126,9 +121,9 @@ void DrawRestore(QPainter& p, QPointF c, double r, const QColor& colour)
 
 void DrawButtonGlyph(QPainter& p, sp::Control control, const Rect& r, Face face)
 {
-    const QColor colour = GlyphColour(face);
+    const QColor colour = SupportGlyphColour(face);
     // In its square at the button's left, at the size it had on the original buttons.
-    const QPointF c = Inner(sp::GlyphRect(r)).center();
+    const QPointF c = RectF(sp::GlyphRect(r)).center();
     const double h = r.Height() * kGlyphScale;
     p.save();
     switch (control) {
@@ -159,16 +154,16 @@ void DrawPanel(QPainter& p, const Rect& r)
     p.save();
     p.setPen(QPen(Q(theme::kLine), 1));
     p.setBrush(Q(kPanelFill));
-    p.drawRoundedRect(Inner(r).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    p.drawRoundedRect(RectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
     p.restore();
 }
 
-void DrawWell(QPainter& p, const Rect& r)
+void DrawVersionWell(QPainter& p, const Rect& r)
 {
     p.save();
     p.setPen(QPen(Q(theme::kEdge), 1));
     p.setBrush(Q(sp::kVersionBackground));
-    p.drawRoundedRect(Inner(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    p.drawRoundedRect(RectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     p.restore();
 }
 
@@ -179,11 +174,11 @@ void DrawPanelMarks(QPainter& p)
 {
     const QColor faint(52, 57, 66);
     p.save();
-    DrawGlobe(p, Inner(kWebPanel).center() - QPointF(0, 40), 52, faint);
+    DrawGlobe(p, RectF(kWebPanel).center() - QPointF(0, 40), 52, faint);
     p.restore();
 }
 
-void DrawPage(QPainter& p, Face face)
+void DrawSupportPage(QPainter& p, Face face)
 {
     const Size size = sp::kPageSize;
     p.fillRect(QRect(0, 0, size.width, size.height), Q(theme::kPanel));
@@ -191,8 +186,8 @@ void DrawPage(QPainter& p, Face face)
         DrawPanel(p, panel);
     }
     DrawPanelMarks(p);
-    DrawWell(p, sp::kProgramVersionWell);
-    DrawWell(p, sp::kFirmwareVersionWell);
+    DrawVersionWell(p, sp::kProgramVersionWell);
+    DrawVersionWell(p, sp::kFirmwareVersionWell);
     for (const sp::ControlSpec& spec : sp::kControls) {
         const bool display = spec.control == sp::Control::ProgramVersion ||
                              spec.control == sp::Control::FirmwareVersion;
@@ -208,10 +203,14 @@ void DrawPage(QPainter& p, Face face)
 
 void DrawSupportSheets(SkinWriter& writer)
 {
-    writer.Write(sp::kSheetNormal, sp::kPageSize, [](QPainter& p) { DrawPage(p, Face::Normal); });
-    writer.Write(sp::kSheetOver, sp::kPageSize, [](QPainter& p) { DrawPage(p, Face::Hover); });
-    writer.Write(sp::kSheetDown, sp::kPageSize, [](QPainter& p) { DrawPage(p, Face::Pressed); });
-    writer.Write(sp::kSheetDisabled, sp::kPageSize, [](QPainter& p) { DrawPage(p, Face::Dim); });
+    writer.Write(sp::kSheetNormal, sp::kPageSize,
+                 [](QPainter& p) { DrawSupportPage(p, Face::Normal); });
+    writer.Write(sp::kSheetOver, sp::kPageSize,
+                 [](QPainter& p) { DrawSupportPage(p, Face::Hover); });
+    writer.Write(sp::kSheetDown, sp::kPageSize,
+                 [](QPainter& p) { DrawSupportPage(p, Face::Pressed); });
+    writer.Write(sp::kSheetDisabled, sp::kPageSize,
+                 [](QPainter& p) { DrawSupportPage(p, Face::Dim); });
 }
 
 } // namespace qx71::skins

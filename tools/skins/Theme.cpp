@@ -45,6 +45,23 @@ QColor Q(Rgb c)
     return QColor(c.r, c.g, c.b);
 }
 
+QRectF RectF(const Rect& r)
+{
+    return QRectF(r.left, r.top, r.Width(), r.Height());
+}
+
+QColor GlyphColour(Face face)
+{
+    switch (face) {
+    case Face::Hover:
+        return Q(kitcolours::kTextHover);
+    case Face::Pressed:
+        return Q(kitcolours::kTextPressed);
+    default:
+        return Q(theme::kGlyph);
+    }
+}
+
 void FillBackground(QPainter& p, const Rect& area, int windowHeight)
 {
     p.fillRect(QRect(area.left, area.top, area.Width(), area.Height()),

@@ -40,9 +40,14 @@ inline constexpr Rgb kGlyph{189, 189, 200};
 } // namespace theme
 
 QColor Q(Rgb c);
+// A rectangle of the core's geometry tables in Qt's terms.
+QRectF RectF(const Rect& r);
 
 // Which look a face is drawn in.
 enum class Face { Dim, Normal, Hover, Pressed };
+
+// The colour of a glyph drawn on a face.
+QColor GlyphColour(Face face);
 
 // The window's background gradient over a rectangle.
 void FillBackground(QPainter& p, const Rect& area, int windowHeight);

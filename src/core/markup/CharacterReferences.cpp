@@ -1,5 +1,7 @@
 #include "core/markup/CharacterReferences.h"
 
+#include "core/markup/AsciiCase.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -72,11 +74,6 @@ constexpr size_t kMaxReferenceLength = 9; // characters between "&" and ";"
 constexpr char32_t kMaxCodePoint = 0x10FFFF;
 constexpr char32_t kFirstSurrogate = 0xD800;
 constexpr char32_t kLastSurrogate = 0xDFFF;
-
-char16_t FoldAscii(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
 
 int DigitValue(char16_t c, int base)
 {

@@ -1,5 +1,7 @@
 #include "core/markup/EncodingNames.h"
 
+#include "core/markup/AsciiCase.h"
+
 #include <iterator>
 
 namespace qx71 {
@@ -253,11 +255,6 @@ constexpr EncodingName kNames[] = {
     {"x-mac-roman", 10000},
     {"csmacintosh", 10000},
 };
-
-char FoldAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b)
 {

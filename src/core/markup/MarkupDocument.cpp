@@ -19,9 +19,6 @@ constexpr size_t kMaxEndTagSearchDepth = 64;
 // Names in diagnostics are cut to this many characters.
 constexpr size_t kMaxDiagnosticName = 64;
 
-constexpr std::u16string_view kCDataOpen = u"<![CDATA[";
-constexpr std::u16string_view kCDataClose = u"]]>";
-
 bool IsAllSpace(std::u16string_view text)
 {
     for (char16_t c : text) {

@@ -1,5 +1,7 @@
 #include "core/markup/MarkupScanner.h"
 
+#include "core/markup/AsciiCase.h"
+
 #include <array>
 
 namespace qx71 {
@@ -8,8 +10,6 @@ namespace {
 
 constexpr std::u16string_view kCommentOpen = u"<!--";
 constexpr std::u16string_view kCommentClose = u"-->";
-constexpr std::u16string_view kCDataOpen = u"<![CDATA[";
-constexpr std::u16string_view kCDataClose = u"]]>";
 constexpr std::u16string_view kDoctypeOpen = u"<!DOCTYPE";
 constexpr std::u16string_view kPiClose = u"?>";
 
@@ -25,11 +25,6 @@ constexpr std::array<bool, kAsciiCount> MakeNameTerminators()
 }
 
 constexpr std::array<bool, kAsciiCount> kNameTerminators = MakeNameTerminators();
-
-char16_t FoldAscii(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
 
 bool StartsWithIgnoreCase(std::u16string_view text, size_t pos, std::u16string_view prefix)
 {

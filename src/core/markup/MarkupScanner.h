@@ -8,6 +8,10 @@
 
 namespace qx71 {
 
+// The brackets of a character-data section, which the scanner finds and the document strips.
+inline constexpr std::u16string_view kCDataOpen = u"<![CDATA[";
+inline constexpr std::u16string_view kCDataClose = u"]]>";
+
 // One node of markup text as the scanner sees it, without regard to nesting.
 enum class NodeKind : uint8_t {
     Text,

@@ -4,45 +4,21 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <mutex>
 
 namespace qx71 {
 
-namespace {
-
-constexpr const char* kSoname = "libdbus-1.so.3";
-
-struct Opened {
-    DBusLibrary library;
-    std::string error;
-    bool ok = false;
-};
-
-void Open(Opened& opened)
-{
-    void* handle = OpenSharedLibrary(kSoname, opened.error);
-    if (handle == nullptr) {
-        return;
-    }
-    DBusLibrary& l = opened.library;
-    std::string& e = opened.error;
-#define QX71_DBUS_RESOLVE(name) ResolveSymbol(handle, kSoname, #name, l.name, e)&&
-    opened.ok = QX71_DBUS_CALLS(QX71_DBUS_RESOLVE) true;
-#undef QX71_DBUS_RESOLVE
-}
-
-} // namespace
-
 const DBusLibrary* DBusLibrary::Get(std::string& error)
 {
-    static std::once_flag once;
-    static Opened opened;
-    std::call_once(once, [] { Open(opened); });
-    if (!opened.ok) {
-        error = opened.error;
-        return nullptr;
-    }
-    return &opened.library;
+    static constexpr const char* kSoname = "libdbus-1.so.3";
+    static LibraryOnce<DBusLibrary> library;
+    return library.Get(
+        kSoname,
+        [](void* handle, DBusLibrary& l, std::string& e) {
+#define QX71_DBUS_RESOLVE(name) ResolveSymbol(handle, kSoname, #name, l.name, e)&&
+            return QX71_DBUS_CALLS(QX71_DBUS_RESOLVE) true;
+#undef QX71_DBUS_RESOLVE
+        },
+        error);
 }
 
 bool SendSessionSignal(const char* path, const char* interface, const char* member, int first,

@@ -12,7 +12,7 @@ namespace qx71 {
 
 namespace {
 
-std::string_view Env(const char* name)
+std::string_view EnvText(const char* name)
 {
     const char* value = std::getenv(name);
     return value != nullptr ? std::string_view(value) : std::string_view();
@@ -93,8 +93,8 @@ private:
 
 SessionDescription SessionFromEnvironment()
 {
-    return {Env("XDG_CURRENT_DESKTOP"), Env("XDG_SESSION_TYPE"), !Env("DISPLAY").empty(),
-            !Env("WAYLAND_DISPLAY").empty()};
+    return {EnvText("XDG_CURRENT_DESKTOP"), EnvText("XDG_SESSION_TYPE"),
+            !EnvText("DISPLAY").empty(), !EnvText("WAYLAND_DISPLAY").empty()};
 }
 
 std::unique_ptr<IPointerSettings> MakeDesktopPointerSettings(const SessionDescription& session,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+#include <mutex>
 #include <string>
 
 namespace qx71 {
@@ -23,5 +25,33 @@ bool ResolveSymbol(void* handle, const char* soname, const char* name, Function&
     function = reinterpret_cast<Function>(address);
     return true;
 }
+
+// A library's table of functions, opened and filled at the first Get and shared by every
+// caller after it, on any thread. `fill(handle, table, error)` resolves the table's functions
+// (and sets the library up where it needs that); false with the reason in `error`.
+template <typename Table> class LibraryOnce {
+public:
+    template <typename Fill> const Table* Get(const char* soname, Fill fill, std::string& error)
+    {
+        std::call_once(once_, [&] {
+            void* handle = OpenSharedLibrary(soname, error_);
+            ok_ = handle != nullptr && fill(handle, table_, error_);
+        });
+        if (!ok_) {
+            error = error_;
+            return nullptr;
+        }
+        return &table_;
+    }
+
+    // The table when a Get has opened it, otherwise null; never opens the library.
+    const Table* IfOpen() const { return ok_ ? &table_ : nullptr; }
+
+private:
+    std::once_flag once_;
+    Table table_{};
+    std::string error_;
+    std::atomic<bool> ok_{false};
+};
 
 } // namespace qx71

@@ -7,7 +7,7 @@
 namespace qx71::gallery {
 namespace {
 
-const State<gui::CColorBtn> kStates[] = {
+const State<gui::CColorBtn> kColorBtnStates[] = {
     {"normal", [](gui::CColorBtn&) {}},
     {"hover", [](gui::CColorBtn& b) { Hover(&b, b.rect().center()); }},
     {"pressed (held)", [](gui::CColorBtn& b) { Press(&b, b.rect().center()); }},
@@ -18,7 +18,7 @@ const RegisterScene kColorButtons("colorbtn-states", [](Shots& shots) {
     StateSheet sheet;
     for (const QColor& colour : {QColor(255, 0, 0), QColor(255, 190, 0), QColor(12, 13, 16)}) {
         sheet.AddRow(QStringLiteral("CColorBtn %1").arg(colour.name()));
-        for (const State<gui::CColorBtn>& state : kStates) {
+        for (const State<gui::CColorBtn>& state : kColorBtnStates) {
             Panel panel;
             panel.resize(60, 60);
             auto* button = new gui::CColorBtn(Rect{10, 10, 50, 50}, &panel);

@@ -10,7 +10,7 @@
 namespace qx71::gallery {
 namespace {
 
-const State<gui::CBitmapEdit> kStates[] = {
+const State<gui::CBitmapEdit> kEditStates[] = {
     {"normal", [](gui::CBitmapEdit&) {}},
     {"focused, caret at the end",
      [](gui::CBitmapEdit& e) {
@@ -33,7 +33,7 @@ const RegisterScene kEdits("edit-states", [](Shots& shots) {
     StateSheet sheet;
     for (const char* text : {"1600 DPI", "宏 编辑", "Профиль 1"}) {
         sheet.AddRow(QStringLiteral("CBitmapEdit \"%1\"").arg(QString::fromUtf8(text)));
-        for (const State<gui::CBitmapEdit>& state : kStates) {
+        for (const State<gui::CBitmapEdit>& state : kEditStates) {
             Panel panel;
             panel.resize(200, 42);
             auto* edit = new gui::CBitmapEdit(Rect{10, 10, 190, 32}, well, &panel);

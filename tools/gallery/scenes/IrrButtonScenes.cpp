@@ -27,7 +27,7 @@ private:
     QPixmap sheet_;
 };
 
-const State<gui::CIrrButton> kStates[] = {
+const State<gui::CIrrButton> kIrrButtonStates[] = {
     {"normal", [](gui::CIrrButton&) {}},
     {"hover", [](gui::CIrrButton& b) { Hover(&b, b.rect().center()); }},
     {"pressed (held)", [](gui::CIrrButton& b) { Press(&b, b.rect().center()); }},
@@ -61,7 +61,7 @@ const RegisterScene kIrrButtons("irrbutton-states", [](Shots& shots) {
     StateSheet sheet;
     for (const Shape& shape : shapes) {
         sheet.AddRow(QString::fromUtf8(shape.title));
-        for (const State<gui::CIrrButton>& state : kStates) {
+        for (const State<gui::CIrrButton>& state : kIrrButtonStates) {
             Window window(background);
             auto* button = new gui::CIrrButton(shape.corners, &window);
             button->SetSheets(normal, hover, pressed, background);

@@ -14,7 +14,7 @@ constexpr uint8_t kKeyUp = 2;
 constexpr uint8_t kKeyDown = 3;
 constexpr uint8_t kDelay = 4;
 
-const State<gui::CListBoxEx> kStates[] = {
+const State<gui::CListBoxEx> kListStates[] = {
     {"row 2 selected", [](gui::CListBoxEx& l) { l.setCurrentRow(1); }},
     {"row 3 in-place edit open",
      [](gui::CListBoxEx& l) {
@@ -34,7 +34,7 @@ const State<gui::CListBoxEx> kStates[] = {
 const RegisterScene kLists("list-states", [](Shots& shots) {
     StateSheet sheet;
     sheet.AddRow(QStringLiteral("CListBoxEx (key down, delay and key up items with icons)"));
-    for (const State<gui::CListBoxEx>& state : kStates) {
+    for (const State<gui::CListBoxEx>& state : kListStates) {
         Panel panel;
         panel.resize(200, 140);
         auto* list = new gui::CListBoxEx(Rect{10, 10, 190, 130}, &panel);

@@ -67,14 +67,14 @@ void Move(QWidget* w, QPoint at)
     QApplication::sendEvent(w, &e);
 }
 
-void Press(QWidget* w, QPoint at)
+void PressAt(QWidget* w, QPoint at)
 {
     QMouseEvent e(QEvent::MouseButtonPress, QPointF(at), w->mapToGlobal(QPointF(at)),
                   Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
 
-void Window(Shots& shots, const Captions& c, bool disabledProfiles)
+void ShootWindow(Shots& shots, const Captions& c, bool disabledProfiles)
 {
     UseChinese(c.chinese);
     Background window;
@@ -130,8 +130,8 @@ void Window(Shots& shots, const Captions& c, bool disabledProfiles)
     Move(small[0], small[0]->rect().center());
     if (!disabledProfiles) {
         Move(profiles[2], profiles[2]->rect().center());
-        Press(apply, apply->rect().center() + QPoint(10, 0));
-        Press(small[1], small[1]->rect().center());
+        PressAt(apply, apply->rect().center() + QPoint(10, 0));
+        PressAt(small[1], small[1]->rect().center());
     }
     shots.Take(QStringLiteral("mainkit-%1%2").arg(c.tag).arg(disabledProfiles ? "-disabled" : ""),
                window);
@@ -140,9 +140,9 @@ void Window(Shots& shots, const Captions& c, bool disabledProfiles)
 
 const RegisterScene kMainKit("mainkit", [](Shots& shots) {
     for (const Captions& c : kLanguages) {
-        Window(shots, c, false);
+        ShootWindow(shots, c, false);
     }
-    Window(shots, kLanguages[0], true);
+    ShootWindow(shots, kLanguages[0], true);
 });
 
 // The flags of the twelve languages at both sizes, and the three icons.

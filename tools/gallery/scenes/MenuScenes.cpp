@@ -18,7 +18,7 @@ namespace {
 
 namespace mw = mainwindow;
 
-void Hover(QWidget* w, QPoint at)
+void MoveOver(QWidget* w, QPoint at)
 {
     QMouseEvent e(QEvent::MouseMove, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::NoButton,
                   Qt::NoButton, Qt::NoModifier);
@@ -52,7 +52,7 @@ const RegisterScene kLanguageMenu("menus", [](Shots& shots) {
     gui::CMenuExA menu(&window);
     menu.Open(window.mapToGlobal(QPoint(11, 348)));
     Settle();
-    Hover(menu.Popup(), QPoint(50, 6 + 9 * 22 + 11));
+    MoveOver(menu.Popup(), QPoint(50, 6 + 9 * 22 + 11));
     const QPoint at(mw::kLanguageButton.left + mw::kLanguageMenuLeftOffset,
                     mw::kLanguageButton.bottom + mw::kLanguageMenuTopOffset);
     shots.Save(
@@ -77,7 +77,7 @@ const RegisterScene kLanguageMenu("menus", [](Shots& shots) {
                           items.data(), static_cast<int>(kGameMenuItemCount));
         Settle();
         for (gui::CWndPopup* popup : owner.findChildren<gui::CWndPopup*>()) {
-            Hover(popup, QPoint(40, 6 + 13 * 24 + 12));
+            MoveOver(popup, QPoint(40, 6 + 13 * 24 + 12));
             shots.Save(QStringLiteral("menu-game-%1").arg(chinese ? "zh" : "en"), popup->Compose());
         }
         gui::DestroyMenuEx(&owner);

@@ -13,7 +13,7 @@ namespace {
 namespace sb = scrollbar;
 
 constexpr int kLength = 140;
-constexpr int kDrag = 30;
+constexpr int kScrollBarDrag = 30;
 
 QPoint Ahead(const gui::CSkinScrollBar& bar, int by)
 {
@@ -33,7 +33,7 @@ QString Position(const gui::CSkinScrollBar& bar)
     return QStringLiteral(", at %1").arg(bar.Position());
 }
 
-const State<gui::CSkinScrollBar> kStates[] = {
+const State<gui::CSkinScrollBar> kScrollBarStates[] = {
     {"normal", [](gui::CSkinScrollBar&) {}},
     {"first arrow hovered", [](gui::CSkinScrollBar& b) { Hover(&b, b.LineUpRect().center()); }},
     {"first arrow held", [](gui::CSkinScrollBar& b) { Hold(b, b.LineUpRect().center()); }},
@@ -42,7 +42,7 @@ const State<gui::CSkinScrollBar> kStates[] = {
      [](gui::CSkinScrollBar& b) {
          const QPoint at = b.ThumbRect().center();
          Press(&b, at);
-         SendMouse(&b, QEvent::MouseMove, at + Ahead(b, kDrag), Qt::LeftButton);
+         SendMouse(&b, QEvent::MouseMove, at + Ahead(b, kScrollBarDrag), Qt::LeftButton);
      }},
     {"disabled", [](gui::CSkinScrollBar& b) { b.setEnabled(false); }},
 };
@@ -54,7 +54,7 @@ const RegisterScene kScrollBars("scrollbar-states", [](Shots& shots) {
         const bool vertical = orientation == Qt::Vertical;
         sheet.AddRow(vertical ? QStringLiteral("CSkinScrollBar, vertical (0..100, page 20, at 30)")
                               : QStringLiteral("CSkinScrollBar, horizontal"));
-        for (const State<gui::CSkinScrollBar>& state : kStates) {
+        for (const State<gui::CSkinScrollBar>& state : kScrollBarStates) {
             Panel panel;
             panel.resize(vertical ? sb::kBreadth + 20 : kLength + 20,
                          vertical ? kLength + 20 : sb::kBreadth + 20);

@@ -14,21 +14,21 @@ namespace ss = sliderskins;
 
 constexpr Rect kTrack{10, 16, 10 + ss::kTrackSize.width, 16 + ss::kTrackSize.height};
 constexpr int kThumbTop = 10;
-constexpr int kDrag = 60;
+constexpr int kSliderDrag = 60;
 
 QString Value(const gui::CPngHSlider& thumb)
 {
     return QStringLiteral(", value %1").arg(thumb.Value());
 }
 
-const State<gui::CPngHSlider> kStates[] = {
+const State<gui::CPngHSlider> kSliderStates[] = {
     {"normal", [](gui::CPngHSlider&) {}},
     {"pressed (held)", [](gui::CPngHSlider& t) { Press(&t, t.rect().center()); }},
     {"dragged 60 px right (held)",
      [](gui::CPngHSlider& t) {
          const QPoint at = t.rect().center();
          Press(&t, at);
-         SendMouse(&t, QEvent::MouseMove, at + QPoint(kDrag, 0), Qt::LeftButton);
+         SendMouse(&t, QEvent::MouseMove, at + QPoint(kSliderDrag, 0), Qt::LeftButton);
      }},
     {"disabled",
      [](gui::CPngHSlider& t) {
@@ -42,7 +42,7 @@ const State<gui::CPngHSlider> kStates[] = {
 const RegisterScene kSliders("slider-states", [](Shots& shots) {
     StateSheet sheet;
     sheet.AddRow(QStringLiteral("CPngHSlider on CPngHSliderBar (range 1..5)"));
-    for (const State<gui::CPngHSlider>& state : kStates) {
+    for (const State<gui::CPngHSlider>& state : kSliderStates) {
         Panel panel;
         panel.resize(kTrack.right + 10, 40);
         auto* track = new gui::CPngHSliderBar(kTrack, gui::LoadSkin(ss::kTrack), &panel);
