@@ -16,19 +16,10 @@ namespace mp = macropage;
 
 constexpr Rgb kRecordDot{214, 48, 40};
 
+// The buttons that are off while a recording runs must look off.
 QColor MacroGlyphColour(Face face)
 {
-    switch (face) {
-    case Face::Hover:
-        return Q(kitcolours::kTextHover);
-    case Face::Pressed:
-        return Q(kitcolours::kTextPressed);
-    case Face::Dim:
-        // The buttons that are off while a recording runs must look off.
-        return Q(theme::kLine);
-    default:
-        return Q(theme::kGlyph);
-    }
+    return TextOnFace(face, theme::kGlyph, theme::kLine);
 }
 
 QPen GlyphPen(Face face, double width = 2)

@@ -26,14 +26,7 @@ constexpr int kGrooveHeight = 8;
 
 QColor CaptionColour(Face face)
 {
-    switch (face) {
-    case Face::Hover:
-        return Q(kitcolours::kTextHover);
-    case Face::Pressed:
-        return Q(kitcolours::kTextPressed);
-    default:
-        return Q(kitcolours::kTextNormal);
-    }
+    return TextOnFace(face, kitcolours::kTextNormal, kitcolours::kTextNormal);
 }
 
 void Caption(QPainter& p, const Rect& r, const QString& text, Face face,

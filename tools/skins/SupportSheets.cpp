@@ -24,19 +24,11 @@ constexpr Rect kDefaultsPanel{640, 350, 885, 440};
 constexpr Rgb kPanelFill{31, 34, 40};
 constexpr double kGlyphScale = 0.72;
 
+constexpr Rgb kDimGlyph{92, 98, 110};
+
 QColor SupportGlyphColour(Face face)
 {
-    switch (face) {
-    case Face::Hover:
-        return Q(kitcolours::kTextHover);
-    case Face::Pressed:
-        return Q(kitcolours::kTextPressed);
-    case Face::Dim:
-        return QColor(92, 98, 110);
-    case Face::Normal:
-        break;
-    }
-    return Q(theme::kGlyph);
+    return TextOnFace(face, theme::kGlyph, kDimGlyph);
 }
 
 QPen GlyphPen(const QColor& colour, double width = 1.8)

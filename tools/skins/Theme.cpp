@@ -50,16 +50,24 @@ QRectF RectF(const Rect& r)
     return QRectF(r.left, r.top, r.Width(), r.Height());
 }
 
-QColor GlyphColour(Face face)
+QColor TextOnFace(Face face, Rgb normal, Rgb dim)
 {
     switch (face) {
     case Face::Hover:
         return Q(kitcolours::kTextHover);
     case Face::Pressed:
         return Q(kitcolours::kTextPressed);
-    default:
-        return Q(theme::kGlyph);
+    case Face::Dim:
+        return Q(dim);
+    case Face::Normal:
+        break;
     }
+    return Q(normal);
+}
+
+QColor GlyphColour(Face face)
+{
+    return TextOnFace(face, theme::kGlyph, theme::kGlyph);
 }
 
 void FillBackground(QPainter& p, const Rect& area, int windowHeight)

@@ -46,7 +46,10 @@ QRectF RectF(const Rect& r);
 // Which look a face is drawn in.
 enum class Face { Dim, Normal, Hover, Pressed };
 
-// The colour of a glyph drawn on a face.
+// The colour of a caption or glyph on a face: the kit's hover and pressed text colours, else
+// `normal`, or `dim` on a dimmed face.
+QColor TextOnFace(Face face, Rgb normal, Rgb dim);
+// The colour of a glyph drawn on a face (a dimmed face's glyph is not dimmed).
 QColor GlyphColour(Face face);
 
 // The window's background gradient over a rectangle.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iostream>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -138,7 +139,10 @@ SingleInstance::Role SingleInstance::Claim(std::function<void()> onShow)
     }
     onShow_ = std::move(onShow);
     // Without a socket this copy still runs; later copies then say they cannot reach it.
-    Listen();
+    if (!Listen()) {
+        std::cerr << "qx71: " << socketPath_
+                  << " cannot be listened on, so a second start cannot bring this window up\n";
+    }
     return Role::First;
 }
 
